@@ -1,0 +1,25 @@
+#include "NumberText.h"
+
+#include <cmath>
+
+QString FormatFixed(double value, int decimals)
+{
+    // Avoid "-0.00000" for values that round to zero.
+    const double scale = std::pow(10.0, decimals);
+    if (std::llround(value * scale) == 0) value = 0.0;
+    return QString::number(value, 'f', decimals);
+}
+
+bool TextToNumber(const QString& text, double& value)
+{
+    bool ok = false;
+    const double v = text.toDouble(&ok);
+    if (!ok || !std::isfinite(v)) return false;
+    value = v;
+    return true;
+}
+
+qint64 MHzToUnits(double mhz)
+{
+    return std::llround(mhz * 100000.0);
+}
