@@ -1,0 +1,131 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <vector>
+
+struct TALL;
+struct TLanguage;
+class TMacList;
+class LinkPort;
+
+// One clone transfer with the radio, as the read and write dialogs run it.
+//
+// Chain: LinkPort (bytes) -> CloneSession (states, receive buffer, timers, outcomes)
+// -> the document (TALL). The session never touches a widget: it shows its messages
+// and does its fixed waits through the host callbacks and reports progress, the Ok
+// button and the wish to close as signals. Everything runs on one thread; the port's
+// notifications and the timers arrive through its event loop, and a message box
+// shown from a handler runs a nested loop in which further notifications may arrive.
+//
+// States: 0 idle, 1 waiting for the wake-up acknowledgement, 2 waiting for the
+// identification, 3 block phase. Within one transfer only the first error box shows.
+class CloneSession : public QObject {
+    Q_OBJECT
+public:
+    enum class Message { ComError, ModError, ReadOk, WriteOk, LPortError, Modforce };
+
+    struct Host {
+        // Shows a text with ShowMessageBox's kind (1 information, 2 Yes/No) and returns
+        // its answer (1, or 6 for Yes and 7 for No).
+        std::function<int(const QString& text, int kind)> showMessage;
+        // A fixed wait that blocks the thread.
+        std::function<void(int ms)> sleep;
+    };
+
+    static constexpr int BufferSize = 49;   // indices 0..48
+    static constexpr int BufferBound = 48;  // an exchange completes only up to here
+    static constexpr int ProgressMaximum = 144;
+
+    CloneSession(LinkPort& port, TALL& all, const TMacList& models, const TLanguage& texts,
+                 QObject* parent = nullptr);
+    ~CloneSession() override;
+
+    void setHost(Host host);
+
+    // The dialog's events.
+    virtual void FormShow() = 0;
+    virtual void btnOkClick() = 0;
+    // Closing the dialog closes the port; nothing runs after it.
+    void FormClose();
+
+    // The port's notifications.
+    void OnTriggerAvail(int count);
+    virtual void OnTriggerLineError() = 0;
+
+    // Timer handlers; public so that a test can let a timer expire at once.
+    virtual void HeadTimeTimer() = 0;
+    virtual void TryTimeTimer() = 0;
+    void CloseTimeTimer();
+
+    int state() const { return currentState; }
+    int progress() const { return progressValue; }
+    bool okEnabled() const { return okButtonEnabled; }
+    bool errorShown() const { return errorWasShown; }
+    quint8 transferKey() const { return key; }
+    int blockIndex() const { return block; }
+    // Timers by name: "CloseTime", "TryTime", "HeadTime" (and "ReTime" on read).
+    QTimer* timer(const QString& name) const;
+
+signals:
+    void progressChanged(int value);
+    void okEnabledChanged(bool enabled);
+    void closeRequested();
+
+protected:
+    // SendFrame: the only way a frame leaves. With acknowledge set the first byte goes
+    // out as 0x06. Waits in drain steps until the bytes have left. False when the port
+    // would not take the frame.
+    bool SendFrame(const QByteArray& bytes, int expected, bool acknowledge);
+    bool sendEnd();
+    bool sendWakeUp();
+
+    void addTimer(QTimer& t, const char* name, int ms, std::function<void()> handler);
+    virtual void step() = 0;
+    virtual int drainStepMs() const = 0;
+    virtual int drainSteps() const = 0;
+
+    // Port set-up when the dialog is shown; on failure LPortError (once) and close.
+    void setUpPort(bool closeFirst, bool flush);
+    // LPortError for a transfer that could not be started, once per transfer.
+    void startFailed();
+    // An error box, unless one was shown in this transfer already.
+    void showErrorOnce(Message m, const QString& detail = QString());
+    int message(Message m, const QString& detail = QString());
+    void wait(int ms);
+
+    bool receivedAck(int index) const;
+    QString identModel() const;
+    bool keyEchoMatches() const;
+
+    void setState(int s) { currentState = s; }
+    void setProgress(int value);
+    void setOkEnabled(bool enabled);
+
+    LinkPort& port;
+    TALL& all;
+    const TMacList& models;
+    const TLanguage& texts;
+    Host host;
+
+    std::array<quint8, BufferSize> buffer{};
+    int receivedCount = 0;
+    int expectedLength = 0;
+    bool acknowledgeMode = false;
+    int block = -1;
+    quint8 key = 0;
+    bool errorWasShown = false;
+
+    QTimer CloseTime;
+    QTimer TryTime;
+    QTimer HeadTime;
+
+private:
+    std::vector<QTimer*> timers;
+    int currentState = 0;
+    int progressValue = 0;
+    bool okButtonEnabled = true;
+};
