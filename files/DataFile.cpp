@@ -1,0 +1,87 @@
+#include "DataFile.h"
+
+#include "core/AppState.h"
+#include "core/DocumentLifecycle.h"
+#include "core/ModelTable.h"
+#include "core/TimeStamp.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+constexpr int FirstStoredByte = Image::BlockSize;  // image block 1
+constexpr int StoredBytes = Image::Size - FirstStoredByte;
+static_assert(DataFile::HeaderSize + StoredBytes == DataFile::Size, "file = header + blocks 1..144");
+} // namespace
+
+QString SaveTimeText()
+{
+    // yyyy-MM-dd HH:mm:ss without the seconds.
+    return CurrentTimeStampText().left(16);
+}
+
+QByteArray EncodeDataFile(const TALL& all, const QString& dateText)
+{
+    quint8 header[DataFile::HeaderSize];
+    EncodeFileHeader(header, QStringLiteral("P") + all.modelId, QStringLiteral("000000"), dateText);
+    QByteArray out(reinterpret_cast<const char*>(header), DataFile::HeaderSize);
+    out.append(reinterpret_cast<const char*>(all.image.data() + FirstStoredByte), StoredBytes);
+    return out;
+}
+
+bool WriteDataFile(TALL& all, const QString& path, QString* reason, const QString& dateText)
+{
+    QSaveFile file(path);
+    const QByteArray bytes = EncodeDataFile(all, dateText);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (reason) *reason = file.errorString();
+        return false;
+    }
+    all.modified = false;
+    return true;
+}
+
+DataFileResult ReadDataFile(TALL& all, const TMacList& models, const QString& path)
+{
+    DataFileResult result;
+    QFile file(path);
+    if (QFileInfo(path).isDir()) {
+        result.status = DataFileResult::OpenFailed;
+        result.reason = QStringLiteral("Is a folder");
+        return result;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.status = DataFileResult::OpenFailed;
+        result.reason = file.errorString();
+        return result;
+    }
+    const QByteArray bytes = file.read(DataFile::Size);
+    if (file.error() != QFileDevice::NoError) {
+        result.status = DataFileResult::ReadFailed;
+        result.reason = file.errorString();
+        return result;
+    }
+    if (bytes.size() < DataFile::Size) {
+        // A part of an image would mix two radios' data.
+        result.status = DataFileResult::TooShort;
+        result.size = bytes.size();
+        return result;
+    }
+
+    const auto* data = reinterpret_cast<const quint8*>(bytes.constData());
+    QString name, code, date;
+    DecodeFileHeader(data, name, code, date);
+    const QString id = HeaderModelId(name);
+    if (!models.FindByIdentifier(id)) {
+        result.status = DataFileResult::UnknownModel;
+        result.modelId = id;
+        return result;
+    }
+
+    std::copy(data + DataFile::HeaderSize, data + DataFile::Size,
+              all.image.begin() + FirstStoredByte);
+    all.fileDateText = date;
+    LoadAfterOpen(all, models, id);
+    return result;
+}

@@ -1,0 +1,147 @@
+#include "FileCommands.h"
+
+#include "DataFile.h"
+#include "FileErrors.h"
+#include "MessageBox.h"
+#include "core/DataModule.h"
+#include "core/DocumentLifecycle.h"
+#include "widgets/ModalSeam.h"
+
+#include <QFileInfo>
+
+namespace {
+constexpr int DocumentReplaced = 1;
+}
+
+FileCommands::FileCommands(Hooks hooks, QWidget* dialogParent)
+    : hooks(std::move(hooks)), parent(dialogParent)
+{
+}
+
+QString FileCommands::filter() { return QStringLiteral("Data File(*.dat)"); }
+
+void FileCommands::updateStatusBar() const
+{
+    if (hooks.updateStatusBar) hooks.updateStatusBar();
+}
+
+void FileCommands::refreshViews(int reason) const
+{
+    if (hooks.refreshViews) hooks.refreshViews(reason);
+}
+
+bool FileCommands::ask(const QString& question) const
+{
+    return ShowMessageBox(languageTexts().confirmation, question, MessageKind::Question) == IdYes;
+}
+
+QString FileCommands::startFolder() const
+{
+    if (!fileName.isEmpty()) return QFileInfo(fileName).absolutePath();
+    return lastFolder;
+}
+
+bool FileCommands::askSaveFirst()
+{
+    if (!appState().modified) return true;
+    if (!ask(languageTexts().saveProgram)) return true;  // No drops the changes
+    return Save();
+}
+
+bool FileCommands::New()
+{
+    if (!askSaveFirst()) return false;
+    fileName.clear();
+    TALL& all = appState();
+    StartNewImage(all, modelList());
+    updateStatusBar();
+    refreshViews(DocumentReplaced);
+    all.modified = false;
+    return true;
+}
+
+bool FileCommands::Open()
+{
+    if (!askSaveFirst()) return false;
+    QString path = Modal::getOpenFileName(parent, QString(), startFolder(), filter());
+    if (path.isEmpty()) return false;
+    // The default extension, as the dialog of the desktop platform adds it.
+    if (!QFileInfo::exists(path) && QFileInfo(path).suffix().isEmpty() &&
+        QFileInfo::exists(path + QStringLiteral(".dat")))
+        path += QStringLiteral(".dat");
+    fileName = path;
+    lastFolder = QFileInfo(path).absolutePath();
+    const bool opened = ReadDataFile();
+    updateStatusBar();
+    return opened;
+}
+
+bool FileCommands::Save()
+{
+    bool written = false;
+    if (!fileName.isEmpty()) {
+        written = WriteDataFile();
+    } else {
+        QString path = Modal::getSaveFileName(parent, QString(), startFolder(), filter());
+        if (!path.isEmpty()) {
+            if (QFileInfo(path).suffix().isEmpty())
+                path += path.endsWith(u'.') ? QStringLiteral("dat") : QStringLiteral(".dat");
+            fileName = path;
+            lastFolder = QFileInfo(path).absolutePath();
+            if (!QFileInfo::exists(path) || ask(languageTexts().fileExists))
+                written = WriteDataFile();
+            else
+                fileName.clear();
+        }
+    }
+    updateStatusBar();
+    return written;
+}
+
+bool FileCommands::SaveAs()
+{
+    fileName.clear();
+    return Save();
+}
+
+bool FileCommands::CloseQuery()
+{
+    if (!ask(languageTexts().exitProgram)) return false;
+    return askSaveFirst();
+}
+
+bool FileCommands::WriteDataFile()
+{
+    if (fileName.isEmpty()) return false;
+    QString reason;
+    if (::WriteDataFile(appState(), fileName, &reason)) return true;
+    ShowWriteFailedBox(fileName, reason);
+    return false;
+}
+
+bool FileCommands::ReadDataFile()
+{
+    TALL& all = appState();
+    const DataFileResult result = ::ReadDataFile(all, modelList(), fileName);
+    switch (result.status) {
+    case DataFileResult::Ok:
+        updateStatusBar();
+        refreshViews(DocumentReplaced);
+        all.modified = false;
+        return true;
+    case DataFileResult::UnknownModel:
+        fileName.clear();
+        ShowMessageBox(languageTexts().confirmation, languageTexts().modError, MessageKind::Information);
+        return false;
+    case DataFileResult::TooShort:
+        ShowTooShortBox(fileName, result.size);
+        fileName.clear();
+        return false;
+    case DataFileResult::OpenFailed:
+    case DataFileResult::ReadFailed:
+        ShowOpenFailedBox(fileName, result.reason);
+        fileName.clear();
+        return false;
+    }
+    return false;
+}

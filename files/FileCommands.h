@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// The file commands of the main window: New (1), Open (2), Save (3), Save As (4) and
+// the question on closing. They work on the process-wide document (appState(),
+// modelList()) and ask through the modal seam; the object holds the current file name,
+// which the main window shows in its caption.
+//
+//   FileCommands files({[this] { UpdateStatusBar(); }, [this](int r) { RefreshViews(r); }}, this);
+//   case 1: files.New(); ...
+//   closeEvent: if (!files.CloseQuery()) event->ignore(); else WriteSettingsFileOrTell();
+//   after a complete read from the radio: files.setCurrentFileName(QString());
+//
+// Where the user answers Yes to "save the changes?" but nothing is saved (save dialog
+// cancelled, replacing declined, write failed), New, Open and closing stop and the
+// document stays as it is.
+class FileCommands {
+public:
+    struct Hooks {
+        std::function<void()> updateStatusBar;   // status bar and caption
+        std::function<void(int)> refreshViews;   // reason 1: the document was replaced
+    };
+
+    explicit FileCommands(Hooks hooks = {}, QWidget* dialogParent = nullptr);
+
+    const QString& currentFileName() const { return fileName; }
+    void setCurrentFileName(const QString& path) { fileName = path; }
+
+    // A new image with default values. False when a wanted save did not happen.
+    bool New();
+    // Asks for a data file and opens it. True when a file was opened.
+    bool Open();
+    // Writes to the current file, or asks for one first. True when the file was written.
+    bool Save();
+    // Always asks for a file. True when the file was written.
+    bool SaveAs();
+    // "Do you wish to exit program?" and the save question; true when the main window
+    // may close. The caller writes the settings file as it closes.
+    bool CloseQuery();
+
+    // The file operations on the current file name, with their messages.
+    bool WriteDataFile();
+    bool ReadDataFile();
+
+    // The open and save dialogs' filter.
+    static QString filter();
+
+private:
+    bool askSaveFirst();  // false: the user wanted a save that did not happen
+    bool ask(const QString& question) const;
+    void updateStatusBar() const;
+    void refreshViews(int reason) const;
+    QString startFolder() const;
+
+    Hooks hooks;
+    QWidget* parent;
+    QString fileName;
+    QString lastFolder;
+};
