@@ -1,0 +1,133 @@
+#pragma once
+
+#include "widgets/TranslatableGrid.h"
+
+#include <QColor>
+#include <QRect>
+#include <QTableView>
+#include <QVector>
+
+class CellGridModel;
+class QLineEdit;
+
+// The program's cell grid. Cells are addressed (column, row) from 0. Row 0 and
+// column 0 are the hidden title row and column. With one fixed row, row 1 is drawn
+// as the column header and stays in place while the rows scroll; with one fixed
+// column, column 1 is drawn as the row header. Every cell has a display text, a
+// value text the user never sees, an alignment, a read-only state, a background
+// colour and a bold state. Attribute setters work on a rectangle of cells given
+// as (left column, top row, width, height); columnCells() and rowCells() make one.
+//
+// Editing: the grid runs its own in-place text editor over the current cell.
+// Typing into an editable cell, Enter or F2 opens it; Enter, Tab, Up and Down
+// commit, Escape cancels, leaving the editor commits. A commit sets the cell's
+// display text and then raises displayTextSet(column, row, text), whose handler may
+// change the text (connect directly). Text set from code raises nothing.
+class CellGrid : public QTableView, public TranslatableGrid {
+    Q_OBJECT
+
+public:
+    explicit CellGrid(QWidget* parent = nullptr);
+    ~CellGrid() override;
+
+    // Shape. Fixed columns and rows are 0 or 1.
+    void setColCount(int count);
+    void setRowCount(int count);
+    int colCount() const;
+    int rowCount() const;
+    void setFixedCols(int count);
+    void setFixedRows(int count);
+    int fixedCols() const;
+    int fixedRows() const;
+
+    void setColWidth(int col, int width);
+    int colWidth(int col) const;
+    void setDefaultRowHeight(int height);
+    void setRowHeight(int row, int height);
+    int rowHeight(int row) const;
+
+    // Cell texts. Out-of-range cells read as empty and ignore writes.
+    QString cellText(int col, int row) const;
+    void setCellText(int col, int row, const QString& text);
+    QString cellValue(int col, int row) const;
+    void setCellValue(int col, int row, const QString& value);
+
+    // Cell attributes over a rectangle of cells; the vertical alignment is always centred.
+    QRect allCells() const;
+    QRect columnCells(int col) const;
+    QRect rowCells(int row) const;
+    void setAlignment(const QRect& cells, Qt::Alignment horizontal);
+    void setReadOnly(const QRect& cells, bool readOnly);
+    void setColor(const QRect& cells, const QColor& color);  // invalid: base colour
+    void setBold(const QRect& cells, bool bold);
+    Qt::Alignment alignment(int col, int row) const;
+    bool isReadOnly(int col, int row) const;
+    QColor color(int col, int row) const;
+    bool isBold(int col, int row) const;
+
+    // The current cell; setCurrentCell raises selectCell first.
+    int col() const;
+    int row() const;
+    void setCurrentCell(int col, int row);
+
+    // The cell's rectangle in the coordinates of the grid's parent window.
+    QRect cellRect(int col, int row) const;
+
+    // The in-place editor of the current cell. openEditor does nothing on a
+    // read-only cell and returns whether the editor is open.
+    bool openEditor();
+    void closeEditor(bool commit);
+    bool isEditing() const;
+    QLineEdit* editor() const;
+    void setEditorMaxLength(int length);  // 0: no limit
+
+    // Suspends repainting; calls nest, the last resume repaints once.
+    void beginUpdate();
+    void endUpdate();
+
+    // TranslatableGrid: the texts of the header row.
+    int headerColumnCount() const override;
+    QString headerText(int column) const override;
+    void setHeaderText(int column, const QString& text) override;
+
+    CellGridModel* cellModel() const;
+
+signals:
+    // Before the current cell moves to (col, row); clearing allow keeps it.
+    void selectCell(int col, int row, bool& allow);
+    // After the in-place editor set a cell's display text; the handler may change it.
+    void displayTextSet(int col, int row, QString& text);
+    // A printable text typed into the grid or its editor; the handler may replace
+    // it, or empty it to discard the key.
+    void keyPress(QString& text);
+    // After a mouse press in the cells moved the current cell.
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void cellDoubleClicked(int col, int row);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void updateGeometries() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyboardSearch(const QString&) override {}
+
+private:
+    bool allowMove(const QModelIndex& target);
+    void applySizes();
+    void placeEditor();
+    void paintCorner(QWidget* corner);
+    template <typename F> void forCells(const QRect& cells, F apply);
+
+    CellGridModel* model;
+    QLineEdit* lineEdit;
+    QVector<int> colWidths;
+    QVector<int> rowHeights;  // 0: the default height
+    int defaultRowHeight = 20;
+    int editCol = -1;
+    int editRow = -1;
+    bool editing = false;
+    int maxLength = 0;
+};
