@@ -37,6 +37,7 @@ bool isValidUtf8(const QByteArray& bytes)
 
 TIniFile::TIniFile(const QString& path) : filePath(path)
 {
+    if (path.isEmpty()) return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return;
     fileExisted = true;
