@@ -92,11 +92,9 @@ bool ToneSelector::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == lineEdit()) {
         switch (event->type()) {
-        case QEvent::KeyPress: {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) commit();
+        case QEvent::KeyPress:
+            if (!acceptKey(static_cast<QKeyEvent*>(event))) return true;
             break;
-        }
         case QEvent::MouseButtonDblClick:
             emit doubleClicked();
             return true;
@@ -105,6 +103,30 @@ bool ToneSelector::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QComboBox::eventFilter(watched, event);
+}
+
+// Typed keys reach the combo box itself, which hands them to its line edit
+// directly, so the tone filter and Enter are applied here as well.
+bool ToneSelector::acceptKey(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        commit();
+        return true;
+    }
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return true;
+    QString text = event->text();
+    if (text.isEmpty() || !text.at(0).isPrint()) return true;
+    return FilterTypedText(KeySet::Tone, text);
+}
+
+void ToneSelector::keyPressEvent(QKeyEvent* event)
+{
+    if (!acceptKey(event)) {
+        event->accept();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
 }
 
 void ToneSelector::focusOutEvent(QFocusEvent* event)

@@ -40,11 +40,13 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void setup();
+    bool acceptKey(QKeyEvent* event);
 
     QString shownText;  // the text last shown or committed
 };
