@@ -7,6 +7,7 @@
 #include "core/DataModule.h"
 #include "core/DocumentLifecycle.h"
 #include "core/LanguageTexts.h"
+#include "files/LanguageFile.h"
 #include "link/ReadSession.h"
 #include "link/SerialLinkPort.h"
 #include "link/WriteSession.h"
@@ -73,11 +74,7 @@ int main(int argc, char** argv)
     db.DataModuleCreate(QCoreApplication::applicationFilePath());
     MakeFirstDocument(db.all, db.macList);
     StartNewImage(db.all, db.macList);
-    db.language.readOk = QStringLiteral("Reading Completed.");
-    db.language.writeOk = QStringLiteral("Writing Completed.");
-    db.language.comError = QStringLiteral("Please check all connections and communication port settings.");
-    db.language.modError = QStringLiteral("Model Type Wrong.");
-    db.language.lPortError = QStringLiteral("Cannot Open Commcmication Port.");
+    db.language = EnglishMessageTexts();
     db.all.portName = sim.devicePath();
 
     const double readFloor = (146 * 26 + HandshakeChars) * CharSeconds + FixedWaits;

@@ -1,14 +1,14 @@
 #include "RadioSimulator.h"
 
 #include "core/AppState.h"
-#include "core/BitCodecs.h"
 #include "core/ChannelRecord.h"
 #include "core/DataModule.h"
 #include "core/DocumentLifecycle.h"
 #include "core/SettingsFields.h"
 #include "core/TimeStamp.h"
+#include "files/DataFile.h"
+#include "files/DataFileHeader.h"
 
-#include <QDateTime>
 #include <QFile>
 
 #include <cerrno>
@@ -187,23 +187,14 @@ bool RadioSimulator::loadDataFile(const QString& path, QString* error)
 bool RadioSimulator::saveDataFile(const QString& path, QString* error) const
 {
     const QByteArray m = memory();
-    // Header: "P" + model identifier, three zero bytes, save time to the minute, FF FF.
-    QByteArray header(16, char(0xFF));
-    const QByteArray name = ("P" + m.mid(Image::ModelId, 4)).leftJustified(5, ' ', true);
-    header.replace(0, 5, name);
-    header.replace(5, 3, QByteArray(3, '\0'));
-    const QDateTime now = QDateTime::currentDateTime();
-    quint8 year[2];
-    WriteU16LE(quint16(now.date().year()), year);
-    header[8] = char(year[0]);
-    header[9] = char(year[1]);
-    header[10] = char(now.date().month());
-    header[11] = char(now.date().day());
-    header[12] = char(now.time().hour());
-    header[13] = char(now.time().minute());
+    quint8 header[DataFile::HeaderSize];
+    EncodeFileHeader(header, QStringLiteral("P") + QString::fromLatin1(m.mid(Image::ModelId, 4)),
+                     QStringLiteral("000000"), SaveTimeText());
+    const QByteArray file = QByteArray(reinterpret_cast<const char*>(header), DataFile::HeaderSize) +
+                            m.mid(16, Image::Size - 16);
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        f.write(header + m.mid(16, Image::Size - 16)) != Image::Size) {
+        f.write(file) != DataFile::Size) {
         if (error) *error = f.errorString();
         return false;
     }
