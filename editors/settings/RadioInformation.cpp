@@ -1,0 +1,126 @@
+#include "RadioInformation.h"
+
+#include "UpperCaseValidator.h"
+#include "core/DataModule.h"
+#include "core/SerialNumber.h"
+#include "core/TimeStamp.h"
+#include "editors/EditorHost.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TfInfoMsg* fInfoMsg = nullptr;
+
+namespace {
+
+// Read-only fields have the button-face background, editable ones the window's.
+void setFieldEditable(QLineEdit* edit, bool editable)
+{
+    edit->setReadOnly(!editable);
+    QPalette p = QApplication::palette(edit);
+    if (!editable) p.setColor(QPalette::Base, p.color(QPalette::Button));
+    edit->setPalette(p);
+}
+
+} // namespace
+
+TfInfoMsg::TfInfoMsg(QWidget* parent)
+    : TSettingsWindow(QStringLiteral("fInfoMsg"), QStringLiteral("Radio Information"), parent)
+{
+    fInfoMsg = this;
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    const auto field = [&](int row, const char* labelName, const QString& caption,
+                           const char* name, int maxLength) {
+        auto* label = new QLabel(caption, this);
+        label->setObjectName(QLatin1String(labelName));
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QLatin1String(name));
+        edit->setMaxLength(maxLength);
+        edit->setMinimumWidth(340);
+        setFieldEditable(edit, false);
+        label->setBuddy(edit);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(edit, row, 1);
+        return edit;
+    };
+    cxModel = field(0, "lModel", QStringLiteral("Model Type"), "cxModel", 250);
+    cxFreq = field(1, "lFreq", QStringLiteral("Frequency[MHz]"), "cxFreq", 250);
+    cxSerial = field(2, "lSerial", QStringLiteral("Serial Number"), "cxSerial", 16);
+    cxRadioTime = field(3, "lRadioTime", QStringLiteral("Write Time"), "cxRadioTime", 250);
+    cxSerial->setValidator(new UpperCaseValidator(cxSerial));
+
+    btnOk = new QPushButton(QStringLiteral("&Ok"), this);
+    btnOk->setObjectName(QStringLiteral("btnOk"));
+    btnOk->setAutoDefault(false);
+    btnOk->hide();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnOk);
+    buttons->addWidget(MakeCloseButton());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(cxSerial, &QLineEdit::textChanged, this, &TfInfoMsg::cxSerialPropertiesChange);
+    connect(btnOk, &QPushButton::clicked, this, &TfInfoMsg::btnOkClick);
+}
+
+TfInfoMsg::~TfInfoMsg()
+{
+    if (fInfoMsg == this) fInfoMsg = nullptr;
+}
+
+void TfInfoMsg::FormShow()
+{
+    InitForm();
+    PlaceEditorWindow(this);
+}
+
+void TfInfoMsg::InitForm()
+{
+    serialState = SerialState::Loading;
+    TranslateWhenNeeded(true);
+    LoadSettings();
+    serialState = SerialState::Ready;
+}
+
+void TfInfoMsg::LoadSettings()
+{
+    const TALL& all = appState();
+    cxModel->setText(all.modelName);
+    cxFreq->setText(all.bandText);
+    cxSerial->setText(SerialNumberText(all));
+    cxRadioTime->setText(FormatTimeStamp(all.image.data() + Image::TimeStamp));
+    setFieldEditable(cxSerial, all.serialEditable);
+    for (QLineEdit* edit : {cxModel, cxFreq, cxSerial, cxRadioTime}) edit->setCursorPosition(0);
+}
+
+void TfInfoMsg::StoreSerial()
+{
+    TALL& all = appState();
+    if (!all.serialEditable) return;
+    StoreSerialNumber(all, cxSerial->text());
+    all.modified = true;
+}
+
+void TfInfoMsg::cxSerialPropertiesChange()
+{
+    if (serialState == SerialState::Ready) StoreSerial();
+}
+
+void TfInfoMsg::btnOkClick()
+{
+    StoreSerial();
+    btnCancelClick();
+}

@@ -1,0 +1,107 @@
+#include "SettingsWindow.h"
+
+#include "core/DataModule.h"
+#include "editors/EditorHost.h"
+#include "files/TranslateForm.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TSettingsWindow::TSettingsWindow(const QString& formName, const QString& caption,
+                                 QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(formName);
+    setWindowTitle(caption);
+    setAttribute(Qt::WA_DeleteOnClose);  // FormClose: closing frees the window
+}
+
+void TSettingsWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (shown) return;
+    shown = true;
+    FormShow();
+}
+
+void TSettingsWindow::btnCancelClick()
+{
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+void TSettingsWindow::TranslateWhenNeeded(bool translateLists)
+{
+    const TALL& all = appState();
+    if (all.languageIndex > 0) TranslateForm(this, all.languageName, translateLists);
+}
+
+QComboBox* TSettingsWindow::AddListRow(QGridLayout* grid, int row, int column,
+                                       const char* labelName, const QString& caption,
+                                       const char* listName, const QStringList& items)
+{
+    auto* label = new QLabel(caption, this);
+    label->setObjectName(QLatin1String(labelName));
+    auto* list = new QComboBox(this);
+    list->setObjectName(QLatin1String(listName));
+    list->addItems(items);
+    list->setMinimumWidth(110);
+    label->setBuddy(list);
+    grid->addWidget(label, row, column);
+    grid->addWidget(list, row, column + 1);
+    return list;
+}
+
+QPushButton* TSettingsWindow::MakeCloseButton()
+{
+    auto* button = new QPushButton(QStringLiteral("&Close"), this);
+    button->setObjectName(QStringLiteral("btnCancel"));
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, &TSettingsWindow::btnCancelClick);
+    return button;
+}
+
+void TSettingsWindow::LoadIndex(QComboBox* list, const TALL& all, SettingsFieldRef field)
+{
+    const int v = ReadField(all, field);
+    list->setCurrentIndex(v < list->count() ? v : -1);
+}
+
+void TSettingsWindow::StoreIndex(const QComboBox* list, TALL& all, SettingsFieldRef field)
+{
+    if (list->currentIndex() >= 0) WriteField(all, field, list->currentIndex());
+}
+
+QStringList NumberItems(int first, int count, int step)
+{
+    QStringList items;
+    for (int i = 0; i < count; ++i) items << QString::number(first + i * step);
+    return items;
+}
+
+QGridLayout* FramedGroupLayout(TSettingsWindow* window, const char* groupName,
+                               QPushButton* closeButton)
+{
+    auto* group = new QGroupBox(window->windowTitle(), window);
+    group->setObjectName(QLatin1String(groupName));
+    auto* grid = new QGridLayout(group);
+    grid->setHorizontalSpacing(12);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(closeButton);
+
+    auto* layout = new QVBoxLayout(window);
+    layout->addWidget(group);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    return grid;
+}

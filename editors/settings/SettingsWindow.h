@@ -1,0 +1,58 @@
+#pragma once
+
+#include "core/SettingsMap.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QPushButton;
+
+// What the setting windows share. Each is a fixed-size child window of the main
+// window that decodes the image the first time it is shown (FormShow) and writes
+// every change at once; the loading flag keeps the change events raised while the
+// controls are filled from writing back. Closing destroys the window.
+class TSettingsWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // The window's "&Close" button.
+    void btnCancelClick();
+
+protected:
+    TSettingsWindow(const QString& formName, const QString& caption, QWidget* parent);
+
+    virtual void FormShow() = 0;
+    void showEvent(QShowEvent* event) override;
+
+    // Translates the window when the language index is above 0.
+    void TranslateWhenNeeded(bool translateLists);
+
+    // A label and a fixed drop-down list in one cell pair of grid.
+    QComboBox* AddListRow(QGridLayout* grid, int row, int column, const char* labelName,
+                          const QString& caption, const char* listName, const QStringList& items);
+    QPushButton* MakeCloseButton();
+
+    // A list's item index as a field value, and back. A list without a selected item
+    // leaves its field as it is; a value that names no item selects none.
+    static void LoadIndex(QComboBox* list, const TALL& all, SettingsFieldRef field);
+    static void StoreIndex(const QComboBox* list, TALL& all, SettingsFieldRef field);
+
+    bool loading = false;
+
+private:
+    bool shown = false;
+};
+
+// count decimal numbers as list items: NumberItems(1, 9) is "1".."9",
+// NumberItems(30, 6, 30) is "30".."180".
+QStringList NumberItems(int first, int count, int step = 1);
+
+class QGroupBox;
+
+// The framed group of a small setting window, titled like the window, above the
+// "&Close" button. Returns the grid inside the frame.
+QGridLayout* FramedGroupLayout(TSettingsWindow* window, const char* groupName,
+                               QPushButton* closeButton);
