@@ -14,9 +14,9 @@ struct TALL;
 // file first and from the shipped one next, so the shipped language lists stay in use.
 
 struct SettingsPlace {
-    QString shippedPath;       // program folder + "SysInfo.Ini"
-    QString userPath;          // the per-user file
-    bool useUserFile = false;  // the program folder's file cannot be written
+    QString shippedPath;      // program folder + "SysInfo.Ini"
+    QString userPath;         // the per-user file
+    bool useUserFile = false; // the program folder's file cannot be written
 };
 
 // Where the settings of a program in appFolder are read from and written to.
@@ -32,19 +32,19 @@ bool CanWriteFile(const QString& path);
 // Port name, language index, help prefix, picture number and language name, with
 // every default of a missing file or key.
 void ReadSettingsFile(TALL& all);
-void ReadSettingsFile(TALL& all, const SettingsPlace& place);
+void ReadSettingsFileAt(TALL& all, const SettingsPlace& place);
 
 // Writes Com, DefaultLanguage and PicID, leaving every other line as it is. On failure
 // returns false and sets reason to the file and the system's reason.
 bool WriteSettingsFile(const TALL& all, QString* reason = nullptr);
-bool WriteSettingsFile(const TALL& all, const SettingsPlace& place, QString* reason = nullptr);
+bool WriteSettingsFileAt(const TALL& all, const SettingsPlace& place, QString* reason = nullptr);
 
 // The language list: file base names from the key Language, display names (in the
 // current language) from the key named after the current language. Both lists are
 // replaced.
 void ListLanguages(const TALL& all, QStringList& displayNames, QStringList& fileNames);
-void ListLanguages(const TALL& all, const SettingsPlace& place, QStringList& displayNames,
-                   QStringList& fileNames);
+void ListLanguagesAt(const TALL& all, const SettingsPlace& place, QStringList& displayNames,
+                     QStringList& fileNames);
 
 // Entry "index" (0-based) of a "|"-separated list, the way the language name is chosen;
 // empty past the end and for a negative index.

@@ -11,22 +11,23 @@
 
 namespace {
 
-SettingsPlace shippedOnly(const TempFolder& folder)
-{
+SettingsPlace shippedOnly(const TempFolder& folder) {
     SettingsPlace place;
     place.shippedPath = folder.file(QStringLiteral("SysInfo.Ini"));
     place.userPath = folder.file(QStringLiteral("user/QZ-17/SysInfo.Ini"));
     return place;
 }
 
-QByteArray sysInfo(const QByteArray& lines) { return "[SysInfo]\n" + lines; }
+QByteArray sysInfo(const QByteArray& lines) {
+    return "[SysInfo]\n" + lines;
+}
 
 } // namespace
 
 class TestSettingsFile : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void missingFileGivesDefaults();
     void languageChoice_data();
@@ -44,11 +45,10 @@ private slots:
     void listLanguages();
 };
 
-void TestSettingsFile::missingFileGivesDefaults()
-{
+void TestSettingsFile::missingFileGivesDefaults() {
     TempFolder folder;
     TALL all;
-    ReadSettingsFile(all, shippedOnly(folder));
+    ReadSettingsFileAt(all, shippedOnly(folder));
     QCOMPARE(all.portName, QStringLiteral("Com1"));
     QCOMPARE(all.languageIndex, 0);
     QCOMPARE(all.helpPrefix, QStringLiteral("WT"));
@@ -56,8 +56,7 @@ void TestSettingsFile::missingFileGivesDefaults()
     QCOMPARE(all.languageName, QStringLiteral("Chinese"));
 }
 
-void TestSettingsFile::languageChoice_data()
-{
+void TestSettingsFile::languageChoice_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("name");
@@ -67,32 +66,31 @@ void TestSettingsFile::languageChoice_data()
     QTest::newRow("-1 runs no round") << sysInfo("DefaultLanguage=-1\n") << -1 << "";
     QTest::newRow("not a number") << sysInfo("DefaultLanguage=abc\n") << 0 << "Chinese";
     QTest::newRow("empty text") << sysInfo("DefaultLanguage=\n") << 0 << "Chinese";
-    QTest::newRow("shipped list")
-        << sysInfo("DefaultLanguage=0\nLanguage=English|Chinese\n") << 0 << "English";
+    QTest::newRow("shipped list") << sysInfo("DefaultLanguage=0\nLanguage=English|Chinese\n") << 0
+                                  << "English";
     QTest::newRow("second of the shipped list")
         << sysInfo("DefaultLanguage=1\nLanguage=English|Chinese\n") << 1 << "Chinese";
     QTest::newRow("empty entry") << sysInfo("DefaultLanguage=1\nLanguage=A||B\n") << 1 << "";
-    QTest::newRow("after the empty entry") << sysInfo("DefaultLanguage=2\nLanguage=A||B\n") << 2 << "B";
+    QTest::newRow("after the empty entry")
+        << sysInfo("DefaultLanguage=2\nLanguage=A||B\n") << 2 << "B";
     QTest::newRow("single entry") << sysInfo("Language=Deutsch\n") << 0 << "Deutsch";
     QTest::newRow("largest index")
         << sysInfo("DefaultLanguage=2147483647\nLanguage=A|B\n") << INT_MAX << "";
 }
 
-void TestSettingsFile::languageChoice()
-{
+void TestSettingsFile::languageChoice() {
     QFETCH(QByteArray, content);
     QFETCH(int, index);
     QFETCH(QString, name);
     TempFolder folder;
     folder.write(QStringLiteral("SysInfo.Ini"), content);
     TALL all;
-    ReadSettingsFile(all, shippedOnly(folder));
+    ReadSettingsFileAt(all, shippedOnly(folder));
     QCOMPARE(all.languageIndex, index);
     QCOMPARE(all.languageName, name);
 }
 
-void TestSettingsFile::pictureNumber_data()
-{
+void TestSettingsFile::pictureNumber_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("picture");
     QTest::addColumn<QString>("writtenBack");
@@ -104,41 +102,38 @@ void TestSettingsFile::pictureNumber_data()
     QTest::newRow("largest") << sysInfo("PicID=2147483647\n") << INT_MIN << "2147483647";
 }
 
-void TestSettingsFile::pictureNumber()
-{
+void TestSettingsFile::pictureNumber() {
     QFETCH(QByteArray, content);
     QFETCH(int, picture);
     QFETCH(QString, writtenBack);
     TempFolder folder;
     folder.write(QStringLiteral("SysInfo.Ini"), content);
     TALL all;
-    ReadSettingsFile(all, shippedOnly(folder));
+    ReadSettingsFileAt(all, shippedOnly(folder));
     QCOMPARE(all.pictureNumber, picture);
-    QVERIFY(WriteSettingsFile(all, shippedOnly(folder)));
+    QVERIFY(WriteSettingsFileAt(all, shippedOnly(folder)));
     const TIniFile written(folder.file(QStringLiteral("SysInfo.Ini")));
     QCOMPARE(written.ReadString(QStringLiteral("SysInfo"), QStringLiteral("PicID"), QString()),
              writtenBack);
 }
 
-void TestSettingsFile::writeCreatesOnlyItsOwnKeys()
-{
+void TestSettingsFile::writeCreatesOnlyItsOwnKeys() {
     TempFolder folder;
     TALL all;
-    ReadSettingsFile(all, shippedOnly(folder));
-    all.portName = all.portName.toUpper();  // as the main window settles it
+    ReadSettingsFileAt(all, shippedOnly(folder));
+    all.portName = all.portName.toUpper(); // as the main window settles it
     QString reason;
-    QVERIFY2(WriteSettingsFile(all, shippedOnly(folder), &reason), qPrintable(reason));
+    QVERIFY2(WriteSettingsFileAt(all, shippedOnly(folder), &reason), qPrintable(reason));
     QCOMPARE(folder.read(QStringLiteral("SysInfo.Ini")),
              QByteArray("[SysInfo]\nCom=COM1\nDefaultLanguage=0\nPicID=0\n"));
 
     TALL again;
-    ReadSettingsFile(again, shippedOnly(folder));
+    ReadSettingsFileAt(again, shippedOnly(folder));
     QCOMPARE(again.portName, QStringLiteral("COM1"));
     QCOMPARE(again.pictureNumber, 1);
 }
 
-void TestSettingsFile::writeKeepsTheRestOfTheFile()
-{
+void TestSettingsFile::writeKeepsTheRestOfTheFile() {
     const QByteArray before("[SysInfo]\r\n"
                             "Help=WT\r\n"
                             "Com=COM1\r\n"
@@ -149,17 +144,17 @@ void TestSettingsFile::writeKeepsTheRestOfTheFile()
     TempFolder folder;
     folder.write(QStringLiteral("SysInfo.Ini"), before);
     TALL all;
-    ReadSettingsFile(all, shippedOnly(folder));
+    ReadSettingsFileAt(all, shippedOnly(folder));
     all.portName = QStringLiteral("/dev/ttyUSB0");
     all.languageIndex = 1;
-    QVERIFY(WriteSettingsFile(all, shippedOnly(folder)));
+    QVERIFY(WriteSettingsFileAt(all, shippedOnly(folder)));
     QByteArray expected = before;
-    expected.replace("Com=COM1", "Com=/dev/ttyUSB0").replace("DefaultLanguage=0", "DefaultLanguage=1");
+    expected.replace("Com=COM1", "Com=/dev/ttyUSB0")
+        .replace("DefaultLanguage=0", "DefaultLanguage=1");
     QCOMPARE(folder.read(QStringLiteral("SysInfo.Ini")), expected);
 }
 
-void TestSettingsFile::userFileWhenProgramFolderIsNotWritable()
-{
+void TestSettingsFile::userFileWhenProgramFolderIsNotWritable() {
     TempFolder folder;
     const QByteArray shipped = utf8(u"[SysInfo]\nCom=COM1\nDefaultLanguage=0\nHelp=XY\n"
                                     u"Language=English|Chinese\nChinese=英文|中文\n");
@@ -168,39 +163,38 @@ void TestSettingsFile::userFileWhenProgramFolderIsNotWritable()
     place.useUserFile = true;
 
     TALL all;
-    ReadSettingsFile(all, place);
+    ReadSettingsFileAt(all, place);
     QCOMPARE(all.languageName, QStringLiteral("English"));
     all.portName = QStringLiteral("COM5");
     all.languageIndex = 1;
     all.languageName = QStringLiteral("Chinese");
     QString reason;
-    QVERIFY2(WriteSettingsFile(all, place, &reason), qPrintable(reason));
+    QVERIFY2(WriteSettingsFileAt(all, place, &reason), qPrintable(reason));
     QCOMPARE(folder.read(QStringLiteral("SysInfo.Ini")), shipped);
     QCOMPARE(folder.read(QStringLiteral("user/QZ-17/SysInfo.Ini")),
              QByteArray("[SysInfo]\nCom=COM5\nDefaultLanguage=1\nPicID=0\n"));
 
     // The next start finds what was written, and still the shipped lists and help.
     TALL next;
-    ReadSettingsFile(next, place);
+    ReadSettingsFileAt(next, place);
     QCOMPARE(next.portName, QStringLiteral("COM5"));
     QCOMPARE(next.languageIndex, 1);
     QCOMPARE(next.languageName, QStringLiteral("Chinese"));
     QCOMPARE(next.helpPrefix, QStringLiteral("XY"));
     QStringList display, files;
-    ListLanguages(next, place, display, files);
+    ListLanguagesAt(next, place, display, files);
     QCOMPARE(files, (QStringList{QStringLiteral("English"), QStringLiteral("Chinese")}));
     QCOMPARE(display, (QStringList{QString::fromUtf16(u"英文"), QString::fromUtf16(u"中文")}));
 
     // While the program folder is writable again, its own file counts.
     TALL writable;
-    ReadSettingsFile(writable, shippedOnly(folder));
+    ReadSettingsFileAt(writable, shippedOnly(folder));
     QCOMPARE(writable.portName, QStringLiteral("COM1"));
 }
 
-void TestSettingsFile::locate_data()
-{
-    QTest::addColumn<QString>("existing");  // file put into the program folder first
-    QTest::addColumn<int>("folderMode");    // 0 writable, 1 missing, 2 read-only
+void TestSettingsFile::locate_data() {
+    QTest::addColumn<QString>("existing"); // file put into the program folder first
+    QTest::addColumn<int>("folderMode");   // 0 writable, 1 missing, 2 read-only
     QTest::addColumn<bool>("useUserFile");
     QTest::addColumn<QString>("shippedName");
 
@@ -211,8 +205,7 @@ void TestSettingsFile::locate_data()
     QTest::newRow("read-only folder") << "" << 2 << true << "SysInfo.Ini";
 }
 
-void TestSettingsFile::locate()
-{
+void TestSettingsFile::locate() {
     QFETCH(QString, existing);
     QFETCH(int, folderMode);
     QFETCH(bool, useUserFile);
@@ -222,8 +215,7 @@ void TestSettingsFile::locate()
     const QString programFolder = folder.path() + QStringLiteral("bin/");
     if (folderMode != 1) QDir().mkpath(programFolder);
     if (!existing.isEmpty()) folder.write(QStringLiteral("bin/") + existing, sysInfo(""));
-    if (folderMode == 2)
-        QFile::setPermissions(programFolder, QFile::ReadOwner | QFile::ExeOwner);
+    if (folderMode == 2) QFile::setPermissions(programFolder, QFile::ReadOwner | QFile::ExeOwner);
 
     const SettingsPlace place = LocateSettingsFile(programFolder);
     QFile::setPermissions(programFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -232,18 +224,17 @@ void TestSettingsFile::locate()
     QCOMPARE(place.userPath, UserSettingsPath());
     QVERIFY(place.userPath.endsWith(QStringLiteral("/QZ-17/SysInfo.Ini")));
     // Finding out leaves nothing behind.
-    QCOMPARE(QDir(programFolder).entryList(QDir::Files | QDir::Hidden).size(), existing.isEmpty() ? 0 : 1);
+    QCOMPARE(QDir(programFolder).entryList(QDir::Files | QDir::Hidden).size(),
+             existing.isEmpty() ? 0 : 1);
 }
 
-void TestSettingsFile::writeFailureIsReported_data()
-{
+void TestSettingsFile::writeFailureIsReported_data() {
     QTest::addColumn<bool>("useUserFile");
     QTest::newRow("program folder gone") << false;
     QTest::newRow("user folder cannot be made") << true;
 }
 
-void TestSettingsFile::writeFailureIsReported()
-{
+void TestSettingsFile::writeFailureIsReported() {
     QFETCH(bool, useUserFile);
     TempFolder folder;
     // A plain file where a folder would have to be.
@@ -253,15 +244,14 @@ void TestSettingsFile::writeFailureIsReported()
     place.userPath = folder.file(QStringLiteral("blocker/QZ-17/SysInfo.Ini"));
     place.useUserFile = useUserFile;
     TALL all;
-    ReadSettingsFile(all, place);
+    ReadSettingsFileAt(all, place);
     QString reason;
-    QVERIFY(!WriteSettingsFile(all, place, &reason));
+    QVERIFY(!WriteSettingsFileAt(all, place, &reason));
     QVERIFY2(reason.contains(useUserFile ? place.userPath : place.shippedPath), qPrintable(reason));
     QVERIFY(reason.size() > (useUserFile ? place.userPath : place.shippedPath).size() + 2);
 }
 
-void TestSettingsFile::listLanguages_data()
-{
+void TestSettingsFile::listLanguages_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("languageName");
     QTest::addColumn<QStringList>("display");
@@ -272,12 +262,13 @@ void TestSettingsFile::listLanguages_data()
                              << QStringList{"Chinese", "English"};
     const QByteArray shipped = utf8(u"[SysInfo]\nLanguage=English|Chinese\n"
                                     u"English=English|Chinese\nChinese=英文|中文\n");
-    QTest::newRow("shipped, in English") << shipped << "English" << QStringList{"English", "Chinese"}
-                                         << QStringList{"English", "Chinese"};
-    QTest::newRow("shipped, in Chinese") << shipped << "Chinese" << QStringList{en, zh}
-                                         << QStringList{"English", "Chinese"};
-    QTest::newRow("key in other case") << shipped << "chinese" << QStringList{en, zh}
-                                       << QStringList{"English", "Chinese"};
+    QTest::newRow("shipped, in English")
+        << shipped << "English" << QStringList{"English", "Chinese"}
+        << QStringList{"English", "Chinese"};
+    QTest::newRow("shipped, in Chinese")
+        << shipped << "Chinese" << QStringList{en, zh} << QStringList{"English", "Chinese"};
+    QTest::newRow("key in other case")
+        << shipped << "chinese" << QStringList{en, zh} << QStringList{"English", "Chinese"};
     QTest::newRow("no display names for the language")
         << shipped << "" << QStringList{zh, en} << QStringList{"English", "Chinese"};
     QTest::newRow("empty entry and trailing bar")
@@ -288,8 +279,7 @@ void TestSettingsFile::listLanguages_data()
         << QStringList{"Chinese, simplified", "English"};
 }
 
-void TestSettingsFile::listLanguages()
-{
+void TestSettingsFile::listLanguages() {
     QFETCH(QByteArray, content);
     QFETCH(QString, languageName);
     QFETCH(QStringList, display);
@@ -299,7 +289,7 @@ void TestSettingsFile::listLanguages()
     TALL all;
     all.languageName = languageName;
     QStringList d{QStringLiteral("old")}, f{QStringLiteral("old")};
-    ListLanguages(all, shippedOnly(folder), d, f);
+    ListLanguagesAt(all, shippedOnly(folder), d, f);
     QCOMPARE(d, display);
     QCOMPARE(f, files);
 }
