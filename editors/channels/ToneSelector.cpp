@@ -88,6 +88,14 @@ void ToneSelector::commit()
     emit toneCommitted();
 }
 
+void ToneSelector::revert()
+{
+    const QSignalBlocker block(this);
+    const int i = findText(shownText);
+    if (i >= 0) setCurrentIndex(i);
+    setEditText(shownText);
+}
+
 bool ToneSelector::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == lineEdit()) {

@@ -34,6 +34,9 @@ public:
     // Commits the current text as Enter does.
     void commit();
 
+    // Puts back the text last shown or committed (Escape).
+    void revert();
+
 signals:
     void toneCommitted();
     void doubleClicked();

@@ -1,0 +1,625 @@
+#include "ChannelGrid.h"
+
+#include "ToneOption.h"
+#include "ToneSelector.h"
+#include "core/ChannelRecord.h"
+#include "core/DataModule.h"
+#include "core/FrequencyCodecs.h"
+#include "core/NumberText.h"
+#include "core/ToneCodec.h"
+#include "core/ToneLists.h"
+#include "editors/EditorHost.h"
+#include "files/MessageBox.h"
+#include "files/TranslateForm.h"
+#include "widgets/KeyFilters.h"
+#include "widgets/Tag.h"
+#include "widgets/grid/CellGrid.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+TfChsInfo* fChsInfo = nullptr;
+
+namespace {
+
+// Grid columns.
+constexpr int ColNumber = 1;
+constexpr int ColRx = 2;
+constexpr int ColTx = 3;
+constexpr int ColRxTone = 4;
+constexpr int ColTxTone = 5;
+constexpr int ColPower = 6;
+constexpr int ColEpilogue = 12;
+constexpr int ColName = 13;
+
+constexpr int HeaderRowHeight = 35;
+constexpr int DesignWidth = 870;
+constexpr int DesignHeight = 560;
+
+// The hint number of a selector tells the shared handler what it edits.
+constexpr const char* HintProperty = "hint";
+
+// Column definitions: title ("|" breaks the line), [width|spare], alignment digit.
+const QStringList& ColumnDefinitions()
+{
+    static const QStringList items = {
+        QStringLiteral("Channel|No.  [60|60]2"), QStringLiteral("RX|Frequency [80|80]3"),
+        QStringLiteral("TX|Frequency [80|80]3"), QStringLiteral("QT/DQT|Dec   [60|60]3"),
+        QStringLiteral("QT/DQT|Enc   [60|60]2"), QStringLiteral("TX Power     [60|60]2"),
+        QStringLiteral("W/N          [60|60]2"), QStringLiteral("Scan Add     [60|60]2"),
+        QStringLiteral("Vox          [60|60]2"), QStringLiteral("Voice Mode   [60|60]2"),
+        QStringLiteral("Busy Lock    [60|60]2"), QStringLiteral("Epilogue     [60|60]2"),
+        QStringLiteral("Name         [60|60]3"),
+    };
+    return items;
+}
+
+struct ColumnDefinition {
+    QString title;
+    int width = 60;
+    Qt::Alignment alignment = Qt::AlignHCenter;
+};
+
+// A definition without its bracket (a careless translation) keeps the defaults.
+ColumnDefinition ParseColumnDefinition(const QString& item)
+{
+    ColumnDefinition def;
+    const int open = item.indexOf(QLatin1Char('['));
+    const int close = item.indexOf(QLatin1Char(']'), open + 1);
+    def.title = (open < 0 ? item : item.left(open)).trimmed();
+    if (open >= 0 && close > open) {
+        const QStringList numbers = item.mid(open + 1, close - open - 1).split(QLatin1Char('|'));
+        bool ok = false;
+        const int width = numbers.value(0).trimmed().toInt(&ok);
+        if (ok && width > 0) def.width = width;
+        switch (item.mid(close + 1).trimmed().toInt()) {
+        case 1: def.alignment = Qt::AlignLeft; break;
+        case 3: def.alignment = Qt::AlignRight; break;
+        default: def.alignment = Qt::AlignHCenter; break;
+        }
+    }
+    def.title.replace(QLatin1Char('|'), QLatin1Char('\n'));
+    return def;
+}
+
+// The channel field each editing column writes.
+int FieldOfColumn(int col)
+{
+    static const int fields[] = {-1, -1, Field::RxFreq, Field::TxFreq, Field::RxTone,
+                                 Field::TxTone, Field::Power, Field::Bandwidth, Field::Scan,
+                                 Field::Vox, Field::VoiceMode, Field::BusyLock,
+                                 Field::Epilogue, Field::Name};
+    return col >= 0 && col <= ColName ? fields[col] : -1;
+}
+
+// The list columns 6 .. 12, in column order: the field value shown, the entry a
+// selector starts on when its cell has no value, the entry of a new channel.
+struct ListColumn {
+    quint8 TChannel::*field;
+    int selectorDefault;
+    int newChannel;
+};
+const ListColumn ListColumns[] = {
+    {&TChannel::power, 1, 1},     {&TChannel::bandwidth, 0, 1}, {&TChannel::scanSkip, 0, 1},
+    {&TChannel::vox, 1, 1},       {&TChannel::voiceMode, 0, 0}, {&TChannel::busyLock, 0, 1},
+    {&TChannel::epilogue, 0, 1},
+};
+
+bool IsListColumn(int col) { return col >= ColPower && col <= ColEpilogue; }
+const ListColumn& ListColumnAt(int col) { return ListColumns[col - ColPower]; }
+
+} // namespace
+
+TfChsInfo::TfChsInfo(QWidget* parent) : QWidget(parent)
+{
+    fChsInfo = this;
+    setObjectName(QStringLiteral("fChsInfo"));
+    setWindowTitle(QStringLiteral("Channel Information"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    gvData = new CellGrid(this);
+    gvData->setObjectName(QStringLiteral("gvData"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(gvData);
+    setFocusProxy(gvData);
+
+    BColText = new QListWidget(this);
+    BColText->setObjectName(QStringLiteral("BColText"));
+    BColText->addItems(ColumnDefinitions());
+    BColText->hide();
+
+    lNone = new QLabel(this);
+    lNone->setObjectName(QStringLiteral("lNone"));
+    lNone->hide();
+
+    for (auto** tone : {&cxRxDcts, &cxTxDcts}) {
+        *tone = new ToneSelector(GridToneList(), this);
+        Tag::set(*tone, Tag::FirstItemOnly);
+        selectors << *tone;
+        ToneSelector* selector = *tone;
+        connect(selector, &ToneSelector::toneCommitted, this, [this, selector] { ComBoxSetData(selector); });
+        connect(selector, &ToneSelector::doubleClicked, this, [this, selector] { ComBoxDblClick(selector); });
+    }
+    cxRxDcts->setObjectName(QStringLiteral("cxRxDcts"));
+    cxRxDcts->setProperty(HintProperty, QStringLiteral("1"));
+    cxTxDcts->setObjectName(QStringLiteral("cxTxDcts"));
+    cxTxDcts->setProperty(HintProperty, QStringLiteral("2"));
+
+    cxPower = makeList("cxPower", {QStringLiteral("Low"), QStringLiteral("High")}, "0");
+    cxWn = makeList("cxWn", {QStringLiteral("Narrow"), QStringLiteral("Wide")}, "0");
+    cxScan = makeList("cxScan", {QStringLiteral("Add"), QStringLiteral("Del")}, "0");
+    cxYesNo = makeList("cxYesNo", {QStringLiteral("Yes"), QStringLiteral("No")}, "0");
+    cxApro = makeList("cxApro",
+                      {QStringLiteral("None"), QStringLiteral("Compander"), QStringLiteral("Scrambler")},
+                      "3");
+    cxBclo = makeList("cxBclo", {QStringLiteral("Yes"), QStringLiteral("No")}, "0");
+    cxDcs = makeList("cxDcs", {QStringLiteral("OFF"), QStringLiteral("ON")}, "0");
+    cxTail = makeList("cxTail", {QStringLiteral("Off"), QStringLiteral("On")}, "0");
+    selectors.removeOne(cxTail);  // never shown
+
+    for (QComboBox* selector : std::as_const(selectors)) {
+        selector->hide();
+        selector->installEventFilter(this);
+    }
+
+    connect(gvData, &CellGrid::selectCell, this, &TfChsInfo::gvDataSelectCell);
+    connect(gvData, &CellGrid::displayTextSet, this, &TfChsInfo::gvDataSetForeText);
+    connect(gvData, &CellGrid::keyPress, this, &TfChsInfo::gvDataKeyPress);
+    connect(gvData, &CellGrid::mouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers) { gvDataMouseDown(button); });
+    connect(gvData, &CellGrid::cellDoubleClicked, this, [this](int col, int) {
+        if (auto* tone = qobject_cast<ToneSelector*>(selectorOf(col)); tone && tone == openSelector)
+            ComBoxDblClick(tone);
+    });
+    // A selector stays over its cell only while the rows stand still.
+    connect(gvData->verticalScrollBar(), &QScrollBar::valueChanged, this, &TfChsInfo::hideSelectors);
+    connect(gvData->horizontalScrollBar(), &QScrollBar::valueChanged, this, &TfChsInfo::hideSelectors);
+
+    resize(DesignWidth, DesignHeight);
+}
+
+TfChsInfo::~TfChsInfo()
+{
+    // FormDestroy: the main window's synchronisation skips the grid from now on.
+    if (fChsInfo == this) fChsInfo = nullptr;
+}
+
+QComboBox* TfChsInfo::makeList(const char* name, const QStringList& items, const char* hint)
+{
+    auto* combo = new QComboBox(this);
+    combo->setObjectName(QLatin1String(name));
+    combo->addItems(items);
+    combo->setProperty(HintProperty, QLatin1String(hint));
+    selectors << combo;
+    connect(combo, &QComboBox::currentIndexChanged, this, [this, combo](int) { ComBoxSetData(combo); });
+    return combo;
+}
+
+// A borderless window: inside the main window it needs no frame of its own.
+bool TfChsInfo::event(QEvent* event)
+{
+    if (event->type() == QEvent::ParentChange) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            sub->setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
+    }
+    return QWidget::event(event);
+}
+
+void TfChsInfo::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (shown) return;
+    shown = true;
+    FormShow();
+}
+
+void TfChsInfo::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    hideSelectors();
+}
+
+void TfChsInfo::FormShow()
+{
+    TALL& all = appState();
+    all.updateSuppressed = true;
+    TranslateForm(this, all.languageName, true);
+    BuildGrid();
+    curCol = 2;
+    curRow = 2;
+    lNone->setText(cxRxDcts->itemText(0));
+    FillAllRows();
+    PlaceEditorWindow(this);
+    all.updateSuppressed = false;
+}
+
+void TfChsInfo::sizeWindow(int width, int height)
+{
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    const QSize frame = sub ? sub->size() - size() : QSize();
+    resize(width, height);
+    if (sub) sub->resize(QSize(width, height) + frame);
+}
+
+void TfChsInfo::BuildGrid()
+{
+    const int channels = appState().channelCount;
+    gvData->setColCount(BColText->count() + 1);
+    gvData->setRowCount(channels + 2);
+    gvData->beginUpdate();
+    gvData->setFixedCols(1);
+    gvData->setFixedRows(1);
+    gvData->setRowHeight(1, HeaderRowHeight);
+
+    gvData->setReadOnly(gvData->allCells(), true);
+    gvData->setReadOnly(gvData->columnCells(ColRx), false);
+    gvData->setReadOnly(gvData->rowCells(1), true);
+
+    int width = 0;
+    for (int i = 0; i < BColText->count(); ++i) {
+        const ColumnDefinition def = ParseColumnDefinition(BColText->item(i)->text());
+        gvData->setColWidth(i + 1, def.width);
+        gvData->setCellText(i + 1, 1, def.title);
+        gvData->setAlignment(gvData->columnCells(i + 1), def.alignment);
+        width += def.width;
+    }
+    int height = 0;
+    const QColor groupColour = palette().color(QPalette::ToolTipBase);
+    for (int r = 2; r <= channels + 1; ++r) {
+        gvData->setCellText(ColNumber, r, QString::number(r - 1));
+        if ((r - 1) % 16 == 0) gvData->setColor(gvData->rowCells(r), groupColour);
+        height += 30;
+    }
+    sizeWindow(width + 50, std::min(height, this->height()));
+
+    const QColor buttonFace = palette().color(QPalette::Button);
+    gvData->setAlignment(gvData->rowCells(1), Qt::AlignHCenter);
+    gvData->setColor(gvData->columnCells(ColNumber), buttonFace);
+    gvData->setColor(gvData->rowCells(1), buttonFace);
+    gvData->endUpdate();
+}
+
+QString TfChsInfo::noTone() const { return lNone->text(); }
+
+void TfChsInfo::FillRow(int channel)
+{
+    const int r = channel + 1;
+    if (channel < 1 || r >= gvData->rowCount()) return;
+    gvData->beginUpdate();
+    TChannel& ch = workingChannel();
+    if (DecodeChannel(appState(), channel, ch)) {
+        gvData->setCellValue(ColNumber, r, QStringLiteral("1"));
+        gvData->setReadOnly(QRect(ColTx, r, 1, 1), false);
+        gvData->setReadOnly(QRect(ColName, r, 1, 1), false);
+        gvData->setCellText(ColRx, r, FormatMHz(ch.rxFreq));
+        gvData->setCellText(ColTx, r, FormatMHz(ch.txFreq));
+        gvData->setCellText(ColRxTone, r, ch.rxTone.isEmpty() ? cxRxDcts->itemText(0) : ch.rxTone);
+        gvData->setCellText(ColTxTone, r, ch.txTone.isEmpty() ? cxRxDcts->itemText(0) : ch.txTone);
+        for (int c = ColPower; c <= ColEpilogue; ++c) {
+            const int value = ch.*ListColumnAt(c).field;
+            gvData->setCellValue(c, r, QString::number(value));
+            gvData->setCellText(c, r, selectorOf(c)->itemText(value));
+        }
+        gvData->setCellValue(ColName, r, QString());
+        // The record keeps six characters; the cell shows the name without its padding.
+        QString name = ch.name;
+        while (name.endsWith(QLatin1Char(' '))) name.chop(1);
+        gvData->setCellText(ColName, r, name);
+    } else {
+        gvData->setCellValue(ColNumber, r, QString());
+        for (int c = ColRx; c <= ColName; ++c) {
+            gvData->setCellText(c, r, QString());
+            gvData->setCellValue(c, r, QString());
+        }
+        gvData->setReadOnly(QRect(ColTx, r, 1, 1), true);
+        gvData->setReadOnly(QRect(ColName, r, 1, 1), true);
+    }
+    gvData->endUpdate();
+}
+
+void TfChsInfo::FillAllRows()
+{
+    gvData->beginUpdate();
+    for (int k = 1; k <= appState().channelCount; ++k) FillRow(k);
+    gvData->endUpdate();
+}
+
+void TfChsInfo::StoreCell(int row, int col)
+{
+    const int field = FieldOfColumn(col);
+    if (field < 0 || row < 2 || row >= gvData->rowCount()) return;
+    QString text;
+    if (IsListColumn(col)) {
+        text = gvData->cellValue(col, row);
+    } else {
+        text = gvData->cellText(col, row);
+        if ((col == ColRxTone || col == ColTxTone) && text == noTone()) text.clear();
+    }
+    SetChannelField(appState(), row - 1, field, text);
+    RequestRefresh(RefreshReason::GridStored);
+}
+
+void TfChsInfo::StartChannelRow(int row)
+{
+    gvData->beginUpdate();
+    gvData->setCellValue(ColNumber, row, QStringLiteral("1"));
+    if (gvData->cellText(ColTx, row).isEmpty())
+        gvData->setCellText(ColTx, row, gvData->cellText(ColRx, row));
+    gvData->setCellText(ColRxTone, row, cxRxDcts->itemText(0));
+    gvData->setCellText(ColTxTone, row, cxRxDcts->itemText(0));
+    for (int c = ColPower; c <= ColEpilogue; ++c) {
+        const int index = ListColumnAt(c).newChannel;
+        gvData->setCellValue(c, row, QString::number(index));
+        gvData->setCellText(c, row, selectorOf(c)->itemText(index));
+    }
+    gvData->setCellText(ColName, row, QString());
+    gvData->setReadOnly(QRect(ColTx, row, 1, 1), false);
+    gvData->setReadOnly(QRect(ColName, row, 1, 1), false);
+    gvData->endUpdate();
+    for (int c = ColTx; c < gvData->colCount(); ++c) StoreCell(row, c);
+}
+
+void TfChsInfo::ClearChannelRow(int row)
+{
+    gvData->setCellValue(ColNumber, row, QString());
+    for (int c = ColRx; c < gvData->colCount(); ++c) {
+        gvData->setCellText(c, row, QString());
+        gvData->setCellValue(c, row, QString());
+    }
+    gvData->setReadOnly(QRect(ColTx, row, 1, 1), true);
+    gvData->setReadOnly(QRect(ColName, row, 1, 1), true);
+    StoreCell(row, ColRx);
+}
+
+QString TfChsInfo::checkedFrequency(const QString& text)
+{
+    double value = 0.0;
+    if (CheckBandFrequency(appState(), text, value))
+        ShowMessageBox(languageTexts().caution, languageTexts().errRange, MessageKind::Information);
+    return FormatMHz(value);
+}
+
+void TfChsInfo::gvDataSetForeText(int col, int row, QString& text)
+{
+    TALL& all = appState();
+    all.modified = true;
+    const int k = row - 1;
+    switch (col) {
+    case ColRx:
+        if (text.isEmpty()) {
+            ClearChannelRow(row);
+        } else {
+            text = checkedFrequency(text);
+            SetChannelField(all, k, Field::RxFreq, text);
+            gvData->setCellText(ColRx, row, text);
+            if (gvData->cellValue(ColNumber, row).isEmpty()) StartChannelRow(row);
+        }
+        RequestRefresh(RefreshReason::GridStored);
+        break;
+    case ColTx: {
+        text = checkedFrequency(text.isEmpty() ? gvData->cellText(ColRx, row) : text);
+        SetChannelField(all, k, Field::TxFreq, text);
+        RequestRefresh(RefreshReason::GridStored);
+        break;
+    }
+    case ColName:
+        while (text.endsWith(QLatin1Char(' '))) text.chop(1);
+        SetChannelField(all, k, Field::Name, text);
+        RequestRefresh(RefreshReason::GridStored);
+        break;
+    default:
+        break;
+    }
+}
+
+void TfChsInfo::followCurrentChannel(int row)
+{
+    TALL& all = appState();
+    if (row - 1 != all.currentChannel) {
+        all.currentChannel = row - 1;
+        RequestRefresh(RefreshReason::GridStored);
+    }
+}
+
+void TfChsInfo::gvDataSelectCell(int col, int row, bool& allow)
+{
+    allow = true;
+    if (gvData->col() <= 1 || gvData->row() <= 1) return;
+    if (gvData->cellText(ColNumber, row).isEmpty()) return;
+    curCol = col;
+    curRow = row;
+    ShowCellSelector();
+    followCurrentChannel(row);
+}
+
+void TfChsInfo::gvDataMouseDown(Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton || gvData->col() <= 1 || gvData->row() <= 1) return;
+    const int col = gvData->col();
+    const int row = gvData->row();
+    if (col == ColRx || ((col == ColTx || col == ColName) && !gvData->cellText(ColRx, row).isEmpty()))
+        gvData->openEditor();
+    else
+        ShowCellSelector();
+    followCurrentChannel(curRow);
+}
+
+QComboBox* TfChsInfo::selectorOf(int col) const
+{
+    switch (col) {
+    case 4: return cxRxDcts;
+    case 5: return cxTxDcts;
+    case 6: return cxPower;
+    case 7: return cxWn;
+    case 8: return cxScan;
+    case 9: return cxYesNo;
+    case 10: return cxApro;
+    case 11: return cxBclo;
+    case 12: return cxDcs;
+    default: return nullptr;
+    }
+}
+
+void TfChsInfo::hideSelectors()
+{
+    for (QComboBox* selector : std::as_const(selectors))
+        if (selector->isVisible()) ComBoxExit(selector);
+}
+
+void TfChsInfo::ShowCellSelector()
+{
+    hideSelectors();
+    if (gvData->cellText(ColRx, curRow).isEmpty()) return;
+    QComboBox* selector = selectorOf(curCol);
+    if (!selector) return;
+    TALL& all = appState();
+    const bool suppressed = all.updateSuppressed;
+    all.updateSuppressed = true;
+
+    const QRect cell = gvData->cellRect(curCol, curRow);
+    selector->setGeometry(cell.left(), cell.top(), gvData->colWidth(curCol),
+                          std::max(cell.height(), selector->minimumSizeHint().height()));
+    openSelector = selector;
+    selectorCol = curCol;
+    selectorRow = curRow;
+    if (auto* tone = qobject_cast<ToneSelector*>(selector)) {
+        const QString text = gvData->cellText(curCol, curRow);
+        tone->showTone(text == noTone() ? QString() : text);
+    } else {
+        bool ok = false;
+        int index = gvData->cellValue(curCol, curRow).toInt(&ok);
+        if (!ok) index = ListColumnAt(curCol).selectorDefault;
+        if (curCol == ColEpilogue) selector->setCurrentText(gvData->cellText(curCol, curRow));
+        selector->setCurrentIndex(index);
+    }
+    selector->show();
+    selector->raise();
+    selector->setFocus(Qt::OtherFocusReason);
+    all.updateSuppressed = suppressed;
+}
+
+void TfChsInfo::ComBoxSetData(QComboBox* selector)
+{
+    TALL& all = appState();
+    if (all.updateSuppressed) return;
+    // Only the selector shown writes, and only into the cell it was laid over.
+    if (selector != openSelector) return;
+    const int col = selectorCol;
+    const int row = selectorRow;
+    QString text = selector->currentText();
+    const QString hint = selector->property(HintProperty).toString();
+    if (hint == QLatin1String("1") || hint == QLatin1String("2")) {
+        text = text.trimmed();
+        text = (text.isEmpty() || text == noTone()) ? noTone() : NormaliseToneText(text);
+    } else {
+        gvData->setCellValue(col, row, QString::number(selector->currentIndex()));
+    }
+    gvData->setCellText(col, row, text);
+    StoreCell(row, col);
+    all.modified = true;
+}
+
+void TfChsInfo::ComBoxExit(QComboBox* selector)
+{
+    // A tone typed but not yet committed is kept, written into its own cell.
+    if (auto* tone = qobject_cast<ToneSelector*>(selector); tone && tone == openSelector)
+        tone->commit();
+    selector->hide();
+    if (selector == openSelector) openSelector = nullptr;
+}
+
+void TfChsInfo::leaveSelector(QComboBox* selector)
+{
+    // The grid takes the focus first, so a typed tone is committed while the
+    // selector still edits its cell.
+    gvData->setFocus(Qt::OtherFocusReason);
+    ComBoxExit(selector);
+}
+
+// Enter and Escape end the selector's work; keys that move go on to the grid.
+bool TfChsInfo::ComBoxKeyPress(QComboBox* selector, QKeyEvent* key)
+{
+    const bool popup = selector->view() && selector->view()->isVisible();
+    if (popup || (key->modifiers() & Qt::AltModifier)) return false;
+    const bool tone = qobject_cast<ToneSelector*>(selector) != nullptr;
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (tone) static_cast<ToneSelector*>(selector)->commit();
+        leaveSelector(selector);
+        return true;
+    case Qt::Key_Escape:
+        if (tone) static_cast<ToneSelector*>(selector)->revert();
+        leaveSelector(selector);
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        if (tone) return false;  // they move in the typed text
+        [[fallthrough]];
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: {
+        QKeyEvent moved(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
+        leaveSelector(selector);
+        QApplication::sendEvent(gvData, &moved);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool TfChsInfo::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* selector = qobject_cast<QComboBox*>(watched);
+    if (selector && selectors.contains(selector)) {
+        if (event->type() == QEvent::KeyPress)
+            return ComBoxKeyPress(selector, static_cast<QKeyEvent*>(event));
+        if (event->type() == QEvent::FocusOut) {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
+                !(selector->view() && selector->view()->isVisible()))
+                ComBoxExit(selector);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfChsInfo::ComBoxDblClick(ToneSelector* selector)
+{
+    const QString tone = ShowToneOption(this);
+    if (tone.isEmpty()) return;
+    selector->pickTone(tone);
+}
+
+void TfChsInfo::gvDataKeyPress(QString& text)
+{
+    const int col = gvData->col();
+    if (col == ColName) {
+        gvData->setEditorMaxLength(6);
+        if (!FilterTypedText(KeySet::NameWithUnderscore, text)) text.clear();
+        return;
+    }
+    if (col == ColRx || col == ColTx) gvData->setEditorMaxLength(9);
+    if (!FilterTypedText(KeySet::Frequency, text)) text.clear();
+}
+
+void TfChsInfo::FormDeactivate()
+{
+    gvData->closeEditor(true);
+    hideSelectors();
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QWidget>
+
+class CellGrid;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class ToneSelector;
+
+// The memory channel grid: one row per memory channel, edited in place. Row r shows
+// channel r - 1; column 1 holds the channel numbers, row 1 the column titles. Column 1's
+// value text records which rows hold a channel ("1"). The list columns keep the entry
+// index in their value text. The frequency and name columns are edited with the grid's
+// own editor; the tone and list columns with a drop-down selector laid over the cell.
+// Every change goes into the image at once. While the window fills itself or places a
+// selector it holds the document's update-suppression flag, so no handler writes back.
+class TfChsInfo : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TfChsInfo(QWidget* parent = nullptr);
+    ~TfChsInfo() override;
+
+    void BuildGrid();
+    void FillRow(int channel);
+    void FillAllRows();
+    void StoreCell(int row, int col);
+    void StartChannelRow(int row);
+    void ClearChannelRow(int row);
+    void ShowCellSelector();
+    // Ends cell editing: closes the grid's editor (keeping what was typed) and
+    // hides the selectors. The main window runs it before every command.
+    void FormDeactivate();
+
+    CellGrid* gvData;
+    QListWidget* BColText;
+    ToneSelector* cxRxDcts;
+    ToneSelector* cxTxDcts;
+    QComboBox* cxPower;
+    QComboBox* cxWn;
+    QComboBox* cxScan;
+    QComboBox* cxYesNo;
+    QComboBox* cxApro;
+    QComboBox* cxBclo;
+    QComboBox* cxDcs;
+    QComboBox* cxTail;
+    QLabel* lNone;
+
+    // The cell the selectors edit.
+    int currentCol() const { return curCol; }
+    int currentRow() const { return curRow; }
+    // The selector laid over a cell of the column, or nullptr.
+    QComboBox* selectorOf(int col) const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormShow();
+    void gvDataMouseDown(Qt::MouseButton button);
+    void gvDataSelectCell(int col, int row, bool& allow);
+    void gvDataKeyPress(QString& text);
+    void gvDataSetForeText(int col, int row, QString& text);
+    void ComBoxSetData(QComboBox* selector);
+    void ComBoxExit(QComboBox* selector);
+    bool ComBoxKeyPress(QComboBox* selector, QKeyEvent* key);
+    void ComBoxDblClick(ToneSelector* selector);
+
+    QComboBox* makeList(const char* name, const QStringList& items, const char* hint);
+    void hideSelectors();
+    void leaveSelector(QComboBox* selector);
+    void followCurrentChannel(int row);
+    QString noTone() const;
+    void sizeWindow(int width, int height);
+    // The text of a band-checked frequency, after the out-of-band message if needed.
+    QString checkedFrequency(const QString& text);
+
+    QList<QComboBox*> selectors;
+    QComboBox* openSelector = nullptr;  // the selector shown, and the cell it edits
+    int selectorCol = 0;
+    int selectorRow = 0;
+    int curCol = 2;
+    int curRow = 2;
+    bool shown = false;
+};
+
+// The open memory channel grid, or nullptr.
+extern TfChsInfo* fChsInfo;

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "core/ChannelRecord.h"
+#include "core/DataModule.h"
+#include "core/DocumentLifecycle.h"
+#include "editors/EditorHost.h"
+#include "files/LanguageFile.h"
+#include "tests/support/ScriptedModal.h"
+
+#include <QList>
+#include <QtTest>
+#include <functional>
+
+// The process-wide document as the program has it after start-up and New, and a
+// main window stand-in that records the refresh requests and answers them as the
+// main window does.
+class RecordingHost : public EditorHost {
+public:
+    QList<int> reasons;
+    std::function<void(int)> answer;
+
+    RecordingHost() { SetEditorHost(this); }
+    ~RecordingHost() override { SetEditorHost(nullptr); }
+    void RefreshViews(int reason) override
+    {
+        reasons << reason;
+        if (answer) answer(reason);
+    }
+};
+
+inline void StartFreshDocument()
+{
+    static bool created = false;
+    if (!created) {
+        Maindb().DataModuleCreate(QStringLiteral("/tmp/qz17-channel-tests/qz17"));
+        created = true;
+    }
+    languageTexts() = EnglishMessageTexts();
+    appState().languageIndex = 0;
+    appState().languageName = QStringLiteral("English");
+    MakeFirstDocument(appState(), modelList());
+    StartNewImage(appState(), modelList());
+    appState().currentChannel = 1;
+    appState().modified = false;
+    appState().updateSuppressed = false;
+}
+
+// Stores a channel through the channel record, as another window would.
+inline void PutChannel(int k, const QString& rx, const QString& name = QString())
+{
+    QString text = rx;
+    SetChannelField(appState(), k, Field::RxFreq, text);
+    if (!name.isEmpty()) {
+        text = name;
+        SetChannelField(appState(), k, Field::Name, text);
+    }
+}
+
+inline TChannel ChannelOf(int k)
+{
+    TChannel ch;
+    ch.name = QStringLiteral("<none>");
+    DecodeChannel(appState(), k, ch);
+    return ch;
+}
+
+inline bool RecordErased(int k)
+{
+    for (int i = 0; i < 16; ++i)
+        if (appState().image[size_t(16 * k + i)] != 0xFF) return false;
+    return true;
+}
