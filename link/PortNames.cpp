@@ -1,6 +1,5 @@
 #include "PortNames.h"
 
-#include <QCollator>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSerialPortInfo>
@@ -11,6 +10,29 @@ namespace {
 #ifndef Q_OS_WIN
 const QString BuiltInPrefix = QStringLiteral("/dev/ttyS");
 #endif
+
+// Text order in which runs of digits compare by their value: ttyUSB2 before ttyUSB10.
+bool naturalLess(const QString& a, const QString& b)
+{
+    int i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            int ei = i, ej = j;
+            while (ei < a.size() && a[ei].isDigit()) ++ei;
+            while (ej < b.size() && b[ej].isDigit()) ++ej;
+            const qulonglong va = a.mid(i, ei - i).toULongLong();
+            const qulonglong vb = b.mid(j, ej - j).toULongLong();
+            if (va != vb) return va < vb;
+            i = ei;
+            j = ej;
+            continue;
+        }
+        if (a[i] != b[j]) return a[i] < b[j];
+        ++i;
+        ++j;
+    }
+    return a.size() - i < b.size() - j;
+}
 
 } // namespace
 
@@ -56,13 +78,11 @@ QString PortNameForDevice(const QString& systemLocation)
 
 void SortPortNames(QStringList& names)
 {
-    QCollator natural;
-    natural.setNumericMode(true);
     std::stable_sort(names.begin(), names.end(), [&](const QString& a, const QString& b) {
         const int na = ComPortNumber(a), nb = ComPortNumber(b);
         if ((na > 0) != (nb > 0)) return na > 0;
         if (na > 0) return na < nb;
-        return natural.compare(a, b) < 0;
+        return naturalLess(a, b);
     });
 }
 
