@@ -10,18 +10,19 @@
 #include <QSaveFile>
 
 namespace {
-constexpr int FirstStoredByte = Image::BlockSize; // image block 1
+constexpr int FirstStoredByte = Image::BlockSize;  // image block 1
 constexpr int StoredBytes = Image::Size - FirstStoredByte;
-static_assert(DataFile::HeaderSize + StoredBytes == DataFile::Size,
-              "file = header + blocks 1..144");
+static_assert(DataFile::HeaderSize + StoredBytes == DataFile::Size, "file = header + blocks 1..144");
 } // namespace
 
-QString SaveTimeText() {
+QString SaveTimeText()
+{
     // yyyy-MM-dd HH:mm:ss without the seconds.
     return CurrentTimeStampText().left(16);
 }
 
-QByteArray EncodeDataFile(const TALL& all, const QString& dateText) {
+QByteArray EncodeDataFile(const TALL& all, const QString& dateText)
+{
     quint8 header[DataFile::HeaderSize];
     EncodeFileHeader(header, QStringLiteral("P") + all.modelId, QStringLiteral("000000"), dateText);
     QByteArray out(reinterpret_cast<const char*>(header), DataFile::HeaderSize);
@@ -29,7 +30,8 @@ QByteArray EncodeDataFile(const TALL& all, const QString& dateText) {
     return out;
 }
 
-bool WriteDataFile(TALL& all, const QString& path, QString* reason, const QString& dateText) {
+bool WriteDataFile(TALL& all, const QString& path, QString* reason, const QString& dateText)
+{
     QSaveFile file(path);
     const QByteArray bytes = EncodeDataFile(all, dateText);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
@@ -40,7 +42,8 @@ bool WriteDataFile(TALL& all, const QString& path, QString* reason, const QStrin
     return true;
 }
 
-DataFileResult ReadDataFile(TALL& all, const TMacList& models, const QString& path) {
+DataFileResult ReadDataFile(TALL& all, const TMacList& models, const QString& path)
+{
     DataFileResult result;
     QFile file(path);
     if (QFileInfo(path).isDir()) {

@@ -14,36 +14,42 @@ constexpr int DocumentReplaced = 1;
 }
 
 FileCommands::FileCommands(Hooks hooks, QWidget* dialogParent)
-    : hooks(std::move(hooks)), parent(dialogParent) {}
-
-QString FileCommands::filter() {
-    return QStringLiteral("Data File(*.dat)");
+    : hooks(std::move(hooks)), parent(dialogParent)
+{
 }
 
-void FileCommands::updateStatusBar() const {
+QString FileCommands::filter() { return QStringLiteral("Data File(*.dat)"); }
+
+void FileCommands::updateStatusBar() const
+{
     if (hooks.updateStatusBar) hooks.updateStatusBar();
 }
 
-void FileCommands::refreshViews(int reason) const {
+void FileCommands::refreshViews(int reason) const
+{
     if (hooks.refreshViews) hooks.refreshViews(reason);
 }
 
-bool FileCommands::ask(const QString& question) const {
+bool FileCommands::ask(const QString& question) const
+{
     return ShowMessageBox(languageTexts().confirmation, question, MessageKind::Question) == IdYes;
 }
 
-QString FileCommands::startFolder() const {
+QString FileCommands::startFolder() const
+{
     if (!fileName.isEmpty()) return QFileInfo(fileName).absolutePath();
     return lastFolder;
 }
 
-bool FileCommands::askSaveFirst() {
+bool FileCommands::askSaveFirst()
+{
     if (!appState().modified) return true;
-    if (!ask(languageTexts().saveProgram)) return true; // No drops the changes
+    if (!ask(languageTexts().saveProgram)) return true;  // No drops the changes
     return Save();
 }
 
-bool FileCommands::New() {
+bool FileCommands::New()
+{
     if (!askSaveFirst()) return false;
     fileName.clear();
     TALL& all = appState();
@@ -54,7 +60,8 @@ bool FileCommands::New() {
     return true;
 }
 
-bool FileCommands::Open() {
+bool FileCommands::Open()
+{
     if (!askSaveFirst()) return false;
     QString path = Modal::getOpenFileName(parent, QString(), startFolder(), filter());
     if (path.isEmpty()) return false;
@@ -69,7 +76,8 @@ bool FileCommands::Open() {
     return opened;
 }
 
-bool FileCommands::Save() {
+bool FileCommands::Save()
+{
     bool written = false;
     if (!fileName.isEmpty()) {
         written = WriteDataFile();
@@ -90,17 +98,20 @@ bool FileCommands::Save() {
     return written;
 }
 
-bool FileCommands::SaveAs() {
+bool FileCommands::SaveAs()
+{
     fileName.clear();
     return Save();
 }
 
-bool FileCommands::CloseQuery() {
+bool FileCommands::CloseQuery()
+{
     if (!ask(languageTexts().exitProgram)) return false;
     return askSaveFirst();
 }
 
-bool FileCommands::WriteDataFile() {
+bool FileCommands::WriteDataFile()
+{
     if (fileName.isEmpty()) return false;
     QString reason;
     if (::WriteDataFile(appState(), fileName, &reason)) return true;
@@ -108,7 +119,8 @@ bool FileCommands::WriteDataFile() {
     return false;
 }
 
-bool FileCommands::ReadDataFile() {
+bool FileCommands::ReadDataFile()
+{
     TALL& all = appState();
     const DataFileResult result = ::ReadDataFile(all, modelList(), fileName);
     switch (result.status) {
@@ -119,8 +131,7 @@ bool FileCommands::ReadDataFile() {
         return true;
     case DataFileResult::UnknownModel:
         fileName.clear();
-        ShowMessageBox(languageTexts().confirmation, languageTexts().modError,
-                       MessageKind::Information);
+        ShowMessageBox(languageTexts().confirmation, languageTexts().modError, MessageKind::Information);
         return false;
     case DataFileResult::TooShort:
         ShowTooShortBox(fileName, result.size);

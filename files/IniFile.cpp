@@ -10,24 +10,23 @@ namespace {
 const QByteArray Utf8Bom("\xEF\xBB\xBF");
 
 // The profile access trims blanks only; an ideographic space inside a text stays.
-bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t' || c == u'\r' || c == QChar(0xFEFF);
-}
+bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == QChar(0xFEFF); }
 
-QString trimBlanks(const QString& s) {
+QString trimBlanks(const QString& s)
+{
     int from = 0, to = int(s.size());
-    while (from < to && isBlank(s[from]))
-        ++from;
-    while (to > from && isBlank(s[to - 1]))
-        --to;
+    while (from < to && isBlank(s[from])) ++from;
+    while (to > from && isBlank(s[to - 1])) --to;
     return s.mid(from, to - from);
 }
 
-bool sameName(const QString& a, const QString& b) {
+bool sameName(const QString& a, const QString& b)
+{
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-bool isValidUtf8(const QByteArray& bytes) {
+bool isValidUtf8(const QByteArray& bytes)
+{
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString ignored = decoder(bytes);
     Q_UNUSED(ignored);
@@ -36,7 +35,8 @@ bool isValidUtf8(const QByteArray& bytes) {
 
 } // namespace
 
-TIniFile::TIniFile(const QString& path) : filePath(path) {
+TIniFile::TIniFile(const QString& path) : filePath(path)
+{
     if (path.isEmpty()) return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return;
@@ -44,7 +44,8 @@ TIniFile::TIniFile(const QString& path) : filePath(path) {
     parse(file.readAll());
 }
 
-void TIniFile::parse(const QByteArray& all) {
+void TIniFile::parse(const QByteArray& all)
+{
     QByteArray content = all;
     if (content.startsWith(Utf8Bom)) {
         textEncoding = Encoding::Utf8Bom;
@@ -75,7 +76,8 @@ void TIniFile::parse(const QByteArray& all) {
     }
 }
 
-TIniFile::Line TIniFile::makeLine(const QByteArray& raw, const QByteArray& end) const {
+TIniFile::Line TIniFile::makeLine(const QByteArray& raw, const QByteArray& end) const
+{
     Line line;
     line.raw = raw;
     line.end = end;
@@ -99,21 +101,24 @@ TIniFile::Line TIniFile::makeLine(const QByteArray& raw, const QByteArray& end) 
     return line;
 }
 
-QString TIniFile::decode(const QByteArray& raw) const {
+QString TIniFile::decode(const QByteArray& raw) const
+{
     if (textEncoding != Encoding::Gbk) return QString::fromUtf8(raw);
     QStringDecoder gbk("GBK");
     if (!gbk.isValid()) return QString::fromLatin1(raw);
     return gbk(raw);
 }
 
-QByteArray TIniFile::encode(const QString& text) const {
+QByteArray TIniFile::encode(const QString& text) const
+{
     if (textEncoding != Encoding::Gbk) return text.toUtf8();
     QStringEncoder gbk("GBK");
     if (!gbk.isValid()) return text.toLatin1();
     return gbk(text);
 }
 
-int TIniFile::findEntry(const QString& section, const QString& key) const {
+int TIniFile::findEntry(const QString& section, const QString& key) const
+{
     if (key.isEmpty()) return -1;
     bool inSection = false;
     for (int i = 0; i < lines.size(); ++i) {
@@ -126,17 +131,20 @@ int TIniFile::findEntry(const QString& section, const QString& key) const {
     return -1;
 }
 
-std::optional<QString> TIniFile::find(const QString& section, const QString& key) const {
+std::optional<QString> TIniFile::find(const QString& section, const QString& key) const
+{
     const int i = findEntry(section, key);
     if (i < 0) return std::nullopt;
     return lines[i].value;
 }
 
-QString TIniFile::ReadString(const QString& section, const QString& key, const QString& def) const {
+QString TIniFile::ReadString(const QString& section, const QString& key, const QString& def) const
+{
     return find(section, key).value_or(def);
 }
 
-QByteArray TIniFile::newLineEnd() const {
+QByteArray TIniFile::newLineEnd() const
+{
     for (const Line& l : lines)
         if (!l.end.isEmpty()) return l.end;
 #ifdef Q_OS_WIN
@@ -146,7 +154,8 @@ QByteArray TIniFile::newLineEnd() const {
 #endif
 }
 
-void TIniFile::WriteString(const QString& section, const QString& key, const QString& value) {
+void TIniFile::WriteString(const QString& section, const QString& key, const QString& value)
+{
     if (key.isEmpty()) return;
     // A line end inside a value would split the line and break the file.
     QString v = value;
@@ -183,15 +192,16 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     dirty = true;
 }
 
-QByteArray TIniFile::bytes() const {
+QByteArray TIniFile::bytes() const
+{
     QByteArray out;
     if (textEncoding == Encoding::Utf8Bom) out += Utf8Bom;
-    for (const Line& l : lines)
-        out += l.raw + l.end;
+    for (const Line& l : lines) out += l.raw + l.end;
     return out;
 }
 
-bool TIniFile::UpdateFile(QString* reason) {
+bool TIniFile::UpdateFile(QString* reason)
+{
     if (!dirty) return true;
     QSaveFile file(filePath);
     // A writable file in a folder that is not writable can still be updated in place.

@@ -37,30 +37,34 @@ static_assert(KeyCount == 22, "the language file has 22 message texts");
 
 } // namespace
 
-const MessageKey* MessageKeys(int& count) {
+const MessageKey* MessageKeys(int& count)
+{
     count = KeyCount;
     return Keys;
 }
 
-QString LanguageFilePath(const QString& appFolder, const QString& languageName) {
+QString LanguageFilePath(const QString& appFolder, const QString& languageName)
+{
     return FindFileNoCase(appFolder, languageName + QStringLiteral(".Ini"));
 }
 
-TLanguage EnglishMessageTexts() {
+TLanguage EnglishMessageTexts()
+{
     TLanguage texts;
-    for (const MessageKey& k : Keys)
-        texts.*k.field = QString::fromLatin1(k.englishText);
+    for (const MessageKey& k : Keys) texts.*k.field = QString::fromLatin1(k.englishText);
     return texts;
 }
 
-void LoadLanguageFile(const QString& path, TLanguage& texts) {
+void LoadLanguageFile(const QString& path, TLanguage& texts)
+{
     const TIniFile ini(path);
     const QString section = QStringLiteral("Language");
     for (const MessageKey& k : Keys)
-        texts.*k.field =
-            ini.ReadString(section, QString::fromLatin1(k.key), QString::fromLatin1(k.englishText));
+        texts.*k.field = ini.ReadString(section, QString::fromLatin1(k.key),
+                                        QString::fromLatin1(k.englishText));
 }
 
-void LoadLanguage(const TALL& all, TLanguage& texts) {
+void LoadLanguage(const TALL& all, TLanguage& texts)
+{
     LoadLanguageFile(LanguageFilePath(all.appFolder, all.languageName), texts);
 }

@@ -6,7 +6,8 @@
 #include "core/DataModule.h"
 #include "widgets/ModalSeam.h"
 
-bool RunLanguageSwitch(QWidget* mainWindow) {
+bool RunLanguageSwitch(QWidget* mainWindow)
+{
     TfSetLanguage dialog(mainWindow);
     Modal::exec(dialog);
     if (!dialog.changed()) return false;

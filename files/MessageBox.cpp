@@ -2,7 +2,8 @@
 
 #include "widgets/ModalSeam.h"
 
-int ShowMessageBox(const QString& caption, const QString& text, int kind) {
+int ShowMessageBox(const QString& caption, const QString& text, int kind)
+{
     if (kind == MessageKind::Question) {
         const auto answer = Modal::messageBox(nullptr, QMessageBox::Question, caption, text,
                                               QMessageBox::Yes | QMessageBox::No);
@@ -12,6 +13,7 @@ int ShowMessageBox(const QString& caption, const QString& text, int kind) {
     return IdOk;
 }
 
-void ShowErrorBox(const QString& caption, const QString& text) {
+void ShowErrorBox(const QString& caption, const QString& text)
+{
     Modal::messageBox(nullptr, QMessageBox::Critical, caption, text, QMessageBox::Ok);
 }

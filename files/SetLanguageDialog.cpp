@@ -13,7 +13,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-TfSetLanguage::TfSetLanguage(QWidget* parent) : QDialog(parent) {
+TfSetLanguage::TfSetLanguage(QWidget* parent) : QDialog(parent)
+{
     setObjectName(QStringLiteral("fSetLanguage"));
     setWindowTitle(QStringLiteral("Language File Setup"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -24,7 +25,7 @@ TfSetLanguage::TfSetLanguage(QWidget* parent) : QDialog(parent) {
     cbLanguage = new QComboBox(this);
     cbLanguage->setObjectName(QStringLiteral("cbLanguage"));
     cbLanguage->setMinimumWidth(160);
-    Tag::set(cbLanguage, Tag::NeverTranslate); // the names come from the settings file
+    Tag::set(cbLanguage, Tag::NeverTranslate);  // the names come from the settings file
     lbName->setBuddy(cbLanguage);
 
     Language = new QListWidget(this);
@@ -54,12 +55,14 @@ TfSetLanguage::TfSetLanguage(QWidget* parent) : QDialog(parent) {
     connect(btnCancel, &QPushButton::clicked, this, &TfSetLanguage::btnCancelClick);
 }
 
-void TfSetLanguage::showEvent(QShowEvent* event) {
+void TfSetLanguage::showEvent(QShowEvent* event)
+{
     if (!prepared) FormShow();
     QDialog::showEvent(event);
 }
 
-void TfSetLanguage::FormShow() {
+void TfSetLanguage::FormShow()
+{
     prepared = true;
     const TALL& all = appState();
     cbLanguage->clear();
@@ -74,7 +77,8 @@ void TfSetLanguage::FormShow() {
     languageChanged = false;
 }
 
-void TfSetLanguage::btnOkClick() {
+void TfSetLanguage::btnOkClick()
+{
     TALL& all = appState();
     const int selected = cbLanguage->currentIndex();
     // Nothing selected, or a display name without a file name: nothing to switch to.
@@ -86,6 +90,4 @@ void TfSetLanguage::btnOkClick() {
     accept();
 }
 
-void TfSetLanguage::btnCancelClick() {
-    reject();
-}
+void TfSetLanguage::btnCancelClick() { reject(); }

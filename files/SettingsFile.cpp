@@ -21,20 +21,24 @@ const QString DefaultDisplayNames = QStringLiteral(u"中文|英文");
 // Each key from the per-user file when it is in use and has the key, else from the
 // shipped file, else the default.
 class SettingsReader {
-  public:
+public:
     explicit SettingsReader(const SettingsPlace& place)
-        : shipped(place.shippedPath), user(place.useUserFile ? place.userPath : QString()) {}
-    QString read(const QString& key, const QString& def) const {
+        : shipped(place.shippedPath), user(place.useUserFile ? place.userPath : QString())
+    {
+    }
+    QString read(const QString& key, const QString& def) const
+    {
         if (const auto v = user.find(Section, key)) return *v;
         return shipped.ReadString(Section, key, def);
     }
 
-  private:
+private:
     TIniFile shipped;
     TIniFile user;
 };
 
-int toIntOr(const QString& text, int fallback, bool* ok = nullptr) {
+int toIntOr(const QString& text, int fallback, bool* ok = nullptr)
+{
     bool good = false;
     const int v = text.toInt(&good, 10);
     if (ok) *ok = good;
@@ -43,7 +47,8 @@ int toIntOr(const QString& text, int fallback, bool* ok = nullptr) {
 
 } // namespace
 
-QString FindFileNoCase(const QString& folder, const QString& fileName) {
+QString FindFileNoCase(const QString& folder, const QString& fileName)
+{
     const QString exact = folder + fileName;
     if (QFileInfo::exists(exact)) return exact;
     const QStringList entries =
@@ -53,12 +58,14 @@ QString FindFileNoCase(const QString& folder, const QString& fileName) {
     return exact;
 }
 
-QString UserSettingsPath() {
+QString UserSettingsPath()
+{
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/QZ-17/") + SettingsFileName;
 }
 
-bool CanWriteFile(const QString& path) {
+bool CanWriteFile(const QString& path)
+{
     const QFileInfo info(path);
     if (info.exists()) {
         // Opened for appending and closed again: the file is not changed.
@@ -70,7 +77,8 @@ bool CanWriteFile(const QString& path) {
     return probe.open();
 }
 
-SettingsPlace LocateSettingsFile(const QString& appFolder) {
+SettingsPlace LocateSettingsFile(const QString& appFolder)
+{
     SettingsPlace place;
     place.shippedPath = FindFileNoCase(appFolder, SettingsFileName);
     place.userPath = UserSettingsPath();
@@ -78,7 +86,8 @@ SettingsPlace LocateSettingsFile(const QString& appFolder) {
     return place;
 }
 
-QString ChooseListEntry(const QString& list, qint64 index) {
+QString ChooseListEntry(const QString& list, qint64 index)
+{
     QString remaining = list;
     QString choice;
     for (qint64 round = 0; round <= index; ++round) {
@@ -96,7 +105,8 @@ QString ChooseListEntry(const QString& list, qint64 index) {
     return choice;
 }
 
-QStringList SplitList(const QString& list) {
+QStringList SplitList(const QString& list)
+{
     QStringList parts;
     QString remaining = list;
     while (!remaining.isEmpty()) {
@@ -112,15 +122,13 @@ QStringList SplitList(const QString& list) {
     return parts;
 }
 
-void ReadSettingsFile(TALL& all) {
-    ReadSettingsFileAt(all, LocateSettingsFile(all.appFolder));
-}
+void ReadSettingsFile(TALL& all) { ReadSettingsFileAt(all, LocateSettingsFile(all.appFolder)); }
 
-void ReadSettingsFileAt(TALL& all, const SettingsPlace& place) {
+void ReadSettingsFileAt(TALL& all, const SettingsPlace& place)
+{
     const SettingsReader ini(place);
     all.portName = ini.read(QStringLiteral("Com"), QStringLiteral("Com1"));
-    const QString defaultLanguage =
-        ini.read(QStringLiteral("DefaultLanguage"), QStringLiteral("0"));
+    const QString defaultLanguage = ini.read(QStringLiteral("DefaultLanguage"), QStringLiteral("0"));
     all.helpPrefix = ini.read(QStringLiteral("Help"), QStringLiteral("WT"));
     all.languageIndex = toIntOr(defaultLanguage, 0);
 
@@ -130,15 +138,17 @@ void ReadSettingsFileAt(TALL& all, const SettingsPlace& place) {
     // number is written back unchanged.
     all.pictureNumber = ok ? qint32(quint32(picId) + 1u) : 1;
 
-    all.languageName = ChooseListEntry(ini.read(QStringLiteral("Language"), DefaultLanguageList),
-                                       all.languageIndex);
+    all.languageName =
+        ChooseListEntry(ini.read(QStringLiteral("Language"), DefaultLanguageList), all.languageIndex);
 }
 
-bool WriteSettingsFile(const TALL& all, QString* reason) {
+bool WriteSettingsFile(const TALL& all, QString* reason)
+{
     return WriteSettingsFileAt(all, LocateSettingsFile(all.appFolder), reason);
 }
 
-bool WriteSettingsFileAt(const TALL& all, const SettingsPlace& place, QString* reason) {
+bool WriteSettingsFileAt(const TALL& all, const SettingsPlace& place, QString* reason)
+{
     const QString path = place.useUserFile ? place.userPath : place.shippedPath;
     if (place.useUserFile && !QDir().mkpath(QFileInfo(path).absolutePath())) {
         if (reason)
@@ -158,12 +168,14 @@ bool WriteSettingsFileAt(const TALL& all, const SettingsPlace& place, QString* r
     return false;
 }
 
-void ListLanguages(const TALL& all, QStringList& displayNames, QStringList& fileNames) {
+void ListLanguages(const TALL& all, QStringList& displayNames, QStringList& fileNames)
+{
     ListLanguagesAt(all, LocateSettingsFile(all.appFolder), displayNames, fileNames);
 }
 
 void ListLanguagesAt(const TALL& all, const SettingsPlace& place, QStringList& displayNames,
-                     QStringList& fileNames) {
+                     QStringList& fileNames)
+{
     const SettingsReader ini(place);
     fileNames = SplitList(ini.read(QStringLiteral("Language"), DefaultLanguageList));
     displayNames = SplitList(ini.read(all.languageName, DefaultDisplayNames));

@@ -25,14 +25,16 @@ struct Flow {
     QByteArray read(const QString& name) const { return program.folder.read(name); }
 
     // An edit the user has not saved: a channel byte a new image would not have.
-    void edit() {
+    void edit()
+    {
         appState().image[16] = 0x42;
         appState().modified = true;
     }
     bool stillEdited() const { return appState().image[16] == 0x42 && appState().modified; }
 
     // A data file of another document, distinguishable by one channel byte.
-    QString dataFile(const QString& name, quint8 marker = 0x17) {
+    QString dataFile(const QString& name, quint8 marker = 0x17)
+    {
         TALL other = appState();
         other.image[16] = marker;
         QByteArray bytes = EncodeDataFile(other, QStringLiteral("2010-02-03 04:05"));
@@ -65,7 +67,8 @@ class TestFileCommands : public QObject {
 };
 
 // Rows shared by New and Open: what the user answers when asked to save first.
-static void saveQuestionRows() {
+static void saveQuestionRows()
+{
     QTest::addColumn<bool>("modified");
     QTest::addColumn<QList<QMessageBox::StandardButton>>("answers");
     QTest::addColumn<QString>("savePath"); // "-" no save dialog expected, "" cancelled
@@ -84,11 +87,13 @@ static void saveQuestionRows() {
     QTest::newRow("Yes, write fails") << true << Answers{Yes} << "gone/x.dat" << false << false;
 }
 
-void TestFileCommands::newWithSaveQuestion_data() {
+void TestFileCommands::newWithSaveQuestion_data()
+{
     saveQuestionRows();
 }
 
-void TestFileCommands::newWithSaveQuestion() {
+void TestFileCommands::newWithSaveQuestion()
+{
     QFETCH(bool, modified);
     QFETCH(QList<QMessageBox::StandardButton>, answers);
     QFETCH(QString, savePath);
@@ -124,11 +129,13 @@ void TestFileCommands::newWithSaveQuestion() {
     QVERIFY(f.statusUpdates >= (goesOn || saved ? 1 : 0));
 }
 
-void TestFileCommands::openWithSaveQuestion_data() {
+void TestFileCommands::openWithSaveQuestion_data()
+{
     saveQuestionRows();
 }
 
-void TestFileCommands::openWithSaveQuestion() {
+void TestFileCommands::openWithSaveQuestion()
+{
     QFETCH(bool, modified);
     QFETCH(QList<QMessageBox::StandardButton>, answers);
     QFETCH(QString, savePath);
@@ -163,7 +170,8 @@ void TestFileCommands::openWithSaveQuestion() {
     }
 }
 
-void TestFileCommands::openCancelled() {
+void TestFileCommands::openCancelled()
+{
     Flow f;
     f.edit();
     f.files.setCurrentFileName(f.path(QStringLiteral("before.dat")));
@@ -176,7 +184,8 @@ void TestFileCommands::openCancelled() {
     QVERIFY(f.modal.unexpected.isEmpty());
 }
 
-void TestFileCommands::openAddsDefaultExtension() {
+void TestFileCommands::openAddsDefaultExtension()
+{
     Flow f;
     const QString file = f.dataFile(QStringLiteral("radio.dat"));
     f.modal.openPaths << f.path(QStringLiteral("radio"));
@@ -184,7 +193,8 @@ void TestFileCommands::openAddsDefaultExtension() {
     QCOMPARE(f.files.currentFileName(), file);
 }
 
-void TestFileCommands::openRefused_data() {
+void TestFileCommands::openRefused_data()
+{
     QTest::addColumn<QByteArray>("content"); // empty: no such file
     QTest::addColumn<QMessageBox::Icon>("icon");
     QTest::addColumn<QString>("message"); // what the box says, %1 the file
@@ -198,7 +208,8 @@ void TestFileCommands::openRefused_data() {
                                       << "Cannot open the file %1.\nNo such file or directory";
 }
 
-void TestFileCommands::openRefused() {
+void TestFileCommands::openRefused()
+{
     QFETCH(QByteArray, content);
     QFETCH(QMessageBox::Icon, icon);
     QFETCH(QString, message);
@@ -223,7 +234,8 @@ void TestFileCommands::openRefused() {
     QVERIFY(f.modal.unexpected.isEmpty());
 }
 
-void TestFileCommands::saveWithFileNameAsksNothing() {
+void TestFileCommands::saveWithFileNameAsksNothing()
+{
     Flow f;
     f.edit();
     const QString file = f.program.folder.write(QStringLiteral("radio.dat"), "previous");
@@ -236,7 +248,8 @@ void TestFileCommands::saveWithFileNameAsksNothing() {
     QCOMPARE(f.statusUpdates, 1);
 }
 
-void TestFileCommands::saveAsksForName_data() {
+void TestFileCommands::saveAsksForName_data()
+{
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("written");
     QTest::newRow("with extension") << "a.dat"
@@ -247,7 +260,8 @@ void TestFileCommands::saveAsksForName_data() {
                                           << "a.bin";
 }
 
-void TestFileCommands::saveAsksForName() {
+void TestFileCommands::saveAsksForName()
+{
     QFETCH(QString, typed);
     QFETCH(QString, written);
     Flow f;
@@ -269,7 +283,8 @@ void TestFileCommands::saveAsksForName() {
     QCOMPARE(g.statusUpdates, 1);
 }
 
-void TestFileCommands::declinedReplaceForgetsName() {
+void TestFileCommands::declinedReplaceForgetsName()
+{
     Flow f;
     f.edit();
     f.program.folder.write(QStringLiteral("exists.dat"), "old");
@@ -289,7 +304,8 @@ void TestFileCommands::declinedReplaceForgetsName() {
     QCOMPARE(f.read(QStringLiteral("exists.dat")).size(), 2320);
 }
 
-void TestFileCommands::failedSaveKeepsNameAndFlag() {
+void TestFileCommands::failedSaveKeepsNameAndFlag()
+{
     Flow f;
     f.edit();
     const QString file = f.path(QStringLiteral("gone/radio.dat"));
@@ -306,7 +322,8 @@ void TestFileCommands::failedSaveKeepsNameAndFlag() {
     QVERIFY(f.stillEdited());
 }
 
-void TestFileCommands::saveAsAlwaysAsks() {
+void TestFileCommands::saveAsAlwaysAsks()
+{
     Flow f;
     f.edit();
     const QString first = f.program.folder.write(QStringLiteral("first.dat"), "first");
@@ -319,7 +336,8 @@ void TestFileCommands::saveAsAlwaysAsks() {
     QCOMPARE(f.read(QStringLiteral("second.dat")).size(), 2320);
 }
 
-void TestFileCommands::closeQuery_data() {
+void TestFileCommands::closeQuery_data()
+{
     QTest::addColumn<bool>("modified");
     QTest::addColumn<QList<QMessageBox::StandardButton>>("answers");
     QTest::addColumn<QString>("savePath");
@@ -340,7 +358,8 @@ void TestFileCommands::closeQuery_data() {
         << true << Answers{Yes, Yes} << "" << false << QStringList{exit, save};
 }
 
-void TestFileCommands::closeQuery() {
+void TestFileCommands::closeQuery()
+{
     QFETCH(bool, modified);
     QFETCH(QList<QMessageBox::StandardButton>, answers);
     QFETCH(QString, savePath);

@@ -28,8 +28,7 @@ const Expected Messages[] = {
     {"FileExists", &TLanguage::fileExists, "The File is exists,replace it?"},
     {"Close", &TLanguage::close, "Closed"},
     {"Open", &TLanguage::open, "Opened"},
-    {"ComError", &TLanguage::comError,
-     "Please check all connections and communication port settings."},
+    {"ComError", &TLanguage::comError, "Please check all connections and communication port settings."},
     {"ModError", &TLanguage::modError, "Model Type Wrong."},
     {"PwdError", &TLanguage::pwdError, "Pass Word Wrong."},
     {"ClearData", &TLanguage::clearData, "Do you wish to Clear Data?"},
@@ -43,22 +42,19 @@ const Expected Messages[] = {
     {"LPortError", &TLanguage::lPortError, "Cannot Open Commcmication Port."},
 };
 
-QString bin(const QString& name) {
-    return QStringLiteral(QZ_BIN_DIR "/") + name;
-}
+QString bin(const QString& name) { return QStringLiteral(QZ_BIN_DIR "/") + name; }
 
 // Keys of the sections this layer ships, which both languages must have.
 const QStringList SetLanguageKeys{"fSetLanguage.Caption", "lbName.Caption", "btnOk.Caption",
                                   "btnCancel.Caption"};
-const QStringList FileMessageKeys{"Caption", "OpenFailed", "TooShort", "WriteFailed",
-                                  "SettingsFailed"};
+const QStringList FileMessageKeys{"Caption", "OpenFailed", "TooShort", "WriteFailed", "SettingsFailed"};
 
 } // namespace
 
 class TestLanguageFile : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void missingFileGivesEnglish_data();
     void missingFileGivesEnglish();
     void everyKeyReachesItsField();
@@ -70,13 +66,15 @@ class TestLanguageFile : public QObject {
     void shippedWindowSections();
 };
 
-void TestLanguageFile::missingFileGivesEnglish_data() {
+void TestLanguageFile::missingFileGivesEnglish_data()
+{
     QTest::addColumn<QString>("languageName");
     QTest::newRow("no such file") << "English";
     QTest::newRow("empty language name") << "";
 }
 
-void TestLanguageFile::missingFileGivesEnglish() {
+void TestLanguageFile::missingFileGivesEnglish()
+{
     QFETCH(QString, languageName);
     TempFolder folder;
     TALL all;
@@ -85,17 +83,16 @@ void TestLanguageFile::missingFileGivesEnglish() {
     TLanguage texts;
     texts.confirmation = QStringLiteral("stale");
     LoadLanguage(all, texts);
-    for (const Expected& m : Messages)
-        QCOMPARE(texts.*m.field, QString::fromLatin1(m.english));
+    for (const Expected& m : Messages) QCOMPARE(texts.*m.field, QString::fromLatin1(m.english));
     int count = 0;
     MessageKeys(count);
     QCOMPARE(count, 22);
 }
 
-void TestLanguageFile::everyKeyReachesItsField() {
+void TestLanguageFile::everyKeyReachesItsField()
+{
     QByteArray content("[Language]\n");
-    for (const Expected& m : Messages)
-        content += QByteArray(m.key) + "=<" + m.key + ">\n";
+    for (const Expected& m : Messages) content += QByteArray(m.key) + "=<" + m.key + ">\n";
     TempFolder folder;
     TLanguage texts;
     LoadLanguageFile(folder.write(QStringLiteral("X.Ini"), content), texts);
@@ -103,7 +100,8 @@ void TestLanguageFile::everyKeyReachesItsField() {
         QCOMPARE(texts.*m.field, QStringLiteral("<%1>").arg(QLatin1String(m.key)));
 }
 
-void TestLanguageFile::partialFile() {
+void TestLanguageFile::partialFile()
+{
     // GBK, as the original language files are; a comma; an empty value; keys in other case.
     const QByteArray content("[language]\r\n"
                              "CONFIRMATION=\xC8\xB7\xC8\xCF\r\n"
@@ -125,20 +123,21 @@ void TestLanguageFile::partialFile() {
     QCOMPARE(texts.writeOk, QStringLiteral("Writing Completed."));
 }
 
-void TestLanguageFile::fileNameIgnoresCase() {
+void TestLanguageFile::fileNameIgnoresCase()
+{
     TempFolder folder;
     folder.write(QStringLiteral("english.ini"), "[Language]\nAll=Every\n");
     TALL all;
     all.appFolder = folder.path();
     all.languageName = QStringLiteral("English");
-    QCOMPARE(LanguageFilePath(all.appFolder, all.languageName),
-             folder.file(QStringLiteral("english.ini")));
+    QCOMPARE(LanguageFilePath(all.appFolder, all.languageName), folder.file(QStringLiteral("english.ini")));
     TLanguage texts;
     LoadLanguage(all, texts);
     QCOMPARE(texts.all, QStringLiteral("Every"));
 }
 
-void TestLanguageFile::shippedSettingsStartInEnglish() {
+void TestLanguageFile::shippedSettingsStartInEnglish()
+{
     SettingsPlace place;
     place.shippedPath = bin(QStringLiteral("SysInfo.Ini"));
     TALL all;
@@ -155,11 +154,11 @@ void TestLanguageFile::shippedSettingsStartInEnglish() {
     ListLanguagesAt(all, place, display, files);
     QCOMPARE(display, (QStringList{QString::fromUtf16(u"英文"), QString::fromUtf16(u"中文")}));
 
-    for (const QString& f : files)
-        QVERIFY2(QFileInfo::exists(bin(f + ".Ini")), qPrintable(f));
+    for (const QString& f : files) QVERIFY2(QFileInfo::exists(bin(f + ".Ini")), qPrintable(f));
 }
 
-void TestLanguageFile::shippedMessageTexts() {
+void TestLanguageFile::shippedMessageTexts()
+{
     TLanguage english, chinese;
     LoadLanguageFile(bin(QStringLiteral("English.Ini")), english);
     LoadLanguageFile(bin(QStringLiteral("Chinese.Ini")), chinese);
@@ -175,14 +174,16 @@ void TestLanguageFile::shippedMessageTexts() {
     }
 }
 
-void TestLanguageFile::shippedWindowSections_data() {
+void TestLanguageFile::shippedWindowSections_data()
+{
     QTest::addColumn<QString>("section");
     QTest::addColumn<QStringList>("keys");
     QTest::newRow("language dialog") << "fSetLanguage" << SetLanguageKeys;
     QTest::newRow("file messages") << "FileMessages" << FileMessageKeys;
 }
 
-void TestLanguageFile::shippedWindowSections() {
+void TestLanguageFile::shippedWindowSections()
+{
     QFETCH(QString, section);
     QFETCH(QStringList, keys);
     const TIniFile en(bin(QStringLiteral("English.Ini")));
@@ -193,8 +194,7 @@ void TestLanguageFile::shippedWindowSections() {
         QVERIFY2(e && !e->isEmpty(), qPrintable(key));
         QVERIFY2(z && !z->isEmpty() && *z != *e, qPrintable(key));
         // Placeholders and accelerators survive the translation.
-        for (const QString& mark :
-             {QStringLiteral("%1"), QStringLiteral("%2"), QStringLiteral("&")})
+        for (const QString& mark : {QStringLiteral("%1"), QStringLiteral("%2"), QStringLiteral("&")})
             QCOMPARE(z->contains(mark), e->contains(mark));
     }
 }

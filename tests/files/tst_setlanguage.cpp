@@ -24,7 +24,8 @@ const QByteArray Chinese = QString::fromUtf16(u"[Language]\nConfirmation=确认\
                                               u"lbStatus.Caption=就绪\ncxList.0=一\n")
                                .toUtf8();
 
-QByteArray settings(int index, const char* list = "English|Chinese") {
+QByteArray settings(int index, const char* list = "English|Chinese")
+{
     return QString::fromUtf16(u"[SysInfo]\nDefaultLanguage=%1\nLanguage=%2\n"
                               u"English=English|Chinese\nChinese=英文|中文\n")
         .arg(index)
@@ -32,14 +33,16 @@ QByteArray settings(int index, const char* list = "English|Chinese") {
         .toUtf8();
 }
 
-void startWith(ProgramFolder& program, const QByteArray& sysInfo) {
+void startWith(ProgramFolder& program, const QByteArray& sysInfo)
+{
     program.folder.write(QStringLiteral("SysInfo.Ini"), sysInfo);
     program.folder.write(QStringLiteral("English.Ini"), English);
     program.folder.write(QStringLiteral("Chinese.Ini"), Chinese);
     program.start();
 }
 
-QStringList items(const QComboBox* c) {
+QStringList items(const QComboBox* c)
+{
     QStringList t;
     for (int i = 0; i < c->count(); ++i)
         t << c->itemText(i);
@@ -47,7 +50,8 @@ QStringList items(const QComboBox* c) {
 }
 
 // What a user does in the dialog: pick a line (-2: touch nothing), then OK or Cancel.
-std::function<int(QDialog&)> choose(int index, bool ok) {
+std::function<int(QDialog&)> choose(int index, bool ok)
+{
     return [=](QDialog& d) {
         d.show();
         auto& dialog = static_cast<TfSetLanguage&>(d);
@@ -62,7 +66,8 @@ struct MainWindow {
     QWidget window;
     QLabel* status = new QLabel(QStringLiteral("status"), &window);
     QComboBox* list = new QComboBox(&window);
-    MainWindow() {
+    MainWindow()
+    {
         window.setObjectName(QStringLiteral("fMainFrm"));
         window.setWindowTitle(QStringLiteral("QZ-17"));
         status->setObjectName(QStringLiteral("lbStatus"));
@@ -87,7 +92,8 @@ class TestSetLanguage : public QObject {
     void sameLanguageChangesNothing();
 };
 
-void TestSetLanguage::whenShown_data() {
+void TestSetLanguage::whenShown_data()
+{
     QTest::addColumn<int>("index");
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<int>("selected");
@@ -105,7 +111,8 @@ void TestSetLanguage::whenShown_data() {
                                                         << "Language File Setup";
 }
 
-void TestSetLanguage::whenShown() {
+void TestSetLanguage::whenShown()
+{
     QFETCH(int, index);
     QFETCH(QStringList, names);
     QFETCH(int, selected);
@@ -127,7 +134,8 @@ void TestSetLanguage::whenShown() {
     QVERIFY(!dialog.changed());
 }
 
-void TestSetLanguage::okAndCancel_data() {
+void TestSetLanguage::okAndCancel_data()
+{
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("choice");
     QTest::addColumn<bool>("ok");
@@ -142,7 +150,8 @@ void TestSetLanguage::okAndCancel_data() {
     QTest::newRow("nothing selected") << 5 << -2 << true << false << 5 << "";
 }
 
-void TestSetLanguage::okAndCancel() {
+void TestSetLanguage::okAndCancel()
+{
     QFETCH(int, start);
     QFETCH(int, choice);
     QFETCH(bool, ok);
@@ -159,7 +168,8 @@ void TestSetLanguage::okAndCancel() {
     QCOMPARE(appState().languageName, name);
 }
 
-void TestSetLanguage::moreDisplayNamesThanFiles() {
+void TestSetLanguage::moreDisplayNamesThanFiles()
+{
     ProgramFolder program;
     startWith(program, settings(0, "English"));
     TfSetLanguage dialog;
@@ -169,7 +179,8 @@ void TestSetLanguage::moreDisplayNamesThanFiles() {
     QCOMPARE(appState().languageName, QStringLiteral("English"));
 }
 
-void TestSetLanguage::switchTranslatesMainWindow_data() {
+void TestSetLanguage::switchTranslatesMainWindow_data()
+{
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("choice");
     QTest::addColumn<bool>("modified");
@@ -191,7 +202,8 @@ void TestSetLanguage::switchTranslatesMainWindow_data() {
                                      << "Confirmation";
 }
 
-void TestSetLanguage::switchTranslatesMainWindow() {
+void TestSetLanguage::switchTranslatesMainWindow()
+{
     QFETCH(int, start);
     QFETCH(int, choice);
     QFETCH(bool, modified);
@@ -218,7 +230,8 @@ void TestSetLanguage::switchTranslatesMainWindow() {
     QVERIFY(modal.unexpected.isEmpty());
 }
 
-void TestSetLanguage::sameLanguageChangesNothing() {
+void TestSetLanguage::sameLanguageChangesNothing()
+{
     ProgramFolder program;
     startWith(program, settings(1));
     languageTexts().confirmation = QStringLiteral("as loaded");

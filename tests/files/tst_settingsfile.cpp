@@ -11,23 +11,22 @@
 
 namespace {
 
-SettingsPlace shippedOnly(const TempFolder& folder) {
+SettingsPlace shippedOnly(const TempFolder& folder)
+{
     SettingsPlace place;
     place.shippedPath = folder.file(QStringLiteral("SysInfo.Ini"));
     place.userPath = folder.file(QStringLiteral("user/QZ-17/SysInfo.Ini"));
     return place;
 }
 
-QByteArray sysInfo(const QByteArray& lines) {
-    return "[SysInfo]\n" + lines;
-}
+QByteArray sysInfo(const QByteArray& lines) { return "[SysInfo]\n" + lines; }
 
 } // namespace
 
 class TestSettingsFile : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void missingFileGivesDefaults();
     void languageChoice_data();
@@ -45,7 +44,8 @@ class TestSettingsFile : public QObject {
     void listLanguages();
 };
 
-void TestSettingsFile::missingFileGivesDefaults() {
+void TestSettingsFile::missingFileGivesDefaults()
+{
     TempFolder folder;
     TALL all;
     ReadSettingsFileAt(all, shippedOnly(folder));
@@ -56,7 +56,8 @@ void TestSettingsFile::missingFileGivesDefaults() {
     QCOMPARE(all.languageName, QStringLiteral("Chinese"));
 }
 
-void TestSettingsFile::languageChoice_data() {
+void TestSettingsFile::languageChoice_data()
+{
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("name");
@@ -66,19 +67,19 @@ void TestSettingsFile::languageChoice_data() {
     QTest::newRow("-1 runs no round") << sysInfo("DefaultLanguage=-1\n") << -1 << "";
     QTest::newRow("not a number") << sysInfo("DefaultLanguage=abc\n") << 0 << "Chinese";
     QTest::newRow("empty text") << sysInfo("DefaultLanguage=\n") << 0 << "Chinese";
-    QTest::newRow("shipped list") << sysInfo("DefaultLanguage=0\nLanguage=English|Chinese\n") << 0
-                                  << "English";
+    QTest::newRow("shipped list")
+        << sysInfo("DefaultLanguage=0\nLanguage=English|Chinese\n") << 0 << "English";
     QTest::newRow("second of the shipped list")
         << sysInfo("DefaultLanguage=1\nLanguage=English|Chinese\n") << 1 << "Chinese";
     QTest::newRow("empty entry") << sysInfo("DefaultLanguage=1\nLanguage=A||B\n") << 1 << "";
-    QTest::newRow("after the empty entry")
-        << sysInfo("DefaultLanguage=2\nLanguage=A||B\n") << 2 << "B";
+    QTest::newRow("after the empty entry") << sysInfo("DefaultLanguage=2\nLanguage=A||B\n") << 2 << "B";
     QTest::newRow("single entry") << sysInfo("Language=Deutsch\n") << 0 << "Deutsch";
     QTest::newRow("largest index")
         << sysInfo("DefaultLanguage=2147483647\nLanguage=A|B\n") << INT_MAX << "";
 }
 
-void TestSettingsFile::languageChoice() {
+void TestSettingsFile::languageChoice()
+{
     QFETCH(QByteArray, content);
     QFETCH(int, index);
     QFETCH(QString, name);
@@ -90,7 +91,8 @@ void TestSettingsFile::languageChoice() {
     QCOMPARE(all.languageName, name);
 }
 
-void TestSettingsFile::pictureNumber_data() {
+void TestSettingsFile::pictureNumber_data()
+{
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("picture");
     QTest::addColumn<QString>("writtenBack");
@@ -102,7 +104,8 @@ void TestSettingsFile::pictureNumber_data() {
     QTest::newRow("largest") << sysInfo("PicID=2147483647\n") << INT_MIN << "2147483647";
 }
 
-void TestSettingsFile::pictureNumber() {
+void TestSettingsFile::pictureNumber()
+{
     QFETCH(QByteArray, content);
     QFETCH(int, picture);
     QFETCH(QString, writtenBack);
@@ -117,11 +120,12 @@ void TestSettingsFile::pictureNumber() {
              writtenBack);
 }
 
-void TestSettingsFile::writeCreatesOnlyItsOwnKeys() {
+void TestSettingsFile::writeCreatesOnlyItsOwnKeys()
+{
     TempFolder folder;
     TALL all;
     ReadSettingsFileAt(all, shippedOnly(folder));
-    all.portName = all.portName.toUpper(); // as the main window settles it
+    all.portName = all.portName.toUpper();  // as the main window settles it
     QString reason;
     QVERIFY2(WriteSettingsFileAt(all, shippedOnly(folder), &reason), qPrintable(reason));
     QCOMPARE(folder.read(QStringLiteral("SysInfo.Ini")),
@@ -133,7 +137,8 @@ void TestSettingsFile::writeCreatesOnlyItsOwnKeys() {
     QCOMPARE(again.pictureNumber, 1);
 }
 
-void TestSettingsFile::writeKeepsTheRestOfTheFile() {
+void TestSettingsFile::writeKeepsTheRestOfTheFile()
+{
     const QByteArray before("[SysInfo]\r\n"
                             "Help=WT\r\n"
                             "Com=COM1\r\n"
@@ -149,12 +154,12 @@ void TestSettingsFile::writeKeepsTheRestOfTheFile() {
     all.languageIndex = 1;
     QVERIFY(WriteSettingsFileAt(all, shippedOnly(folder)));
     QByteArray expected = before;
-    expected.replace("Com=COM1", "Com=/dev/ttyUSB0")
-        .replace("DefaultLanguage=0", "DefaultLanguage=1");
+    expected.replace("Com=COM1", "Com=/dev/ttyUSB0").replace("DefaultLanguage=0", "DefaultLanguage=1");
     QCOMPARE(folder.read(QStringLiteral("SysInfo.Ini")), expected);
 }
 
-void TestSettingsFile::userFileWhenProgramFolderIsNotWritable() {
+void TestSettingsFile::userFileWhenProgramFolderIsNotWritable()
+{
     TempFolder folder;
     const QByteArray shipped = utf8(u"[SysInfo]\nCom=COM1\nDefaultLanguage=0\nHelp=XY\n"
                                     u"Language=English|Chinese\nChinese=英文|中文\n");
@@ -192,9 +197,10 @@ void TestSettingsFile::userFileWhenProgramFolderIsNotWritable() {
     QCOMPARE(writable.portName, QStringLiteral("COM1"));
 }
 
-void TestSettingsFile::locate_data() {
-    QTest::addColumn<QString>("existing"); // file put into the program folder first
-    QTest::addColumn<int>("folderMode");   // 0 writable, 1 missing, 2 read-only
+void TestSettingsFile::locate_data()
+{
+    QTest::addColumn<QString>("existing");  // file put into the program folder first
+    QTest::addColumn<int>("folderMode");    // 0 writable, 1 missing, 2 read-only
     QTest::addColumn<bool>("useUserFile");
     QTest::addColumn<QString>("shippedName");
 
@@ -205,7 +211,8 @@ void TestSettingsFile::locate_data() {
     QTest::newRow("read-only folder") << "" << 2 << true << "SysInfo.Ini";
 }
 
-void TestSettingsFile::locate() {
+void TestSettingsFile::locate()
+{
     QFETCH(QString, existing);
     QFETCH(int, folderMode);
     QFETCH(bool, useUserFile);
@@ -215,7 +222,8 @@ void TestSettingsFile::locate() {
     const QString programFolder = folder.path() + QStringLiteral("bin/");
     if (folderMode != 1) QDir().mkpath(programFolder);
     if (!existing.isEmpty()) folder.write(QStringLiteral("bin/") + existing, sysInfo(""));
-    if (folderMode == 2) QFile::setPermissions(programFolder, QFile::ReadOwner | QFile::ExeOwner);
+    if (folderMode == 2)
+        QFile::setPermissions(programFolder, QFile::ReadOwner | QFile::ExeOwner);
 
     const SettingsPlace place = LocateSettingsFile(programFolder);
     QFile::setPermissions(programFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -224,17 +232,18 @@ void TestSettingsFile::locate() {
     QCOMPARE(place.userPath, UserSettingsPath());
     QVERIFY(place.userPath.endsWith(QStringLiteral("/QZ-17/SysInfo.Ini")));
     // Finding out leaves nothing behind.
-    QCOMPARE(QDir(programFolder).entryList(QDir::Files | QDir::Hidden).size(),
-             existing.isEmpty() ? 0 : 1);
+    QCOMPARE(QDir(programFolder).entryList(QDir::Files | QDir::Hidden).size(), existing.isEmpty() ? 0 : 1);
 }
 
-void TestSettingsFile::writeFailureIsReported_data() {
+void TestSettingsFile::writeFailureIsReported_data()
+{
     QTest::addColumn<bool>("useUserFile");
     QTest::newRow("program folder gone") << false;
     QTest::newRow("user folder cannot be made") << true;
 }
 
-void TestSettingsFile::writeFailureIsReported() {
+void TestSettingsFile::writeFailureIsReported()
+{
     QFETCH(bool, useUserFile);
     TempFolder folder;
     // A plain file where a folder would have to be.
@@ -251,7 +260,8 @@ void TestSettingsFile::writeFailureIsReported() {
     QVERIFY(reason.size() > (useUserFile ? place.userPath : place.shippedPath).size() + 2);
 }
 
-void TestSettingsFile::listLanguages_data() {
+void TestSettingsFile::listLanguages_data()
+{
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("languageName");
     QTest::addColumn<QStringList>("display");
@@ -262,13 +272,12 @@ void TestSettingsFile::listLanguages_data() {
                              << QStringList{"Chinese", "English"};
     const QByteArray shipped = utf8(u"[SysInfo]\nLanguage=English|Chinese\n"
                                     u"English=English|Chinese\nChinese=英文|中文\n");
-    QTest::newRow("shipped, in English")
-        << shipped << "English" << QStringList{"English", "Chinese"}
-        << QStringList{"English", "Chinese"};
-    QTest::newRow("shipped, in Chinese")
-        << shipped << "Chinese" << QStringList{en, zh} << QStringList{"English", "Chinese"};
-    QTest::newRow("key in other case")
-        << shipped << "chinese" << QStringList{en, zh} << QStringList{"English", "Chinese"};
+    QTest::newRow("shipped, in English") << shipped << "English" << QStringList{"English", "Chinese"}
+                                         << QStringList{"English", "Chinese"};
+    QTest::newRow("shipped, in Chinese") << shipped << "Chinese" << QStringList{en, zh}
+                                         << QStringList{"English", "Chinese"};
+    QTest::newRow("key in other case") << shipped << "chinese" << QStringList{en, zh}
+                                       << QStringList{"English", "Chinese"};
     QTest::newRow("no display names for the language")
         << shipped << "" << QStringList{zh, en} << QStringList{"English", "Chinese"};
     QTest::newRow("empty entry and trailing bar")
@@ -279,7 +288,8 @@ void TestSettingsFile::listLanguages_data() {
         << QStringList{"Chinese, simplified", "English"};
 }
 
-void TestSettingsFile::listLanguages() {
+void TestSettingsFile::listLanguages()
+{
     QFETCH(QByteArray, content);
     QFETCH(QString, languageName);
     QFETCH(QStringList, display);

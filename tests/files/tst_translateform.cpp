@@ -31,7 +31,8 @@ class FakeGrid : public QWidget, public TranslatableGrid {
     void setHeaderText(int column, const QString& text) override { headers[column] = text; }
 };
 
-template <typename W> W* add(QWidget* parent, const char* name, int tag = 0) {
+template <typename W> W* add(QWidget* parent, const char* name, int tag = 0)
+{
     auto* w = new W(parent);
     w->setObjectName(QLatin1String(name));
     if (tag) Tag::set(w, tag);
@@ -62,7 +63,8 @@ struct TestWindow {
     QListWidget* list;
     QListWidget* dataList;
 
-    TestWindow() {
+    TestWindow()
+    {
         window.setObjectName(QStringLiteral("fTest"));
         window.setWindowTitle(QStringLiteral("Test"));
         new QVBoxLayout(&window);
@@ -157,7 +159,8 @@ class TestTranslateForm : public QObject {
     void languageFileFromTheProgramFolder();
 };
 
-void TestTranslateForm::captionsAndHints() {
+void TestTranslateForm::captionsAndHints()
+{
     TempFolder folder;
     TestWindow w;
     const QString before = w.button->text();
@@ -185,13 +188,15 @@ void TestTranslateForm::captionsAndHints() {
     QCOMPARE(w.dataGrid->headers, (QStringList{"#", "Col A", "Col B", "Col C"}));
 }
 
-void TestTranslateForm::lists_data() {
+void TestTranslateForm::lists_data()
+{
     QTest::addColumn<bool>("translateLists");
     QTest::newRow("with lists") << true;
     QTest::newRow("without lists") << false;
 }
 
-void TestTranslateForm::lists() {
+void TestTranslateForm::lists()
+{
     QFETCH(bool, translateLists);
     TempFolder folder;
     TestWindow w;
@@ -225,7 +230,8 @@ void TestTranslateForm::lists() {
     QCOMPARE(w.dataList->item(0)->text(), QStringLiteral("English"));
 }
 
-void TestTranslateForm::missingFileChangesNothing() {
+void TestTranslateForm::missingFileChangesNothing()
+{
     TempFolder folder;
     TestWindow w;
     TranslateFormFromFile(&w.window, folder.file(QStringLiteral("None.Ini")), true);
@@ -235,7 +241,8 @@ void TestTranslateForm::missingFileChangesNothing() {
     QCOMPARE(w.grid->headers[1], QStringLiteral("Col A"));
 }
 
-void TestTranslateForm::languageFileFromTheProgramFolder() {
+void TestTranslateForm::languageFileFromTheProgramFolder()
+{
     TempFolder folder;
     folder.write(QStringLiteral("Chinese.Ini"), LanguageFile);
     appState().appFolder = folder.path();
