@@ -1,19 +1,30 @@
+// Program entry: the windowing application, the data module with the four singletons,
+// then the main window, maximised, until it is closed.
+#include "Artwork.h"
+#include "MainFrm.h"
 #include "core/DataModule.h"
+#include "files/LanguageFile.h"
+#include "files/SettingsFile.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QScreen>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QZ-17"));
     QApplication::setApplicationDisplayName(QStringLiteral("QZ-17"));
+    QApplication::setWindowIcon(ApplicationIcon());
 
-    Maindb().DataModuleCreate(QApplication::applicationFilePath());
+    StartupReaders readers;
+    readers.readSettingsFile = [](TALL& all) { ReadSettingsFile(all); };
+    readers.loadLanguage = [](const TALL& all, TLanguage& texts) { LoadLanguage(all, texts); };
+    Maindb().DataModuleCreate(QApplication::applicationFilePath(), readers);
 
-    QMainWindow window;
-    window.setWindowTitle(appState().titleText);
-    window.resize(800, 600);
-    window.show();
+    TfMainFrm window;
+    // Without a window manager a maximised state means nothing; the size stands in.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window.setGeometry(screen->availableGeometry());
+    window.showMaximized();
     return app.exec();
 }

@@ -1,0 +1,30 @@
+#pragma once
+
+// Every user command of the main window is a number: the tag of its menu item or tool
+// button, or the state index of its tree node. DispatchCommand turns it into an action.
+namespace Command {
+constexpr int New = 1;
+constexpr int Open = 2;
+constexpr int Save = 3;
+constexpr int SaveAs = 4;
+constexpr int Print = 5;
+constexpr int PrintPreview = 6;
+constexpr int Exit = 7;
+constexpr int BatchEdit = 9;
+constexpr int FreqChannel = 10;
+constexpr int MemoryChannels = 11;
+constexpr int ChannelEdit = 12;
+constexpr int FmFunctions = 13;
+constexpr int VoxFunctions = 14;
+constexpr int OptionalFunctions = 15;
+constexpr int RadioInformation = 16;
+constexpr int KeyFunctions = 17;
+constexpr int ScanFunctions = 19;
+constexpr int ReadFromRadio = 20;
+constexpr int WriteToRadio = 21;
+constexpr int ModelInformation = 30;
+constexpr int CommunicationPort = 31;
+constexpr int LanguageSetup = 32;
+constexpr int HelpTopics = 60;
+constexpr int About = 61;
+} // namespace Command

@@ -1,0 +1,87 @@
+// Where each editor window is registered with the main window.
+//
+// To add a window: include its header, then add one line to editorTable() below,
+//     {Command::OptionalFunctions, &Open<fOptFun>},
+// where fOptFun is the window's global single-instance pointer (set in its constructor,
+// cleared in its destructor) and the class has a constructor (QWidget* parent = nullptr).
+// A window that needs a call after opening gets a small lambda instead of Open<...>, as
+// the channel edit window does with LoadChannel. Nothing else in the shell needs to change:
+// the menu, the tool bar and the tree all reach the window through DispatchCommand.
+#include "EditorWindows.h"
+
+#include "CommandNumbers.h"
+#include "ShowEditorWindow.h"
+#include "editors/EditorHost.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <vector>
+
+namespace {
+
+struct EditorEntry {
+    int command;
+    QWidget* (*open)(QMdiArea* area);
+};
+
+template <auto& instance>
+QWidget* Open(QMdiArea* area)
+{
+    return ShowEditorWindow(area, instance);
+}
+
+const std::vector<EditorEntry>& editorTable()
+{
+    static const std::vector<EditorEntry> table = {
+    };
+    return table;
+}
+
+} // namespace
+
+bool ShowEditorForCommand(QMdiArea* area, int command)
+{
+    for (const EditorEntry& entry : editorTable()) {
+        if (entry.command == command) {
+            entry.open(area);
+            return true;
+        }
+    }
+    return false;
+}
+
+QList<int> EditorCommands()
+{
+    QList<int> commands;
+    for (const EditorEntry& entry : editorTable()) commands << entry.command;
+    return commands;
+}
+
+void DestroyEditorWindows(QMdiArea* area)
+{
+    // Deleting the sub-window deletes the editor inside it, whose destructor clears
+    // its global pointer, so the next ShowEditorWindow makes a fresh one.
+    const QList<QMdiSubWindow*> windows = area->subWindowList();
+    for (QMdiSubWindow* sub : windows) delete sub;
+}
+
+void EndGridEditing()
+{
+}
+
+void RefreshChannelWindows(int reason)
+{
+    switch (reason) {
+    case RefreshReason::ChannelEditStored:
+    case RefreshReason::GridStored:
+    case RefreshReason::BatchFilled:
+    default:
+        break;
+    }
+}
+
+bool RunModelDialog(QWidget* parent)
+{
+    Q_UNUSED(parent);
+    return false;
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "editors/EditorHost.h"
+#include "files/FileCommands.h"
+
+#include <QIcon>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QVector>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QSplitter;
+class QStatusBar;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The main window: menu, tool bar, navigation tree, status bar and the MDI area that
+// holds the editor windows. Every command, from a menu item, a tool button or the tree,
+// is a number that DispatchCommand turns into an action.
+//
+// Lifecycle: the data module has made the singletons before the window exists; the first
+// showing does the start-up work (first document, port, translation, tree, grid, New);
+// closing asks ExitProgram / SaveProgram and writes the settings file.
+class TfMainFrm : public QMainWindow, public EditorHost {
+    Q_OBJECT
+public:
+    explicit TfMainFrm(QWidget* parent = nullptr);
+    ~TfMainFrm() override;
+
+    void DispatchCommand(int command);
+    void RefreshViews(int reason) override;
+    void UpdateStatusBar();
+    void SetTreeTexts();
+
+    // Double click in the tree at a position of its viewport.
+    void cxTreeDblClick(const QPoint& position);
+    void TreeHideClick();
+
+    QString currentFileName() const;
+    QMdiArea* mdiArea() const { return MdiArea; }
+    QString panelText(int panel) const;
+    bool startupDone() const { return started; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createTree();
+    void createStatusBar();
+    QAction* addCommand(QMenu* menu, const char* name, const char* caption, int command,
+                        const QKeySequence& shortcut = {}, int image = -1,
+                        const char* hint = nullptr);
+    QToolButton* addToolButton(const char* name, const char* hint, int command, int image);
+
+    void FormShow();
+    bool FormCloseQuery();
+    void FormClose();
+    void TimerTimer();
+    void LanguageSwitch();
+    void ModelCommand();
+    void ReadCommand();
+    void WriteCommand();
+    void PortCommand();
+    void AboutCommand();
+
+    void nTreeViewClick();
+    void nToolbarClick(bool checked);
+    void nStatusBarClick(bool checked);
+
+    QMdiArea* MdiArea = nullptr;
+    QSplitter* Splitter1 = nullptr;
+    QWidget* pTree = nullptr;
+    QToolButton* TreeHide = nullptr;
+    QTreeWidget* cxTree = nullptr;
+    QToolBar* tbar = nullptr;
+    QStatusBar* MainBar = nullptr;
+    QVector<QLabel*> panels;
+    QTimer* Timer = nullptr;
+    QLabel* lCom = nullptr;
+    QComboBox* cbCom = nullptr;
+    QLabel* lHelpMissing = nullptr;
+    QLabel* lHelpFailed = nullptr;
+    QAction* nTestOnline = nullptr;
+    QAction* nToolbar = nullptr;
+    QAction* nStatusBar = nullptr;
+    QVector<QIcon> Image;   // 16 tool and tree images, then the application icon
+    QPixmap ImBack;
+    QTreeWidgetItem* treeRoot = nullptr;
+    FileCommands files;
+    bool refreshing = false;  // RefreshViews is replacing the editor windows
+    bool started = false;
+};
+
+extern TfMainFrm* fMainFrm;

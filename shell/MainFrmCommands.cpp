@@ -1,0 +1,193 @@
+// What the main window's commands do: the dispatch table, keeping the editor windows in
+// step with the document, the status bar and the tree texts.
+#include "MainFrm.h"
+
+#include "AboutBox.h"
+#include "CommandNumbers.h"
+#include "EditorWindows.h"
+#include "HelpFile.h"
+#include "StatusTexts.h"
+#include "core/DataModule.h"
+#include "files/LanguageSwitch.h"
+#include "files/MessageBox.h"
+#include "link/ReadRadioDialog.h"
+#include "link/SetPortDialog.h"
+#include "link/WriteRadioDialog.h"
+#include "widgets/ModalSeam.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QLabel>
+#include <QMdiArea>
+#include <QTreeWidget>
+
+void TfMainFrm::DispatchCommand(int command)
+{
+    EndGridEditing();
+    switch (command) {
+    case Command::New:
+        files.New();
+        break;
+    case Command::Open:
+        files.Open();
+        break;
+    case Command::Save:
+        files.Save();
+        break;
+    case Command::SaveAs:
+        files.SaveAs();
+        break;
+    case Command::Print:
+    case Command::PrintPreview:
+        break;
+    case Command::Exit:
+        close();
+        break;
+    case Command::BatchEdit:
+    case Command::FreqChannel:
+    case Command::MemoryChannels:
+    case Command::ChannelEdit:
+    case Command::FmFunctions:
+    case Command::VoxFunctions:
+    case Command::OptionalFunctions:
+    case Command::RadioInformation:
+    case Command::KeyFunctions:
+    case Command::ScanFunctions:
+        ShowEditorForCommand(MdiArea, command);
+        break;
+    case Command::ReadFromRadio:
+        ReadCommand();
+        break;
+    case Command::WriteToRadio:
+        WriteCommand();
+        break;
+    case Command::ModelInformation:
+        ModelCommand();
+        break;
+    case Command::CommunicationPort:
+        PortCommand();
+        break;
+    case Command::LanguageSetup:
+        LanguageSwitch();
+        break;
+    case Command::HelpTopics:
+        ShowHelp(appState(), lHelpMissing->text(), lHelpFailed->text());
+        break;
+    case Command::About:
+        AboutCommand();
+        break;
+    default:
+        break;
+    }
+}
+
+void TfMainFrm::RefreshViews(int reason)
+{
+    // Editors may report while they are being destroyed; they are about to be replaced.
+    if (refreshing) return;
+    if (reason == RefreshReason::DocumentReplaced) {
+        refreshing = true;
+        DestroyEditorWindows(MdiArea);
+        refreshing = false;
+        ShowEditorForCommand(MdiArea, Command::MemoryChannels);
+        return;
+    }
+    RefreshChannelWindows(reason);
+}
+
+void TfMainFrm::UpdateStatusBar()
+{
+    const TALL& all = appState();
+    const QDateTime now = QDateTime::currentDateTime();
+    panels[0]->clear();
+    panels[1]->setText(StatusDateText(now.date(), SystemDateSeparator()));
+    panels[2]->setText(StatusTimeText(now.time()));
+    panels[3]->setText(lCom->text() + all.portName);
+    panels[4]->setText(all.modelName);
+    panels[5]->setText(all.bandText);
+    QString caption = all.titleText;
+    if (!files.currentFileName().isEmpty())
+        caption += QStringLiteral(" [") + files.currentFileName() + QLatin1Char(']');
+    setWindowTitle(caption);
+}
+
+void TfMainFrm::TimerTimer() { panels[2]->setText(StatusTimeText(QTime::currentTime())); }
+
+void TfMainFrm::SetTreeTexts()
+{
+    treeRoot->setText(0, appState().titleText);
+    const char* const hints[] = {"nInfo", "nFreq", "nChInfo", "nFm",
+                                 "nVox",  "nScan", "nOpt",    "nKey"};
+    for (int i = 0; i < treeRoot->childCount() && i < int(std::size(hints)); ++i) {
+        if (const auto* item = findChild<QAction*>(QLatin1String(hints[i])))
+            treeRoot->child(i)->setText(0, item->toolTip());
+    }
+}
+
+void TfMainFrm::cxTreeDblClick(const QPoint& position)
+{
+    // The first click of a double click has selected the node under the mouse.
+    QTreeWidgetItem* node = cxTree->itemAt(position);
+    if (!node || node != cxTree->currentItem() || !node->isSelected()) return;
+    DispatchCommand(node->data(0, Qt::UserRole).toInt());
+}
+
+QString TfMainFrm::currentFileName() const { return files.currentFileName(); }
+
+void TfMainFrm::LanguageSwitch()
+{
+    // The switch leaves the modified flag as it was, so unsaved edits are still offered
+    // for saving at exit.
+    if (!RunLanguageSwitch(this)) return;
+    UpdateStatusBar();
+    DestroyEditorWindows(MdiArea);
+    SetTreeTexts();
+    DispatchCommand(Command::MemoryChannels);
+}
+
+void TfMainFrm::ModelCommand()
+{
+    // The dialog puts the chosen model and bands into the application state. When no new
+    // image follows (the user keeps the document, or a wanted save did not happen), they
+    // go back, or the state would check frequencies against bands the image does not hold.
+    TALL& all = appState();
+    const TALL before = all;
+    if (!RunModelDialog(this)) return;
+    const bool replace = !all.modified || ShowMessageBox(languageTexts().confirmation,
+                                                         languageTexts().clearData,
+                                                         MessageKind::Question) == IdYes;
+    if (replace && files.New()) return;
+    all.modelId = before.modelId;
+    all.bandLimits = before.bandLimits;
+    all.bandMask = before.bandMask;
+    all.bandSourceMarker = before.bandSourceMarker;
+}
+
+void TfMainFrm::ReadCommand()
+{
+    TfReadRadio dialog(this);
+    Modal::exec(dialog);
+    if (!dialog.success()) return;
+    files.setCurrentFileName(QString());
+    UpdateStatusBar();
+    RefreshViews(RefreshReason::DocumentReplaced);
+}
+
+void TfMainFrm::WriteCommand()
+{
+    TfWriteRadio dialog(this);
+    Modal::exec(dialog);
+}
+
+void TfMainFrm::PortCommand()
+{
+    TfSetPort dialog(this);
+    Modal::exec(dialog);
+    UpdateStatusBar();
+}
+
+void TfMainFrm::AboutCommand()
+{
+    TfFrmAbout about(this);
+    Modal::exec(about);
+}

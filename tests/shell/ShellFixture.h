@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/DataModule.h"
+#include "files/LanguageFile.h"
+#include "files/SettingsFile.h"
+#include "shell/ShowEditorWindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QWidget>
+
+// The program as its entry point starts it, with the application folder in a temporary
+// directory: settings and language files there are the test's to write.
+inline void StartProgramIn(const QString& folder)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    StartupReaders readers;
+    readers.readSettingsFile = [](TALL& all) { ReadSettingsFile(all); };
+    readers.loadLanguage = [](const TALL& all, TLanguage& texts) { LoadLanguage(all, texts); };
+    Maindb().DataModuleCreate(QDir(folder).filePath(QStringLiteral("qz17")), readers);
+}
+
+inline void WriteTextFile(const QString& path, const QByteArray& text)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(text);
+}
+
+// Stand-ins for editor windows that do not exist yet: one instance per class, held in a
+// global pointer the constructor sets and the destructor clears, like the real ones.
+template <int N>
+class StandInEditor : public QWidget {
+public:
+    static inline StandInEditor* instance = nullptr;
+    explicit StandInEditor(QWidget* parent = nullptr) : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("fStandIn%1").arg(N));
+        resize(200, 120);
+        instance = this;
+    }
+    ~StandInEditor() override { instance = nullptr; }
+};
+using StandInA = StandInEditor<1>;
+using StandInB = StandInEditor<2>;
