@@ -18,6 +18,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,8 +42,6 @@ constexpr int ColEpilogue = 12;
 constexpr int ColName = 13;
 
 constexpr int HeaderRowHeight = 35;
-constexpr int DesignWidth = 870;
-constexpr int DesignHeight = 560;
 
 // The hint number of a selector tells the shared handler what it edits.
 constexpr const char* HintProperty = "hint";
@@ -165,6 +164,7 @@ TfChsInfo::TfChsInfo(QWidget* parent) : QWidget(parent)
     cxDcs = makeList("cxDcs", {QStringLiteral("OFF"), QStringLiteral("ON")}, "0");
     cxTail = makeList("cxTail", {QStringLiteral("Off"), QStringLiteral("On")}, "0");
     selectors.removeOne(cxTail);  // never shown
+    cxTail->hide();
 
     for (QComboBox* selector : std::as_const(selectors)) {
         selector->hide();
@@ -184,7 +184,15 @@ TfChsInfo::TfChsInfo(QWidget* parent) : QWidget(parent)
     connect(gvData->verticalScrollBar(), &QScrollBar::valueChanged, this, &TfChsInfo::hideSelectors);
     connect(gvData->horizontalScrollBar(), &QScrollBar::valueChanged, this, &TfChsInfo::hideSelectors);
 
-    resize(DesignWidth, DesignHeight);
+    // Tone texts and list entries have to fit a 60 pixel column with the arrow.
+    for (QComboBox* selector : std::as_const(selectors))
+        selector->setStyleSheet(QStringLiteral("QComboBox { padding: 0px 0px 0px 2px; }"
+                                               "QComboBox::drop-down { width: 13px; }"));
+    QFont headerFont = gvData->horizontalHeader()->font();
+    headerFont.setPointSizeF(headerFont.pointSizeF() * 0.85);
+    gvData->horizontalHeader()->setFont(headerFont);
+
+    resize(windowSize);
 }
 
 TfChsInfo::~TfChsInfo()
@@ -242,12 +250,14 @@ void TfChsInfo::FormShow()
     all.updateSuppressed = false;
 }
 
+QSize TfChsInfo::sizeHint() const { return windowSize; }
+
+// Inside the main window the sub-window around it takes the size, frame included.
 void TfChsInfo::sizeWindow(int width, int height)
 {
-    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
-    const QSize frame = sub ? sub->size() - size() : QSize();
-    resize(width, height);
-    if (sub) sub->resize(QSize(width, height) + frame);
+    windowSize = QSize(width, height);
+    resize(windowSize);
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->adjustSize();
 }
 
 void TfChsInfo::BuildGrid()
@@ -279,7 +289,7 @@ void TfChsInfo::BuildGrid()
         if ((r - 1) % 16 == 0) gvData->setColor(gvData->rowCells(r), groupColour);
         height += 30;
     }
-    sizeWindow(width + 50, std::min(height, this->height()));
+    sizeWindow(width + 50, std::min(height, windowSize.height()));
 
     const QColor buttonFace = palette().color(QPalette::Button);
     gvData->setAlignment(gvData->rowCells(1), Qt::AlignHCenter);

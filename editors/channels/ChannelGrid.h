@@ -53,6 +53,8 @@ public:
     // The selector laid over a cell of the column, or nullptr.
     QComboBox* selectorOf(int col) const;
 
+    QSize sizeHint() const override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -79,6 +81,7 @@ private:
     // The text of a band-checked frequency, after the out-of-band message if needed.
     QString checkedFrequency(const QString& text);
 
+    QSize windowSize{870, 560};  // the designed size; BuildGrid fits it to the columns
     QList<QComboBox*> selectors;
     QComboBox* openSelector = nullptr;  // the selector shown, and the cell it edits
     int selectorCol = 0;

@@ -505,6 +505,9 @@ void CellGrid::paintCorner(QWidget* corner)
 {
     QStyleOptionHeader option;
     option.initFrom(corner);
+    // The corner is a disabled button, but its text is a title like the others.
+    option.state = QStyle::State_Enabled | QStyle::State_Active;
+    option.palette.setCurrentColorGroup(QPalette::Active);
     option.rect = corner->rect();
     option.position = QStyleOptionHeader::OnlyOneSection;
     option.orientation = Qt::Horizontal;
@@ -514,5 +517,6 @@ void CellGrid::paintCorner(QWidget* corner)
         option.textAlignment = alignment(1, 1);
     }
     QPainter painter(corner);
+    painter.setFont(horizontalHeader()->font());
     corner->style()->drawControl(QStyle::CE_Header, &option, &painter, corner);
 }
