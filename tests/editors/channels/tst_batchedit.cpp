@@ -8,6 +8,7 @@
 #include "core/ProgramRandom.h"
 #include "editors/EditorHost.h"
 #include "files/LanguageFile.h"
+#include "tests/editors/channels/LanguageFragments.h"
 #include "tests/support/ScriptedModal.h"
 
 #include <QCheckBox>
@@ -85,6 +86,7 @@ private slots:
     void excursionBelowReceive();
     void clearingAndEmptyRanges();
     void randomTonesFromTheProgramGenerator();
+    void languageFragmentsAreComplete();
 
 private:
     RecordingHost host;
@@ -420,6 +422,16 @@ void TestBatchEdit::randomTonesFromTheProgramGenerator()
     int differ = 0;
     for (const QString& pair : first) differ += pair.section(u'/', 0, 0) != pair.section(u'/', 1);
     QVERIFY(differ > 100);
+}
+
+void TestBatchEdit::languageFragmentsAreComplete()
+{
+    TfBatch english;
+    QCOMPARE(LanguageFragments::unknownKeys(&english, "English"), QStringList());
+    QCOMPARE(LanguageFragments::unknownKeys(&english, "Chinese"), QStringList());
+    QCOMPARE(LanguageFragments::englishChanges(&english), QStringList());
+    TfBatch chinese;
+    QCOMPARE(LanguageFragments::chineseMissing(&chinese), QStringList());
 }
 
 QTEST_MAIN(TestBatchEdit)

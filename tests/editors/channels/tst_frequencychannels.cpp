@@ -8,6 +8,7 @@
 #include "editors/channels/ToneOption.h"
 #include "editors/channels/ToneSelector.h"
 #include "files/LanguageFile.h"
+#include "tests/editors/channels/LanguageFragments.h"
 #include "tests/support/ScriptedModal.h"
 
 #include <QCheckBox>
@@ -106,6 +107,7 @@ private slots:
     void tonesTypedAndPicked();
     void translatedTabCaptions();
     void singleInstanceReference();
+    void languageFragmentsAreComplete();
 };
 
 void TestFrequencyChannels::initTestCase()
@@ -449,6 +451,16 @@ void TestFrequencyChannels::singleInstanceReference()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(alive.isNull());
     QCOMPARE(fFreqEdit, nullptr);
+}
+
+void TestFrequencyChannels::languageFragmentsAreComplete()
+{
+    TfFreqEdit english;
+    QCOMPARE(LanguageFragments::unknownKeys(&english, "English"), QStringList());
+    QCOMPARE(LanguageFragments::unknownKeys(&english, "Chinese"), QStringList());
+    QCOMPARE(LanguageFragments::englishChanges(&english), QStringList());
+    TfFreqEdit chinese;
+    QCOMPARE(LanguageFragments::chineseMissing(&chinese), QStringList());
 }
 
 QTEST_MAIN(TestFrequencyChannels)
