@@ -5,6 +5,7 @@
 #include "files/TranslateForm.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -28,6 +29,18 @@ void TSettingsWindow::showEvent(QShowEvent* event)
     if (shown) return;
     shown = true;
     FormShow();
+}
+
+// Inside the main window the frame offers the system menu and minimising only,
+// as fits a window of fixed size.
+bool TSettingsWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::ParentChange) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            sub->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    }
+    return QWidget::event(event);
 }
 
 void TSettingsWindow::btnCancelClick()

@@ -26,6 +26,7 @@ protected:
 
     virtual void FormShow() = 0;
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
     // Translates the window when the language index is above 0.
     void TranslateWhenNeeded(bool translateLists);

@@ -1,0 +1,351 @@
+#include "FmRadio.h"
+
+#include "core/DataModule.h"
+#include "core/FmBounds.h"
+#include "core/FmCodec.h"
+#include "core/NumberText.h"
+#include "editors/EditorHost.h"
+#include "files/MessageBox.h"
+#include "widgets/KeyFilters.h"
+#include "widgets/Tag.h"
+#include "widgets/grid/CellGrid.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+TfFmFun* fFmFun = nullptr;
+
+namespace {
+
+constexpr int FmChannelCount = 20;
+constexpr int GridCols = 5;
+constexpr int GridRows = 12;
+constexpr int ColWidths[GridCols] = {0, 50, 100, 50, 100};
+constexpr int HeaderHeight = 23;
+constexpr int RowHeight = 20;
+
+QString boundText(double mhz) { return FormatFixed(mhz, 3); }
+QString channelText(double mhz) { return mhz > 0 ? FormatMHz(mhz) : QString(); }
+
+// Where FM channel k (1..20) is shown.
+int colOfChannel(int k) { return k <= 10 ? 2 : 4; }
+int rowOfChannel(int k) { return k <= 10 ? k + 1 : k - 9; }
+
+QString notANumber(const QString& text)
+{
+    return QStringLiteral("'%1' is not a valid floating point value").arg(text);
+}
+
+QLineEdit* numberEdit(QWidget* parent, const char* name, int width)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edit->setFixedWidth(width);
+    InstallKeyFilter(edit, KeySet::Frequency);
+    return edit;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(QLatin1String(name));
+    return l;
+}
+
+} // namespace
+
+TfFmFun::TfFmFun(QWidget* parent)
+    : TSettingsWindow(QStringLiteral("fFmFun"), QStringLiteral("FM Information"), parent)
+{
+    fFmFun = this;
+
+    cxChInfo = new QTabWidget(this);
+    cxChInfo->setObjectName(QStringLiteral("cxChInfo"));
+
+    // Page "Information".
+    auto* cxtbBase = new QWidget;
+    cxtbBase->setObjectName(QStringLiteral("cxtbBase"));
+    auto* base = new QGridLayout(cxtbBase);
+    base->setHorizontalSpacing(12);
+    base->setVerticalSpacing(10);
+    base->setContentsMargins(16, 16, 16, 16);
+
+    cxRx = numberEdit(cxtbBase, "cxRx", 100);
+    cxFMStep = new QComboBox(cxtbBase);
+    cxFMStep->setObjectName(QStringLiteral("cxFMStep"));
+    cxFMStep->addItems({QStringLiteral("25"), QStringLiteral("50"), QStringLiteral("100"),
+                        QStringLiteral("200")});
+    cxFMVol = new QComboBox(cxtbBase);
+    cxFMVol->setObjectName(QStringLiteral("cxFMVol"));
+    cxFMVol->addItems(NumberItems(1, 16));
+    for (QComboBox* list : {cxFMStep, cxFMVol}) list->setFixedWidth(100);
+
+    cxFM_Min = numberEdit(cxtbBase, "cxFM_Min", 70);
+    cxFM_Max = numberEdit(cxtbBase, "cxFM_Max", 70);
+    cxLine = new QLineEdit(QStringLiteral("-------"), cxtbBase);
+    cxLine->setObjectName(QStringLiteral("cxLine"));
+    cxLine->setReadOnly(true);
+    cxLine->setEnabled(false);
+    cxLine->setFrame(false);
+    cxLine->setAlignment(Qt::AlignCenter);
+    cxLine->setFixedWidth(44);
+    cxLine->setFocusPolicy(Qt::NoFocus);
+    cxLine->setStyleSheet(QStringLiteral("QLineEdit { color: red; background: transparent; }"));
+    auto* bounds = new QHBoxLayout;
+    bounds->setSpacing(0);
+    bounds->addWidget(cxFM_Min);
+    bounds->addWidget(cxLine);
+    bounds->addWidget(cxFM_Max);
+    bounds->addStretch();
+
+    base->addWidget(label(cxtbBase, "lRx", QStringLiteral("Freq. Channel[MHz]")), 0, 0);
+    base->addWidget(cxRx, 0, 1, Qt::AlignLeft);
+    base->addWidget(label(cxtbBase, "lFMStep", QStringLiteral("FM Step[KHz]")), 1, 0);
+    base->addWidget(cxFMStep, 1, 1, Qt::AlignLeft);
+    base->addWidget(label(cxtbBase, "lFMVol", QStringLiteral("FM VOL")), 2, 0);
+    base->addWidget(cxFMVol, 2, 1, Qt::AlignLeft);
+    base->addWidget(label(cxtbBase, "lFMBound", QStringLiteral("FM Scan bound[MHz]")), 3, 0);
+    base->addLayout(bounds, 3, 1);
+    base->setRowStretch(4, 1);
+    base->setColumnStretch(1, 1);
+
+    // Page "Memory Channel".
+    auto* cxChannel = new QWidget;
+    cxChannel->setObjectName(QStringLiteral("cxChannel"));
+    auto* page = new QVBoxLayout(cxChannel);
+    page->setContentsMargins(4, 4, 4, 4);
+    gvData = new CellGrid(cxChannel);
+    gvData->setObjectName(QStringLiteral("gvData"));
+    Tag::set(gvData, Tag::NeverTranslate);
+    gvData->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    gvData->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    page->addWidget(gvData);
+    // The header texts come from these labels, so they follow the window's translation.
+    LNo = label(cxChannel, "LNo", QStringLiteral("No."));
+    LFreq = label(cxChannel, "LFreq", QStringLiteral("Frequancy[MHz]"));
+    LNo->hide();
+    LFreq->hide();
+
+    cxChInfo->addTab(cxtbBase, QStringLiteral("Information"));
+    cxChInfo->addTab(cxChannel, QStringLiteral("Memory Channel"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(MakeCloseButton());
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(cxChInfo);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(cxFMStep, &QComboBox::currentIndexChanged, this, &TfFmFun::cxFMVolPropertiesEditValueChanged);
+    connect(cxFMVol, &QComboBox::currentIndexChanged, this, &TfFmFun::cxFMVolPropertiesEditValueChanged);
+    // The edits' handlers run when the user commits a changed text (Enter or leaving).
+    connect(cxRx, &QLineEdit::editingFinished, this, [this] {
+        if (cxRx->isModified()) eRxPropertiesEditValueChanged();
+    });
+    connect(cxFM_Min, &QLineEdit::editingFinished, this, [this] {
+        if (cxFM_Min->isModified()) cxFM_MinPropertiesValidate();
+    });
+    connect(cxFM_Max, &QLineEdit::editingFinished, this, [this] {
+        if (cxFM_Max->isModified()) cxFM_MaxPropertiesValidate();
+    });
+    connect(gvData, &CellGrid::displayTextSet, this, &TfFmFun::gvDataSetForeText);
+    connect(gvData, &CellGrid::keyPress, this, &TfFmFun::gvDataKeyPress);
+    connect(gvData, &CellGrid::mouseDown, this, [this] { gvDataMouseDown(); });
+}
+
+TfFmFun::~TfFmFun()
+{
+    if (fFmFun == this) fFmFun = nullptr;
+}
+
+void TfFmFun::FormShow()
+{
+    SetupGrid();
+    PlaceEditorWindow(this);
+    InitForm();
+}
+
+void TfFmFun::InitForm()
+{
+    QScopedValueRollback<bool> guard(loading, true);
+    TranslateWhenNeeded(true);
+    SetupGrid();  // again, for the translated header captions
+    LoadSettings();
+}
+
+void TfFmFun::SetupGrid()
+{
+    gvData->beginUpdate();
+    gvData->setColCount(GridCols);
+    gvData->setRowCount(GridRows);
+    gvData->setFixedCols(0);
+    gvData->setFixedRows(1);
+    for (int c = 1; c < GridCols; ++c) gvData->setColWidth(c, ColWidths[c]);
+    gvData->setDefaultRowHeight(RowHeight);
+    gvData->setRowHeight(1, HeaderHeight);
+
+    const QColor face = palette().color(QPalette::Button);
+    gvData->setReadOnly(gvData->allCells(), true);
+    for (int c : {1, 3}) {
+        gvData->setColor(gvData->columnCells(c), face);
+        gvData->setAlignment(gvData->columnCells(c), Qt::AlignHCenter);
+        gvData->setHeaderText(c, LNo->text());
+    }
+    for (int c : {2, 4}) {
+        gvData->setAlignment(gvData->columnCells(c), Qt::AlignRight);
+        gvData->setReadOnly(QRect(c, 2, 1, GridRows - 2), false);
+        gvData->setHeaderText(c, LFreq->text());
+    }
+    gvData->setColor(gvData->rowCells(1), face);
+    gvData->setAlignment(gvData->rowCells(1), Qt::AlignHCenter);
+    for (int r = 2; r < GridRows; ++r) {
+        gvData->setCellText(1, r, QString::number(r - 1));
+        gvData->setCellText(3, r, QString::number(r + 9));
+    }
+    gvData->endUpdate();
+
+    int width = 2 * gvData->frameWidth();
+    for (int c = 1; c < GridCols; ++c) width += ColWidths[c];
+    gvData->setFixedSize(width, 2 * gvData->frameWidth() + HeaderHeight + (GridRows - 2) * RowHeight);
+}
+
+void TfFmFun::LoadChannels()
+{
+    QScopedValueRollback<bool> guard(loading, true);
+    QScopedValueRollback<bool> busy(rxBusy, true);
+    TALL& all = appState();
+    cxRx->setText(FormatMHz(GetFmChannel(all, Image::FmTunedIndex)));
+    for (int k = 1; k <= FmChannelCount; ++k)
+        gvData->setCellText(colOfChannel(k), rowOfChannel(k), channelText(GetFmChannel(all, k)));
+}
+
+void TfFmFun::LoadSettings()
+{
+    LoadChannels();
+    QScopedValueRollback<bool> guard(loading, true);
+    const TALL& all = appState();
+    LoadIndex(cxFMStep, all, Field::FmStep);
+    LoadIndex(cxFMVol, all, Field::FmVolume);
+    showBounds();
+}
+
+void TfFmFun::showBounds()
+{
+    const TALL& all = appState();
+    cxFM_Min->setText(boundText(FmLowerBound(all)));
+    cxFM_Max->setText(boundText(FmUpperBound(all)));
+}
+
+void TfFmFun::StoreSettings()
+{
+    if (loading) return;
+    TALL& all = appState();
+    StoreIndex(cxFMStep, all, Field::FmStep);
+    StoreIndex(cxFMVol, all, Field::FmVolume);
+    all.modified = true;
+}
+
+void TfFmFun::cxFMVolPropertiesEditValueChanged()
+{
+    StoreSettings();
+}
+
+void TfFmFun::eRxPropertiesEditValueChanged()
+{
+    if (loading || rxBusy) return;
+    QScopedValueRollback<bool> busy(rxBusy, true);
+    TALL& all = appState();
+    QString text = cxRx->text().trimmed();
+    if (!SetFmChannel(all, Image::FmTunedIndex, text)) {
+        ShowErrorBox(all.titleText, notANumber(text));
+        cxRx->setText(FormatMHz(GetFmChannel(all, Image::FmTunedIndex)));
+        return;
+    }
+    cxRx->setText(text);
+    all.modified = true;
+}
+
+int TfFmFun::channelOfCell(int col, int row)
+{
+    if (row < 2 || row >= GridRows) return 0;
+    if (col == 2) return row - 1;
+    if (col == 4) return row + 9;
+    return 0;
+}
+
+void TfFmFun::gvDataSetForeText(int col, int row, QString& value)
+{
+    const int k = channelOfCell(col, row);
+    if (k == 0) return;
+    TALL& all = appState();
+    QString text = value.trimmed();
+    if (!SetFmChannel(all, k, text)) {
+        // The channel keeps its frequency and its empty flag.
+        ShowErrorBox(all.titleText, notANumber(text));
+        value = channelText(GetFmChannel(all, k));
+        return;
+    }
+    value = text;
+    all.modified = true;
+}
+
+void TfFmFun::gvDataKeyPress(QString& text)
+{
+    for (QChar& c : text) {
+        if (c == QLatin1Char(',')) c = QLatin1Char('.');
+        if (!(c.isDigit() && c.unicode() < 128) && c != QLatin1Char('.')) {
+            text.clear();
+            return;
+        }
+    }
+}
+
+void TfFmFun::gvDataMouseDown()
+{
+    const int col = gvData->col();
+    if (col == 1 || col == 3) gvData->setCurrentCell(col + 1, gvData->row());
+    if (gvData->col() == 2 || gvData->col() == 4) gvData->openEditor();
+}
+
+void TfFmFun::cxFM_MinPropertiesValidate()
+{
+    TALL& all = appState();
+    double v = 0.0;
+    cxFM_Min->setModified(false);
+    const QString text = cxFM_Min->text().trimmed();
+    if (!TextToNumber(text, v)) {
+        // An emptied bound keeps its value.
+        if (!text.isEmpty()) ShowErrorBox(all.titleText, notANumber(text));
+        showBounds();
+        return;
+    }
+    cxFM_Min->setText(boundText(StoreFmLowerBound(all, v, FmUpperBound(all))));
+    LoadChannels();
+    all.modified = true;
+}
+
+void TfFmFun::cxFM_MaxPropertiesValidate()
+{
+    TALL& all = appState();
+    double v = 0.0;
+    cxFM_Max->setModified(false);
+    const QString text = cxFM_Max->text().trimmed();
+    if (!TextToNumber(text, v)) {
+        // An emptied bound keeps its value.
+        if (!text.isEmpty()) ShowErrorBox(all.titleText, notANumber(text));
+        showBounds();
+        return;
+    }
+    cxFM_Max->setText(boundText(StoreFmUpperBound(all, v, FmLowerBound(all))));
+    LoadChannels();
+    all.modified = true;
+}
