@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QtTest>
+#include <unistd.h>
 
 namespace {
 
@@ -51,6 +52,7 @@ private slots:
     void refused();
     void failedSaveChangesNothing_data();
     void failedSaveChangesNothing();
+    void readOnlyFileIsNotReplaced();
 };
 
 void TestDataFile::encodeHeader_data()
@@ -288,6 +290,21 @@ void TestDataFile::failedSaveChangesNothing()
     QVERIFY(doc.all.modified);
     QVERIFY(QFileInfo(folder.file(QStringLiteral("taken.dat/inside"))).isDir());
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+void TestDataFile::readOnlyFileIsNotReplaced()
+{
+    if (geteuid() == 0) QSKIP("permissions do not bind the superuser");
+    TempFolder folder;
+    const QString path = folder.write(QStringLiteral("kept.dat"), "previous");
+    QFile::setPermissions(path, QFile::ReadOwner);
+    TestDocument doc;
+    doc.all.modified = true;
+    QString reason;
+    QVERIFY(!WriteDataFile(doc.all, path, &reason));
+    QVERIFY(!reason.isEmpty());
+    QVERIFY(doc.all.modified);
+    QCOMPARE(folder.read(QStringLiteral("kept.dat")), QByteArray("previous"));
 }
 
 QTEST_GUILESS_MAIN(TestDataFile)

@@ -36,6 +36,7 @@ private slots:
     void writeCreatesOnlyItsOwnKeys();
     void writeKeepsTheRestOfTheFile();
     void userFileWhenProgramFolderIsNotWritable();
+    void installedProgram();
     void locate_data();
     void locate();
     void writeFailureIsReported_data();
@@ -195,6 +196,33 @@ void TestSettingsFile::userFileWhenProgramFolderIsNotWritable()
     TALL writable;
     ReadSettingsFileAt(writable, shippedOnly(folder));
     QCOMPARE(writable.portName, QStringLiteral("COM1"));
+}
+
+void TestSettingsFile::installedProgram()
+{
+    if (geteuid() == 0) QSKIP("permissions do not bind the superuser");
+    QFile::remove(UserSettingsPath());
+    TempFolder folder;
+    const QByteArray shipped = sysInfo("DefaultLanguage=0\nLanguage=English|Chinese\n");
+    // As installed: neither the folder nor the file can be written.
+    QFile::setPermissions(folder.write(QStringLiteral("SysInfo.Ini"), shipped), QFile::ReadOwner);
+    QFile::setPermissions(folder.dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+
+    TALL all;
+    all.appFolder = folder.path();
+    ReadSettingsFile(all);
+    all.portName = QStringLiteral("COM7");
+    all.languageIndex = 1;
+    QString reason;
+    QVERIFY2(WriteSettingsFile(all, &reason), qPrintable(reason));
+    TALL next;
+    next.appFolder = folder.path();
+    ReadSettingsFile(next);
+    QFile::setPermissions(folder.dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(folder.read(QStringLiteral("SysInfo.Ini")), shipped);
+    QCOMPARE(next.portName, QStringLiteral("COM7"));
+    QCOMPARE(next.languageName, QStringLiteral("Chinese"));
+    QVERIFY(QFile::remove(UserSettingsPath()));
 }
 
 void TestSettingsFile::locate_data()
