@@ -79,7 +79,6 @@ TfModel::TfModel(QWidget* parent) : QDialog(parent)
         r.label->setMinimumWidth(80);
         r.low = edgeEdit(r.panel, QStringLiteral("cxFreq_%1L").arg(n));
         auto* dash = new QLabel(QStringLiteral("---"), r.panel);
-        dash->setObjectName(QStringLiteral("lLine_") + n);
         QFont bold = dash->font();
         bold.setBold(true);
         dash->setFont(bold);
