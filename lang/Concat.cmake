@@ -3,12 +3,14 @@
 # does not end up inside the assembled file.
 string(ASCII 239 187 191 bom)
 string(REPLACE "|" ";" PARTS "${PARTS}")
-file(WRITE "${OUT}" "")
+file(WRITE "${OUT}.part" "")
 foreach(part IN LISTS PARTS)
     file(READ "${part}" content)
     string(FIND "${content}" "${bom}" at)
     if(at EQUAL 0)
         string(SUBSTRING "${content}" 3 -1 content)
     endif()
-    file(APPEND "${OUT}" "${content}\n")
+    file(APPEND "${OUT}.part" "${content}\n")
 endforeach()
+# Only a complete file replaces the previous one.
+file(RENAME "${OUT}.part" "${OUT}")
