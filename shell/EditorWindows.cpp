@@ -11,7 +11,19 @@
 
 #include "CommandNumbers.h"
 #include "ShowEditorWindow.h"
+#include "core/DataModule.h"
 #include "editors/EditorHost.h"
+#include "editors/channels/BatchEdit.h"
+#include "editors/channels/ChannelEdit.h"
+#include "editors/channels/ChannelGrid.h"
+#include "editors/channels/FrequencyChannels.h"
+#include "editors/settings/KeyFunctions.h"
+#include "editors/settings/ModelInformation.h"
+#include "editors/settings/OptionalFunctions.h"
+#include "editors/settings/RadioInformation.h"
+#include "editors/settings/ScanFunctions.h"
+#include "editors/settings/VoxFunctions.h"
+#include "widgets/ModalSeam.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -33,6 +45,19 @@ QWidget* Open(QMdiArea* area)
 const std::vector<EditorEntry>& editorTable()
 {
     static const std::vector<EditorEntry> table = {
+        {Command::BatchEdit, &Open<fBatch>},
+        {Command::FreqChannel, &Open<fFreqEdit>},
+        {Command::MemoryChannels, &Open<fChsInfo>},
+        {Command::ChannelEdit, [](QMdiArea* area) -> QWidget* {
+             TfChsEdit* window = ShowEditorWindow(area, fChsEdit);
+             window->LoadChannel();
+             return window;
+         }},
+        {Command::VoxFunctions, &Open<fVoxFun>},
+        {Command::OptionalFunctions, &Open<fOptFun>},
+        {Command::RadioInformation, &Open<fInfoMsg>},
+        {Command::KeyFunctions, &Open<fKeyFun>},
+        {Command::ScanFunctions, &Open<fScanFun>},
     };
     return table;
 }
@@ -67,14 +92,25 @@ void DestroyEditorWindows(QMdiArea* area)
 
 void EndGridEditing()
 {
+    if (fChsInfo) fChsInfo->FormDeactivate();
 }
 
 void RefreshChannelWindows(int reason)
 {
     switch (reason) {
     case RefreshReason::ChannelEditStored:
+        if (fChsInfo) fChsInfo->FillRow(appState().currentChannel);
+        break;
     case RefreshReason::GridStored:
+        if (fChsEdit) fChsEdit->LoadChannel();
+        break;
     case RefreshReason::BatchFilled:
+        if (fChsInfo) {
+            appState().modified = true;
+            fChsInfo->FillAllRows();
+        }
+        if (fChsEdit) fChsEdit->LoadChannel();
+        break;
     default:
         break;
     }
@@ -82,6 +118,7 @@ void RefreshChannelWindows(int reason)
 
 bool RunModelDialog(QWidget* parent)
 {
-    Q_UNUSED(parent);
-    return false;
+    TfModel dialog(parent);
+    Modal::exec(dialog);
+    return dialog.isAccepted();
 }
