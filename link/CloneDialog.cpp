@@ -44,7 +44,7 @@ CloneDialog::CloneDialog(QWidget* parent, const QString& formName, const QString
     layout->setSpacing(14);
     layout->addWidget(pBar);
     layout->addLayout(buttons);
-    setMinimumWidth(380);
+    pBar->setMinimumWidth(360);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(btnOk, &QPushButton::clicked, this, &CloneDialog::btnOkClick);
