@@ -107,6 +107,10 @@ TfBatch::TfBatch(QWidget* parent) : QWidget(parent)
     fBatch = this;
     setObjectName(QStringLiteral("fBatch"));
     setWindowTitle(QStringLiteral("Batch Channel Edit"));
+    // A fixed frame with the system menu only; the main window hands these hints on to
+    // the sub-window it puts the window in.
+    setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
 
     constexpr int FreqWidth = 90;
     constexpr int SpaceWidth = 50;
@@ -357,6 +361,9 @@ void TfBatch::FormShow()
     cxFrom->setMaximum(n);
     cxTo->setMaximum(n);
     cxTo->setValue(n);
+    // Translated texts change the window's size; its frame follows.
+    layout()->activate();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->adjustSize();
     PlaceEditorWindow(this);
 }
 

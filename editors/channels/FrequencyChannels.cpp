@@ -68,6 +68,10 @@ TfFreqEdit::TfFreqEdit(QWidget* parent) : QWidget(parent)
     fFreqEdit = this;
     setObjectName(QStringLiteral("fFreqEdit"));
     setWindowTitle(QStringLiteral("Channel Edit"));
+    // A fixed frame with the system menu and a minimise button; the main window hands
+    // these hints on to the sub-window it puts the window in.
+    setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     cxFreq = new QTabWidget(this);
     cxFreq->setObjectName(QStringLiteral("cxFreq"));
@@ -190,6 +194,9 @@ void TfFreqEdit::FormShow()
     record = Image::FirstFrequencyChannel + cxFreq->currentIndex();
     LoadFrequencyChannel();
     busy = false;
+    // Translated texts change the window's size; its frame follows.
+    layout()->activate();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->adjustSize();
     PlaceEditorWindow(this);
 }
 
