@@ -69,6 +69,27 @@ DocumentState documentState()
     return {QByteArray(reinterpret_cast<const char*>(a.image.data()), Image::BufferSize), a.modified, a.modelId};
 }
 
+// Runs the event loop until the condition holds. Unlike QTest::qWait, which sleeps
+// between rounds, the loop answers each notification as it comes.
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs)
+{
+    if (condition()) return true;
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (condition()) loop.quit();
+    });
+    poll.start(5);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    return condition();
+}
+
+void settle(int ms)
+{
+    waitUntil([] { return false; }, ms);
+}
+
 } // namespace
 
 class TestCloneEndToEnd : public QObject {
@@ -96,7 +117,7 @@ class TestCloneEndToEnd : public QObject {
     static bool showAndStart(QDialog& d)
     {
         d.show();
-        if (!QTest::qWaitFor([&] { return portOpen(d); }, 3000)) return false;
+        if (!waitUntil([&] { return portOpen(d); }, 3000)) return false;
         button(d, "btnOk")->click();
         return true;
     }
@@ -127,7 +148,7 @@ private slots:
         QTest::addColumn<RadioSimOptions>("options");
         QTest::newRow("plain") << model("QZ18");
         QTest::newRow("stray byte before the ack") << with([](RadioSimOptions& o) { o.modelId = "QZ18"; o.strayBeforeAck = true; });
-        QTest::newRow("answers in pieces") << with([](RadioSimOptions& o) { o.modelId = "QZ18"; o.splitChunk = 3; o.splitGapMs = 2; o.strayBeforeAck = true; });
+        QTest::newRow("answers in pieces") << with([](RadioSimOptions& o) { o.modelId = "QZ18"; o.splitChunk = 7; o.splitGapMs = 2; o.strayBeforeAck = true; });
     }
     void completeRead()
     {
@@ -136,7 +157,7 @@ private slots:
         const QByteArray before = ImageBytes(appState());
         TfReadRadio d;
         QVERIFY(showAndStart(d));
-        QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 15000);
+        QVERIFY(waitUntil([&] { return !d.isVisible(); }, 15000));
 
         QCOMPARE(modal->texts(), QStringList{"Reading Completed."});
         QCOMPARE(modal->shown.first().caption, QStringLiteral("Confirmation"));
@@ -183,17 +204,17 @@ private slots:
         const DocumentState before = documentState();
         TfReadRadio d;
         QVERIFY(showAndStart(d));
-        QTRY_VERIFY_WITH_TIMEOUT(!modal->shown.isEmpty(), 6000);
+        QVERIFY(waitUntil([&] { return !modal->shown.isEmpty(); }, 6000));
         if (closes) {
-            QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 2000);
+            QVERIFY(waitUntil([&] { return !d.isVisible(); }, 2000));
         } else {
-            QTest::qWait(700);
+            settle(700);
             QVERIFY(d.isVisible());
             QVERIFY(!button(d, "btnOk")->isEnabled());
             button(d, "btnCancel")->click();
             QVERIFY(!d.isVisible());
         }
-        QTest::qWait(100);
+        settle(100);
         QCOMPARE(modal->texts(), QStringList{message});
         QCOMPARE(radio->endCount(), endByte ? 1 : 0);
         QVERIFY(!d.success());
@@ -206,7 +227,7 @@ private slots:
         const DocumentState before = documentState();
         TfReadRadio d;
         d.show();
-        QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 2000);
+        QVERIFY(waitUntil([&] { return !d.isVisible(); }, 2000));
         QCOMPARE(modal->shown.size(), 1);
         const QStringList lines = modal->shown.first().text.split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 2);
@@ -224,7 +245,7 @@ private slots:
         TfReadRadio d;
         QVERIFY(showAndStart(d));
         auto* bar = d.findChild<QProgressBar*>(QStringLiteral("pBar"));
-        QTRY_VERIFY_WITH_TIMEOUT(bar->value() >= 3, 5000);
+        QVERIFY(waitUntil([&] { return bar->value() >= 3; }, 5000));
         button(d, "btnCancel")->click();
         QVERIFY(!d.isVisible());
         QVERIFY(!portOpen(d));
@@ -244,9 +265,9 @@ private slots:
         appState().modified = false;
         TfWriteRadio d;
         QVERIFY(showAndStart(d));
-        QTRY_VERIFY_WITH_TIMEOUT(!modal->shown.isEmpty(), 8000);
+        QVERIFY(waitUntil([&] { return !modal->shown.isEmpty(); }, 8000));
         QCOMPARE(modal->texts(), QStringList{"Writing Completed."});
-        QTRY_COMPARE(radio->endCount(), 1);
+        QVERIFY(waitUntil([&] { return radio->endCount() == 1; }, 2000));
         QVERIFY(d.isVisible());
         QVERIFY(button(d, "btnOk")->isEnabled());
         QCOMPARE(d.findChild<QProgressBar*>(QStringLiteral("pBar"))->value(), 0);
@@ -267,10 +288,10 @@ private slots:
         QVERIFY(qAbs(stamped.secsTo(QDateTime::currentDateTime())) <= 3);
 
         // Once the clock has moved on, a second write sends a newer stamp.
-        QTRY_VERIFY_WITH_TIMEOUT(CurrentTimeStampText() != first, 2000);
+        QVERIFY(waitUntil([&] { return CurrentTimeStampText() != first; }, 2000));
         radio->clearLog();
         button(d, "btnOk")->click();
-        QTRY_COMPARE_WITH_TIMEOUT(modal->shown.size(), 2, 8000);
+        QVERIFY(waitUntil([&] { return modal->shown.size() == 2; }, 8000));
         QCOMPARE(modal->texts().last(), QStringLiteral("Writing Completed."));
         const QString second = FormatTimeStamp(appState().image.data() + Image::TimeStamp);
         QVERIFY(second > first);
@@ -308,10 +329,10 @@ private slots:
         DocumentState before = documentState();
         TfWriteRadio d;
         QVERIFY(showAndStart(d));
-        QTRY_VERIFY_WITH_TIMEOUT(!modal->shown.isEmpty(), 6000);
+        QVERIFY(waitUntil([&] { return !modal->shown.isEmpty(); }, 6000));
         QVERIFY(closes);
-        QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 2000);
-        QTest::qWait(100);
+        QVERIFY(waitUntil([&] { return !d.isVisible(); }, 2000));
+        settle(100);
         QCOMPARE(modal->texts(), QStringList{message});
         QCOMPARE(radio->endCount(), endByte ? 1 : 0);
         QCOMPARE(ImageBytes(appState(), Image::TimeStamp, 7) != before.image.mid(Image::TimeStamp, 7), stamped);
@@ -335,10 +356,10 @@ private slots:
         modal->answers << (force ? QMessageBox::Yes : QMessageBox::No);
         TfWriteRadio d;
         QVERIFY(showAndStart(d));
-        QTRY_VERIFY_WITH_TIMEOUT(modal->shown.size() == (force ? 2 : 1), 8000);
+        QVERIFY(waitUntil([&] { return modal->shown.size() == (force ? 2 : 1); }, 8000));
         QCOMPARE(modal->shown.first().text, Modforce);
         QCOMPARE(modal->shown.first().buttons, QMessageBox::Yes | QMessageBox::No);
-        QTest::qWait(force ? 100 : 700);
+        settle(force ? 100 : 700);
         QVERIFY(d.isVisible());
         if (force) {
             QCOMPARE(modal->texts().last(), QStringLiteral("Writing Completed."));
@@ -359,7 +380,7 @@ private slots:
         appState().portName = QStringLiteral("COMX");
         TfWriteRadio d;
         d.show();
-        QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 2000);
+        QVERIFY(waitUntil([&] { return !d.isVisible(); }, 2000));
         QCOMPARE(modal->shown.size(), 1);
         QVERIFY(modal->shown.first().text.startsWith(QLatin1String("Cannot Open Commcmication Port.\n")));
     }
