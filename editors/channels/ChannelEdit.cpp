@@ -15,7 +15,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -67,6 +66,10 @@ TfChsEdit::TfChsEdit(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("fChsEdit"));
     setWindowTitle(QStringLiteral("Channel Edit"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // A fixed frame with the system menu and a minimise button; the main window hands
+    // these hints on to the sub-window it puts the window in.
+    setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     cxChs = makeList(this, "cxChs", {});
     Tag::set(cxChs, Tag::NeverTranslate);
@@ -180,18 +183,6 @@ TfChsEdit::~TfChsEdit()
     if (fChsEdit == this) fChsEdit = nullptr;
 }
 
-// A fixed border with the system menu and a minimise button.
-bool TfChsEdit::event(QEvent* event)
-{
-    if (event->type() == QEvent::ParentChange) {
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            sub->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                                Qt::MSWindowsFixedSizeDialogHint);
-    }
-    return QWidget::event(event);
-}
-
 void TfChsEdit::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
@@ -209,6 +200,9 @@ void TfChsEdit::FormShow()
     for (int k = 1; k <= all.channelCount; ++k) cxChs->addItem(QString::number(k));
     channelGuard = false;
     busy = false;
+    // Translated texts change the window's size; its frame follows.
+    layout()->activate();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->adjustSize();
     PlaceEditorWindow(this);
 }
 

@@ -123,6 +123,8 @@ TfChsInfo::TfChsInfo(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("fChsInfo"));
     setWindowTitle(QStringLiteral("Channel Information"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // A borderless window; the main window hands the hint on to its sub-window.
+    setWindowFlags(Qt::FramelessWindowHint);
 
     gvData = new CellGrid(this);
     gvData->setObjectName(QStringLiteral("gvData"));
@@ -210,16 +212,6 @@ QComboBox* TfChsInfo::makeList(const char* name, const QStringList& items, const
     selectors << combo;
     connect(combo, &QComboBox::currentIndexChanged, this, [this, combo](int) { ComBoxSetData(combo); });
     return combo;
-}
-
-// A borderless window: inside the main window it needs no frame of its own.
-bool TfChsInfo::event(QEvent* event)
-{
-    if (event->type() == QEvent::ParentChange) {
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            sub->setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
-    }
-    return QWidget::event(event);
 }
 
 void TfChsInfo::showEvent(QShowEvent* event)
