@@ -127,7 +127,7 @@ TfFmFun::TfFmFun(QWidget* parent)
     Tag::set(gvData, Tag::NeverTranslate);
     gvData->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     gvData->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    page->addWidget(gvData);
+    page->addWidget(gvData, 0, Qt::AlignHCenter | Qt::AlignTop);
     // The header texts come from these labels, so they follow the window's translation.
     LNo = label(cxChannel, "LNo", QStringLiteral("No."));
     LFreq = label(cxChannel, "LFreq", QStringLiteral("Frequancy[MHz]"));

@@ -29,6 +29,8 @@ void TSettingsWindow::showEvent(QShowEvent* event)
     if (shown) return;
     shown = true;
     FormShow();
+    // Filling and translating may have changed the size the window needs.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->adjustSize();
 }
 
 // Inside the main window the frame offers the system menu and minimising only,
@@ -105,6 +107,7 @@ QGridLayout* FramedGroupLayout(TSettingsWindow* window, const char* groupName,
 {
     auto* group = new QGroupBox(window->windowTitle(), window);
     group->setObjectName(QLatin1String(groupName));
+    group->setMinimumWidth(240);
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(12);
 
