@@ -59,6 +59,7 @@ TfFrmAbout::TfFrmAbout(QWidget* parent) : QDialog(parent)
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
     Memo1->setGeometry(5, 138, 398, 125);
+    Memo1->setAttribute(Qt::WA_NoMousePropagation);
 }
 
 void TfFrmAbout::FormShow()

@@ -17,6 +17,7 @@
 #include "editors/channels/ChannelEdit.h"
 #include "editors/channels/ChannelGrid.h"
 #include "editors/channels/FrequencyChannels.h"
+#include "editors/settings/FmRadio.h"
 #include "editors/settings/KeyFunctions.h"
 #include "editors/settings/ModelInformation.h"
 #include "editors/settings/OptionalFunctions.h"
@@ -53,6 +54,7 @@ const std::vector<EditorEntry>& editorTable()
              window->LoadChannel();
              return window;
          }},
+        {Command::FmFunctions, &Open<fFmFun>},
         {Command::VoxFunctions, &Open<fVoxFun>},
         {Command::OptionalFunctions, &Open<fOptFun>},
         {Command::RadioInformation, &Open<fInfoMsg>},

@@ -2,6 +2,7 @@
 // windows in step, the model and language commands, closing.
 #include "core/ChannelRecord.h"
 #include "core/ImageLayout.h"
+#include "editors/channels/ChannelEdit.h"
 #include "editors/channels/ChannelGrid.h"
 #include "editors/settings/ModelInformation.h"
 #include "files/SetLanguageDialog.h"
@@ -16,6 +17,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -426,6 +428,36 @@ private slots:
         window->RefreshViews(RefreshReason::ChannelEditStored);
         QCOMPARE(fChsInfo->gvData->cellText(2, 6), QStringLiteral("145.50000"));
         QCOMPARE(fChsInfo->gvData->cellText(2, 7), QString());  // only the current row
+    }
+
+    void gridStoredReloadsChannelEdit()
+    {
+        TALL& all = appState();
+        all.currentChannel = 7;
+        window->DispatchCommand(Command::ChannelEdit);
+        QVERIFY(fChsEdit);
+        QCOMPARE(fChsEdit->eRx->text(), QString());
+
+        QString text = QStringLiteral("439.125");
+        SetChannelField(all, 7, Field::RxFreq, text);
+        window->RefreshViews(RefreshReason::GridStored);
+        QCOMPARE(fChsEdit->eRx->text(), QStringLiteral("439.12500"));
+    }
+
+    void channelEditCommandReloadsAnOpenWindow()
+    {
+        TALL& all = appState();
+        all.currentChannel = 2;
+        window->DispatchCommand(Command::ChannelEdit);
+        TfChsEdit* edit = fChsEdit;
+        QString text = QStringLiteral("144.5");
+        SetChannelField(all, 2, Field::RxFreq, text);
+
+        ShowEditorWindow(window->mdiArea(), StandInA::instance);  // on top of it
+        window->DispatchCommand(Command::ChannelEdit);
+        QCOMPARE(fChsEdit, edit);
+        QCOMPARE(activeFormName(*window), QStringLiteral("fChsEdit"));
+        QCOMPARE(edit->eRx->text(), QStringLiteral("144.50000"));
     }
 
     void batchFilledRefillsAllRowsAndMarksModified()
