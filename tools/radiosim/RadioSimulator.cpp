@@ -422,5 +422,4 @@ void RadioSimulator::vanish()
         *fd = -1;
     }
     input.clear();
-    vanished = true;
 }

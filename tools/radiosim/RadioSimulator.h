@@ -97,7 +97,6 @@ private:
     QString slavePath;
     std::thread worker;
     std::atomic<bool> running{false};
-    bool vanished = false;
 
     mutable std::mutex lock;
     QByteArray mem;

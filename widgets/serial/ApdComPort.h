@@ -71,6 +71,5 @@ private:
     QSerialPort::StopBits stopBits = QSerialPort::TwoStop;
     QString lastError;
     bool deliveryPosted = false;
-    bool lineErrorPending = false;
     long long lineErrorCount = -1;  // -1: the driver keeps no counters
 };
