@@ -50,11 +50,15 @@ QCheckBox* makeBox(QWidget* parent, const char* name, const char* caption)
     return box;
 }
 
-QString boxValue(const QCheckBox* box) { return box->isChecked() ? QStringLiteral("0") : QStringLiteral("1"); }
+QString boxValue(const QCheckBox* box)
+{
+    return box->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
+}
 
 QString trimmedName(QString name)
 {
-    while (name.endsWith(QLatin1Char(' '))) name.chop(1);
+    while (name.endsWith(QLatin1Char(' ')))
+        name.chop(1);
     return name;
 }
 
@@ -93,7 +97,8 @@ TfChsEdit::TfChsEdit(QWidget* parent) : QWidget(parent)
     cxRxDcts->setObjectName(QStringLiteral("cxRxDcts"));
     cxTxDcts = new ToneSelector(FullToneList(), page);
     cxTxDcts->setObjectName(QStringLiteral("cxTxDcts"));
-    for (ToneSelector* tone : {cxRxDcts, cxTxDcts}) Tag::set(tone, Tag::FirstItemOnly);
+    for (ToneSelector* tone : {cxRxDcts, cxTxDcts})
+        Tag::set(tone, Tag::FirstItemOnly);
     cxWn = makeList(page, "cxWn", {QStringLiteral("Narrow"), QStringLiteral("Wide")});
     cxPower = makeList(page, "cxPower", {QStringLiteral("Low"), QStringLiteral("High")});
     // Not reset with the other controls: a first new channel gets High, as in the grid.
@@ -104,8 +109,9 @@ TfChsEdit::TfChsEdit(QWidget* parent) : QWidget(parent)
     cxName->setContextMenuPolicy(Qt::NoContextMenu);
     InstallKeyFilter(cxName, KeySet::Name);
     cxTail = makeList(page, "cxTail", {QStringLiteral("Off"), QStringLiteral("On")});
-    cxApro = makeList(page, "cxApro",
-                      {QStringLiteral("None"), QStringLiteral("Compander"), QStringLiteral("Scrambler")});
+    cxApro = makeList(
+        page, "cxApro",
+        {QStringLiteral("None"), QStringLiteral("Compander"), QStringLiteral("Scrambler")});
     cxBclo = makeBox(page, "cxBclo", "Busy Lock");
     cxScan = makeBox(page, "cxScan", "Scan Add");
     cxVox_S = makeBox(page, "cxVox_S", "Vox");
@@ -156,7 +162,8 @@ TfChsEdit::TfChsEdit(QWidget* parent) : QWidget(parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(btnClose, &QPushButton::clicked, this, &TfChsEdit::btnCloseClick);
-    connect(cxChs, &QComboBox::currentIndexChanged, this, &TfChsEdit::cxChsPropertiesEditValueChanged);
+    connect(cxChs, &QComboBox::currentIndexChanged, this,
+            &TfChsEdit::cxChsPropertiesEditValueChanged);
     connect(eRx, &QLineEdit::editingFinished, this, [this] {
         if (eRx->isModified()) eReceivePropertiesEditValueChanged();
     });
@@ -197,7 +204,8 @@ void TfChsEdit::FormShow()
     const TALL& all = appState();
     if (all.languageIndex > 0) TranslateForm(this, all.languageName, true);
     channelGuard = true;
-    for (int k = 1; k <= all.channelCount; ++k) cxChs->addItem(QString::number(k));
+    for (int k = 1; k <= all.channelCount; ++k)
+        cxChs->addItem(QString::number(k));
     channelGuard = false;
     busy = false;
     // Translated texts change the window's size; its frame follows.
@@ -206,7 +214,10 @@ void TfChsEdit::FormShow()
     PlaceEditorWindow(this);
 }
 
-void TfChsEdit::btnCloseClick() { close(); }
+void TfChsEdit::btnCloseClick()
+{
+    close();
+}
 
 void TfChsEdit::LoadChannel()
 {
@@ -261,9 +272,9 @@ void TfChsEdit::ResetControls()
 
 void TfChsEdit::EnableControls(bool on)
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{eTX, cxRxDcts, cxTxDcts, cxWn, cxPower,
-                                                            cxName, cxTail, cxApro, cxBclo, cxScan,
-                                                            cxVox_S})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{eTX, cxRxDcts, cxTxDcts, cxWn, cxPower, cxName, cxTail,
+                                         cxApro, cxBclo, cxScan, cxVox_S})
         control->setEnabled(on);
 }
 

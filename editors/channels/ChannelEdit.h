@@ -18,7 +18,7 @@ class ToneSelector;
 class TfChsEdit : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit TfChsEdit(QWidget* parent = nullptr);
     ~TfChsEdit() override;
 
@@ -47,10 +47,10 @@ public:
     QCheckBox* cxVox_S = nullptr;
     QPushButton* btnClose = nullptr;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void FormShow();
     void btnCloseClick();
     void cxChsPropertiesEditValueChanged(int index);
@@ -67,8 +67,8 @@ private:
 
     bool busy = false;
     bool shown = false;
-    bool channelGuard = false;  // set while LoadChannel selects the channel entry
-    bool rxGuard = false;       // re-entry guards of the frequency edits
+    bool channelGuard = false; // set while LoadChannel selects the channel entry
+    bool rxGuard = false;      // re-entry guards of the frequency edits
     bool txGuard = false;
 };
 

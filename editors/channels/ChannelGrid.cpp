@@ -80,9 +80,15 @@ ColumnDefinition ParseColumnDefinition(const QString& item)
         const int width = numbers.value(0).trimmed().toInt(&ok);
         if (ok && width > 0) def.width = width;
         switch (item.mid(close + 1).trimmed().toInt()) {
-        case 1: def.alignment = Qt::AlignLeft; break;
-        case 3: def.alignment = Qt::AlignRight; break;
-        default: def.alignment = Qt::AlignHCenter; break;
+        case 1:
+            def.alignment = Qt::AlignLeft;
+            break;
+        case 3:
+            def.alignment = Qt::AlignRight;
+            break;
+        default:
+            def.alignment = Qt::AlignHCenter;
+            break;
         }
     }
     def.title.replace(QLatin1Char('|'), QLatin1Char('\n'));
@@ -92,10 +98,20 @@ ColumnDefinition ParseColumnDefinition(const QString& item)
 // The channel field each editing column writes.
 int FieldOfColumn(int col)
 {
-    static const int fields[] = {-1, -1, Field::RxFreq, Field::TxFreq, Field::RxTone,
-                                 Field::TxTone, Field::Power, Field::Bandwidth, Field::Scan,
-                                 Field::Vox, Field::VoiceMode, Field::BusyLock,
-                                 Field::Epilogue, Field::Name};
+    static const int fields[] = {-1,
+                                 -1,
+                                 Field::RxFreq,
+                                 Field::TxFreq,
+                                 Field::RxTone,
+                                 Field::TxTone,
+                                 Field::Power,
+                                 Field::Bandwidth,
+                                 Field::Scan,
+                                 Field::Vox,
+                                 Field::VoiceMode,
+                                 Field::BusyLock,
+                                 Field::Epilogue,
+                                 Field::Name};
     return col >= 0 && col <= ColName ? fields[col] : -1;
 }
 
@@ -107,13 +123,19 @@ struct ListColumn {
     int newChannel;
 };
 const ListColumn ListColumns[] = {
-    {&TChannel::power, 1, 1},     {&TChannel::bandwidth, 0, 1}, {&TChannel::scanSkip, 0, 1},
-    {&TChannel::vox, 1, 1},       {&TChannel::voiceMode, 0, 0}, {&TChannel::busyLock, 0, 1},
+    {&TChannel::power, 1, 1},    {&TChannel::bandwidth, 0, 1}, {&TChannel::scanSkip, 0, 1},
+    {&TChannel::vox, 1, 1},      {&TChannel::voiceMode, 0, 0}, {&TChannel::busyLock, 0, 1},
     {&TChannel::epilogue, 0, 1},
 };
 
-bool IsListColumn(int col) { return col >= ColPower && col <= ColEpilogue; }
-const ListColumn& ListColumnAt(int col) { return ListColumns[col - ColPower]; }
+bool IsListColumn(int col)
+{
+    return col >= ColPower && col <= ColEpilogue;
+}
+const ListColumn& ListColumnAt(int col)
+{
+    return ListColumns[col - ColPower];
+}
 
 } // namespace
 
@@ -147,8 +169,10 @@ TfChsInfo::TfChsInfo(QWidget* parent) : QWidget(parent)
         Tag::set(*tone, Tag::FirstItemOnly);
         selectors << *tone;
         ToneSelector* selector = *tone;
-        connect(selector, &ToneSelector::toneCommitted, this, [this, selector] { ComBoxSetData(selector); });
-        connect(selector, &ToneSelector::doubleClicked, this, [this, selector] { ComBoxDblClick(selector); });
+        connect(selector, &ToneSelector::toneCommitted, this,
+                [this, selector] { ComBoxSetData(selector); });
+        connect(selector, &ToneSelector::doubleClicked, this,
+                [this, selector] { ComBoxDblClick(selector); });
     }
     cxRxDcts->setObjectName(QStringLiteral("cxRxDcts"));
     cxRxDcts->setProperty(HintProperty, QStringLiteral("1"));
@@ -159,13 +183,13 @@ TfChsInfo::TfChsInfo(QWidget* parent) : QWidget(parent)
     cxWn = makeList("cxWn", {QStringLiteral("Narrow"), QStringLiteral("Wide")}, "0");
     cxScan = makeList("cxScan", {QStringLiteral("Add"), QStringLiteral("Del")}, "0");
     cxYesNo = makeList("cxYesNo", {QStringLiteral("Yes"), QStringLiteral("No")}, "0");
-    cxApro = makeList("cxApro",
-                      {QStringLiteral("None"), QStringLiteral("Compander"), QStringLiteral("Scrambler")},
-                      "3");
+    cxApro = makeList(
+        "cxApro",
+        {QStringLiteral("None"), QStringLiteral("Compander"), QStringLiteral("Scrambler")}, "3");
     cxBclo = makeList("cxBclo", {QStringLiteral("Yes"), QStringLiteral("No")}, "0");
     cxDcs = makeList("cxDcs", {QStringLiteral("OFF"), QStringLiteral("ON")}, "0");
     cxTail = makeList("cxTail", {QStringLiteral("Off"), QStringLiteral("On")}, "0");
-    selectors.removeOne(cxTail);  // never shown
+    selectors.removeOne(cxTail); // never shown
     cxTail->hide();
 
     for (QComboBox* selector : std::as_const(selectors)) {
@@ -183,8 +207,10 @@ TfChsInfo::TfChsInfo(QWidget* parent) : QWidget(parent)
             ComBoxDblClick(tone);
     });
     // A selector stays over its cell only while the rows stand still.
-    connect(gvData->verticalScrollBar(), &QScrollBar::valueChanged, this, &TfChsInfo::hideSelectors);
-    connect(gvData->horizontalScrollBar(), &QScrollBar::valueChanged, this, &TfChsInfo::hideSelectors);
+    connect(gvData->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &TfChsInfo::hideSelectors);
+    connect(gvData->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+            &TfChsInfo::hideSelectors);
 
     // Tone texts and list entries have to fit a 60 pixel column with the arrow.
     for (QComboBox* selector : std::as_const(selectors))
@@ -210,7 +236,8 @@ QComboBox* TfChsInfo::makeList(const char* name, const QStringList& items, const
     combo->addItems(items);
     combo->setProperty(HintProperty, QLatin1String(hint));
     selectors << combo;
-    connect(combo, &QComboBox::currentIndexChanged, this, [this, combo](int) { ComBoxSetData(combo); });
+    connect(combo, &QComboBox::currentIndexChanged, this,
+            [this, combo](int) { ComBoxSetData(combo); });
     return combo;
 }
 
@@ -242,7 +269,10 @@ void TfChsInfo::FormShow()
     all.updateSuppressed = false;
 }
 
-QSize TfChsInfo::sizeHint() const { return windowSize; }
+QSize TfChsInfo::sizeHint() const
+{
+    return windowSize;
+}
 
 // Inside the main window the sub-window around it takes the size, frame included.
 void TfChsInfo::sizeWindow(int width, int height)
@@ -290,7 +320,10 @@ void TfChsInfo::BuildGrid()
     gvData->endUpdate();
 }
 
-QString TfChsInfo::noTone() const { return lNone->text(); }
+QString TfChsInfo::noTone() const
+{
+    return lNone->text();
+}
 
 void TfChsInfo::FillRow(int channel)
 {
@@ -314,7 +347,8 @@ void TfChsInfo::FillRow(int channel)
         gvData->setCellValue(ColName, r, QString());
         // The record keeps six characters; the cell shows the name without its padding.
         QString name = ch.name;
-        while (name.endsWith(QLatin1Char(' '))) name.chop(1);
+        while (name.endsWith(QLatin1Char(' ')))
+            name.chop(1);
         gvData->setCellText(ColName, r, name);
     } else {
         gvData->setCellValue(ColNumber, r, QString());
@@ -331,7 +365,8 @@ void TfChsInfo::FillRow(int channel)
 void TfChsInfo::FillAllRows()
 {
     gvData->beginUpdate();
-    for (int k = 1; k <= appState().channelCount; ++k) FillRow(k);
+    for (int k = 1; k <= appState().channelCount; ++k)
+        FillRow(k);
     gvData->endUpdate();
 }
 
@@ -367,7 +402,8 @@ void TfChsInfo::StartChannelRow(int row)
     gvData->setReadOnly(QRect(ColTx, row, 1, 1), false);
     gvData->setReadOnly(QRect(ColName, row, 1, 1), false);
     gvData->endUpdate();
-    for (int c = ColTx; c < gvData->colCount(); ++c) StoreCell(row, c);
+    for (int c = ColTx; c < gvData->colCount(); ++c)
+        StoreCell(row, c);
 }
 
 void TfChsInfo::ClearChannelRow(int row)
@@ -414,7 +450,8 @@ void TfChsInfo::gvDataSetForeText(int col, int row, QString& text)
         break;
     }
     case ColName:
-        while (text.endsWith(QLatin1Char(' '))) text.chop(1);
+        while (text.endsWith(QLatin1Char(' ')))
+            text.chop(1);
         SetChannelField(all, k, Field::Name, text);
         RequestRefresh(RefreshReason::GridStored);
         break;
@@ -448,7 +485,8 @@ void TfChsInfo::gvDataMouseDown(Qt::MouseButton button)
     if (button != Qt::LeftButton || gvData->col() <= 1 || gvData->row() <= 1) return;
     const int col = gvData->col();
     const int row = gvData->row();
-    if (col == ColRx || ((col == ColTx || col == ColName) && !gvData->cellText(ColRx, row).isEmpty()))
+    if (col == ColRx ||
+        ((col == ColTx || col == ColName) && !gvData->cellText(ColRx, row).isEmpty()))
         gvData->openEditor();
     else
         ShowCellSelector();
@@ -458,16 +496,26 @@ void TfChsInfo::gvDataMouseDown(Qt::MouseButton button)
 QComboBox* TfChsInfo::selectorOf(int col) const
 {
     switch (col) {
-    case 4: return cxRxDcts;
-    case 5: return cxTxDcts;
-    case 6: return cxPower;
-    case 7: return cxWn;
-    case 8: return cxScan;
-    case 9: return cxYesNo;
-    case 10: return cxApro;
-    case 11: return cxBclo;
-    case 12: return cxDcs;
-    default: return nullptr;
+    case 4:
+        return cxRxDcts;
+    case 5:
+        return cxTxDcts;
+    case 6:
+        return cxPower;
+    case 7:
+        return cxWn;
+    case 8:
+        return cxScan;
+    case 9:
+        return cxYesNo;
+    case 10:
+        return cxApro;
+    case 11:
+        return cxBclo;
+    case 12:
+        return cxDcs;
+    default:
+        return nullptr;
     }
 }
 
@@ -567,7 +615,7 @@ bool TfChsInfo::ComBoxKeyPress(QComboBox* selector, QKeyEvent* key)
     case Qt::Key_Right:
     case Qt::Key_Home:
     case Qt::Key_End:
-        if (tone) return false;  // they move in the typed text
+        if (tone) return false; // they move in the typed text
         [[fallthrough]];
     case Qt::Key_Up:
     case Qt::Key_Down:

@@ -18,7 +18,7 @@ class ToneSelector;
 class TfChsInfo : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit TfChsInfo(QWidget* parent = nullptr);
     ~TfChsInfo() override;
 
@@ -55,12 +55,12 @@ public:
 
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void FormShow();
     void gvDataMouseDown(Qt::MouseButton button);
     void gvDataSelectCell(int col, int row, bool& allow);
@@ -80,9 +80,9 @@ private:
     // The text of a band-checked frequency, after the out-of-band message if needed.
     QString checkedFrequency(const QString& text);
 
-    QSize windowSize{870, 560};  // the designed size; BuildGrid fits it to the columns
+    QSize windowSize{870, 560}; // the designed size; BuildGrid fits it to the columns
     QList<QComboBox*> selectors;
-    QComboBox* openSelector = nullptr;  // the selector shown, and the cell it edits
+    QComboBox* openSelector = nullptr; // the selector shown, and the cell it edits
     int selectorCol = 0;
     int selectorRow = 0;
     int curCol = 2;

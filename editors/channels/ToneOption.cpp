@@ -22,8 +22,8 @@ const QColor DcsIndexColour(47, 231, 220);
 
 // One chart: groups of columns laid out left to right, items running down each
 // group. Returns the grid with every cell centred and read-only.
-CellGrid* makeChart(QWidget* parent, const char* name, const QVector<int>& groupWidths,
-                    int groups, int rows, int rowHeight)
+CellGrid* makeChart(QWidget* parent, const char* name, const QVector<int>& groupWidths, int groups,
+                    int rows, int rowHeight)
 {
     auto* grid = new CellGrid(parent);
     grid->setObjectName(QLatin1String(name));
@@ -77,7 +77,8 @@ TfToneOption::TfToneOption(QWidget* parent) : QDialog(parent)
     for (QRadioButton* button : {rCTCSS, rDCSN, rDCSI}) {
         Tag::set(button, tag++);
         voiceLayout->addWidget(button);
-        connect(button, &QRadioButton::clicked, this, [this, button] { rCTCSSClick(Tag::of(button)); });
+        connect(button, &QRadioButton::clicked, this,
+                [this, button] { rCTCSSClick(Tag::of(button)); });
     }
     voiceLayout->addStretch();
 
@@ -98,7 +99,8 @@ TfToneOption::TfToneOption(QWidget* parent) : QDialog(parent)
     gvDcsN = makeChart(gbList, "gvDcsN", {23, 46}, 8, 11, 20);
     gvDcsI = makeChart(gbList, "gvDcsI", {23, 46}, 8, 11, 20);
     auto* listLayout = new QVBoxLayout(gbList);
-    for (CellGrid* grid : {gvCtcss, gvDcsN, gvDcsI}) listLayout->addWidget(grid, 0, Qt::AlignCenter);
+    for (CellGrid* grid : {gvCtcss, gvDcsN, gvDcsI})
+        listLayout->addWidget(grid, 0, Qt::AlignCenter);
     connect(gvCtcss, &CellGrid::cellDoubleClicked, this, &TfToneOption::gvCtcssDblClick);
     connect(gvDcsN, &CellGrid::cellDoubleClicked, this, &TfToneOption::gvDcsNDblClick);
     connect(gvDcsI, &CellGrid::cellDoubleClicked, this, &TfToneOption::gvDcsIDblClick);
@@ -138,7 +140,8 @@ void TfToneOption::fillCharts()
             const QStringList parts = items.value(g * 9 + j - 1).split(QLatin1Char('-'));
             gvCtcss->setCellText(g * 3 + 1, j, parts.size() > 2 ? parts.at(0) : QString());
             gvCtcss->setCellText(g * 3 + 2, j, parts.size() > 2 ? parts.at(1) : QString());
-            gvCtcss->setCellText(g * 3 + 3, j, parts.size() > 2 ? parts.mid(2).join(QLatin1Char('-')) : QString());
+            gvCtcss->setCellText(
+                g * 3 + 3, j, parts.size() > 2 ? parts.mid(2).join(QLatin1Char('-')) : QString());
         }
     }
     for (CellGrid* grid : {gvDcsN, gvDcsI}) {
@@ -150,7 +153,8 @@ void TfToneOption::fillCharts()
                 const QString item = items.value(45 + g * 11 + j - 1);
                 const int dash = item.indexOf(QLatin1Char('-'));
                 grid->setCellText(g * 2 + 1, j, dash > 0 ? item.left(dash) : QString());
-                grid->setCellText(g * 2 + 2, j, dash > 0 ? item.mid(dash + 1) + polarity : QString());
+                grid->setCellText(g * 2 + 2, j,
+                                  dash > 0 ? item.mid(dash + 1) + polarity : QString());
             }
         }
     }
@@ -173,9 +177,18 @@ void TfToneOption::pick(CellGrid* grid, int col, int row)
     accept();
 }
 
-void TfToneOption::gvCtcssDblClick(int col, int row) { pick(gvCtcss, col, row); }
-void TfToneOption::gvDcsNDblClick(int col, int row) { pick(gvDcsN, col, row); }
-void TfToneOption::gvDcsIDblClick(int col, int row) { pick(gvDcsI, col, row); }
+void TfToneOption::gvCtcssDblClick(int col, int row)
+{
+    pick(gvCtcss, col, row);
+}
+void TfToneOption::gvDcsNDblClick(int col, int row)
+{
+    pick(gvDcsN, col, row);
+}
+void TfToneOption::gvDcsIDblClick(int col, int row)
+{
+    pick(gvDcsI, col, row);
+}
 
 // Enter on a chart picks its current cell, as a double click does.
 void TfToneOption::keyPressEvent(QKeyEvent* event)

@@ -14,7 +14,7 @@ class QRadioButton;
 class TfToneOption : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TfToneOption(QWidget* parent = nullptr);
 
     // The picked tone text; empty when nothing was picked.
@@ -34,11 +34,11 @@ public:
     void gvDcsNDblClick(int col, int row);
     void gvDcsIDblClick(int col, int row);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void fillCharts();
     void pick(CellGrid* grid, int col, int row);
 

@@ -9,7 +9,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-ToneSelector::ToneSelector(QWidget* parent) : QComboBox(parent) { setup(); }
+ToneSelector::ToneSelector(QWidget* parent) : QComboBox(parent)
+{
+    setup();
+}
 
 ToneSelector::ToneSelector(const QStringList& tones, QWidget* parent) : QComboBox(parent)
 {

@@ -12,7 +12,7 @@
 class ToneSelector : public QComboBox {
     Q_OBJECT
 
-public:
+  public:
     explicit ToneSelector(QWidget* parent = nullptr);
     ToneSelector(const QStringList& tones, QWidget* parent = nullptr);
 
@@ -37,19 +37,19 @@ public:
     // Puts back the text last shown or committed (Escape).
     void revert();
 
-signals:
+  signals:
     void toneCommitted();
     void doubleClicked();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void setup();
     bool acceptKey(QKeyEvent* event);
 
-    QString shownText;  // the text last shown or committed
+    QString shownText; // the text last shown or committed
 };

@@ -21,7 +21,8 @@ struct Fixture {
         grid->setRowCount(rows);
         grid->setFixedCols(1);
         grid->setFixedRows(1);
-        for (int r = 2; r < rows; ++r) grid->setCellText(1, r, QString::number(r - 1));
+        for (int r = 2; r < rows; ++r)
+            grid->setCellText(1, r, QString::number(r - 1));
         grid->setReadOnly(grid->allCells(), true);
         grid->setReadOnly(grid->columnCells(2), false);
         grid->setReadOnly(grid->rowCells(1), true);
@@ -45,7 +46,7 @@ struct Fixture {
 class TestCellGrid : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void modelKeepsTheViewContract();
     void fixedRowAndColumnAreHeaders();
     void attributesOverRanges();
@@ -107,7 +108,7 @@ void TestCellGrid::fixedRowAndColumnAreHeaders()
     QCOMPARE(f.grid->horizontalHeader()->height(), 35);
     QCOMPARE(f.grid->rowHeight(4), 20);
 
-    CellGrid plain;  // no fixed row or column: row 1 and column 1 are cells
+    CellGrid plain; // no fixed row or column: row 1 and column 1 are cells
     plain.setColCount(4);
     plain.setRowCount(3);
     QCOMPARE(plain.cellModel()->rowCount(), 2);
@@ -130,7 +131,7 @@ void TestCellGrid::attributesOverRanges()
     QCOMPARE(f.grid->alignment(2, 6), Qt::AlignLeft | Qt::AlignVCenter);
     QCOMPARE(model->data(model->indexOfCell(4, 5), Qt::BackgroundRole).value<QBrush>().color(),
              QColor(Qt::yellow));
-    QCOMPARE(f.grid->color(1, 5), QColor(Qt::gray));  // the later call wins
+    QCOMPARE(f.grid->color(1, 5), QColor(Qt::gray)); // the later call wins
     QVERIFY(!model->data(model->indexOfCell(4, 6), Qt::BackgroundRole).isValid());
     QVERIFY(model->data(model->indexOfCell(4, 4), Qt::FontRole).value<QFont>().bold());
     QVERIFY(!f.grid->isBold(4, 5));
@@ -207,11 +208,13 @@ void TestCellGrid::keyHookFiltersAndReplaces()
     f.show();
     connect(f.grid, &CellGrid::keyPress, f.grid, [&](QString& text) {
         f.grid->setEditorMaxLength(6);
-        if (text == QLatin1String(",")) text = QStringLiteral(".");
-        else if (!text.at(0).isDigit() && text != QLatin1String(".")) text.clear();
+        if (text == QLatin1String(","))
+            text = QStringLiteral(".");
+        else if (!text.at(0).isDigit() && text != QLatin1String("."))
+            text.clear();
     });
     f.grid->setCurrentCell(2, 4);
-    QTest::keyClicks(f.grid, "x");  // discarded: no edit starts
+    QTest::keyClicks(f.grid, "x"); // discarded: no edit starts
     QVERIFY(!f.grid->isEditing());
     QTest::keyClicks(f.grid, "14a5,12345");
     QVERIFY(f.grid->isEditing());
@@ -257,7 +260,7 @@ void TestCellGrid::commitRunsOnceWhenTheHandlerTakesTheFocus()
     int calls = 0;
     connect(f.grid, &CellGrid::displayTextSet, f.grid, [&](int, int, QString&) {
         ++calls;
-        other->setFocus();  // as a message box would
+        other->setFocus(); // as a message box would
         f.grid->closeEditor(true);
     });
     f.grid->setCurrentCell(2, 3);
@@ -366,7 +369,8 @@ void TestCellGrid::suspendedChangesAreAnnouncedOnce()
     QSignalSpy changed(f.grid->cellModel(), &QAbstractItemModel::dataChanged);
     f.grid->beginUpdate();
     f.grid->beginUpdate();
-    for (int r = 2; r < 8; ++r) f.grid->setCellText(3, r, QString::number(r));
+    for (int r = 2; r < 8; ++r)
+        f.grid->setCellText(3, r, QString::number(r));
     f.grid->setColor(f.grid->rowCells(4), Qt::yellow);
     f.grid->endUpdate();
     QCOMPARE(changed.count(), 0);

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QStyleOptionHeader>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -60,7 +61,10 @@ CellGrid::CellGrid(QWidget* parent)
 
 CellGrid::~CellGrid() = default;
 
-CellGridModel* CellGrid::cellModel() const { return model; }
+CellGridModel* CellGrid::cellModel() const
+{
+    return model;
+}
 
 // ---- shape and sizes --------------------------------------------------------
 
@@ -80,8 +84,14 @@ void CellGrid::setRowCount(int count)
     model->setShape(colCount(), count, fixedCols(), fixedRows());
 }
 
-int CellGrid::colCount() const { return model->cells().colCount(); }
-int CellGrid::rowCount() const { return model->cells().rowCount(); }
+int CellGrid::colCount() const
+{
+    return model->cells().colCount();
+}
+int CellGrid::rowCount() const
+{
+    return model->cells().rowCount();
+}
 
 void CellGrid::setFixedCols(int count)
 {
@@ -95,8 +105,14 @@ void CellGrid::setFixedRows(int count)
     model->setShape(colCount(), rowCount(), fixedCols(), count);
 }
 
-int CellGrid::fixedCols() const { return model->fixedCols(); }
-int CellGrid::fixedRows() const { return model->fixedRows(); }
+int CellGrid::fixedCols() const
+{
+    return model->fixedCols();
+}
+int CellGrid::fixedRows() const
+{
+    return model->fixedRows();
+}
 
 void CellGrid::setColWidth(int col, int width)
 {
@@ -146,7 +162,8 @@ void CellGrid::applySizes()
     for (int c = model->firstCol(); c < colWidths.size(); ++c)
         horizontalHeader()->resizeSection(c - model->firstCol(), colWidths[c]);
     for (int r = model->firstRow(); r < rowHeights.size(); ++r)
-        if (rowHeights[r] > 0) verticalHeader()->resizeSection(r - model->firstRow(), rowHeights[r]);
+        if (rowHeights[r] > 0)
+            verticalHeader()->resizeSection(r - model->firstRow(), rowHeights[r]);
 }
 
 // ---- cells ------------------------------------------------------------------
@@ -179,41 +196,56 @@ void CellGrid::setCellValue(int col, int row, const QString& value)
     if (cells.contains(col, row)) cells.at(col, row).value = value;
 }
 
-QRect CellGrid::allCells() const { return QRect(0, 0, colCount(), rowCount()); }
-QRect CellGrid::columnCells(int col) const { return QRect(col, 0, 1, rowCount()); }
-QRect CellGrid::rowCells(int row) const { return QRect(0, row, colCount(), 1); }
+QRect CellGrid::allCells() const
+{
+    return QRect(0, 0, colCount(), rowCount());
+}
+QRect CellGrid::columnCells(int col) const
+{
+    return QRect(col, 0, 1, rowCount());
+}
+QRect CellGrid::rowCells(int row) const
+{
+    return QRect(0, row, colCount(), 1);
+}
 
+// Applies an attribute to a rectangle of cells and announces only the cells it changed.
 template <typename F> void CellGrid::forCells(const QRect& cells, F apply)
 {
     const QRect area = cells.intersected(allCells());
     if (area.isEmpty()) return;
     GridCells& store = model->cells();
+    QRect changed;
     for (int r = area.top(); r <= area.bottom(); ++r)
-        for (int c = area.left(); c <= area.right(); ++c) apply(store.at(c, r));
-    model->cellsChanged(area.left(), area.top(), area.right(), area.bottom());
-    if (area.contains(1, 1))
+        for (int c = area.left(); c <= area.right(); ++c)
+            if (apply(store.at(c, r))) changed |= QRect(c, r, 1, 1);
+    if (changed.isNull()) return;
+    model->cellsChanged(changed.left(), changed.top(), changed.right(), changed.bottom());
+    if (changed.contains(1, 1))
         if (auto* corner = findChild<QAbstractButton*>()) corner->update();
 }
 
 void CellGrid::setAlignment(const QRect& cells, Qt::Alignment horizontal)
 {
     const Qt::Alignment a = (horizontal & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter;
-    forCells(cells, [a](GridCell& cell) { cell.alignment = a; });
+    forCells(cells, [a](GridCell& cell) { return std::exchange(cell.alignment, a) != a; });
 }
 
 void CellGrid::setReadOnly(const QRect& cells, bool readOnly)
 {
-    forCells(cells, [readOnly](GridCell& cell) { cell.readOnly = readOnly; });
+    forCells(cells, [readOnly](GridCell& cell) {
+        return std::exchange(cell.readOnly, readOnly) != readOnly;
+    });
 }
 
 void CellGrid::setColor(const QRect& cells, const QColor& color)
 {
-    forCells(cells, [color](GridCell& cell) { cell.color = color; });
+    forCells(cells, [color](GridCell& cell) { return std::exchange(cell.color, color) != color; });
 }
 
 void CellGrid::setBold(const QRect& cells, bool bold)
 {
-    forCells(cells, [bold](GridCell& cell) { cell.bold = bold; });
+    forCells(cells, [bold](GridCell& cell) { return std::exchange(cell.bold, bold) != bold; });
 }
 
 Qt::Alignment CellGrid::alignment(int col, int row) const
@@ -357,8 +389,14 @@ void CellGrid::closeEditor(bool commit)
     if (text != typed) setCellText(c, r, text);
 }
 
-bool CellGrid::isEditing() const { return editing; }
-QLineEdit* CellGrid::editor() const { return lineEdit; }
+bool CellGrid::isEditing() const
+{
+    return editing;
+}
+QLineEdit* CellGrid::editor() const
+{
+    return lineEdit;
+}
 
 void CellGrid::setEditorMaxLength(int length)
 {
@@ -385,7 +423,10 @@ void CellGrid::updateGeometries()
 
 // ---- repainting ---------------------------------------------------------------
 
-void CellGrid::beginUpdate() { model->suspend(); }
+void CellGrid::beginUpdate()
+{
+    model->suspend();
+}
 
 void CellGrid::endUpdate()
 {
@@ -395,9 +436,18 @@ void CellGrid::endUpdate()
 
 // ---- header texts -------------------------------------------------------------
 
-int CellGrid::headerColumnCount() const { return colCount(); }
-QString CellGrid::headerText(int column) const { return cellText(column, 1); }
-void CellGrid::setHeaderText(int column, const QString& text) { setCellText(column, 1, text); }
+int CellGrid::headerColumnCount() const
+{
+    return colCount();
+}
+QString CellGrid::headerText(int column) const
+{
+    return cellText(column, 1);
+}
+void CellGrid::setHeaderText(int column, const QString& text)
+{
+    setCellText(column, 1, text);
+}
 
 // ---- keys and mouse -----------------------------------------------------------
 
@@ -448,7 +498,8 @@ void CellGrid::mouseDoubleClickEvent(QMouseEvent* event)
     const QModelIndex target = indexAt(event->position().toPoint());
     QTableView::mouseDoubleClickEvent(event);
     if (target.isValid())
-        emit cellDoubleClicked(target.column() + model->firstCol(), target.row() + model->firstRow());
+        emit cellDoubleClicked(target.column() + model->firstCol(),
+                               target.row() + model->firstRow());
 }
 
 bool CellGrid::eventFilter(QObject* watched, QEvent* event)

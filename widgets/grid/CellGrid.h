@@ -26,7 +26,7 @@ class QLineEdit;
 class CellGrid : public QTableView, public TranslatableGrid {
     Q_OBJECT
 
-public:
+  public:
     explicit CellGrid(QWidget* parent = nullptr);
     ~CellGrid() override;
 
@@ -58,7 +58,7 @@ public:
     QRect rowCells(int row) const;
     void setAlignment(const QRect& cells, Qt::Alignment horizontal);
     void setReadOnly(const QRect& cells, bool readOnly);
-    void setColor(const QRect& cells, const QColor& color);  // invalid: base colour
+    void setColor(const QRect& cells, const QColor& color); // invalid: base colour
     void setBold(const QRect& cells, bool bold);
     Qt::Alignment alignment(int col, int row) const;
     bool isReadOnly(int col, int row) const;
@@ -79,7 +79,7 @@ public:
     void closeEditor(bool commit);
     bool isEditing() const;
     QLineEdit* editor() const;
-    void setEditorMaxLength(int length);  // 0: no limit
+    void setEditorMaxLength(int length); // 0: no limit
 
     // Suspends repainting; calls nest, the last resume repaints once.
     void beginUpdate();
@@ -92,7 +92,7 @@ public:
 
     CellGridModel* cellModel() const;
 
-signals:
+  signals:
     // Before the current cell moves to (col, row); clearing allow keeps it.
     void selectCell(int col, int row, bool& allow);
     // After the in-place editor set a cell's display text; the handler may change it.
@@ -104,7 +104,7 @@ signals:
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void cellDoubleClicked(int col, int row);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -114,7 +114,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyboardSearch(const QString&) override {}
 
-private:
+  private:
     bool allowMove(const QModelIndex& target);
     void applySizes();
     void placeEditor();
@@ -124,7 +124,7 @@ private:
     CellGridModel* model;
     QLineEdit* lineEdit;
     QVector<int> colWidths;
-    QVector<int> rowHeights;  // 0: the default height
+    QVector<int> rowHeights; // 0: the default height
     int defaultRowHeight = 20;
     int editCol = -1;
     int editRow = -1;

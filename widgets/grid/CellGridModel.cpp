@@ -10,8 +10,8 @@ void CellGridModel::setShape(int colCount, int rowCount, int fixedCols, int fixe
 {
     fixedCols = std::clamp(fixedCols, 0, 1);
     fixedRows = std::clamp(fixedRows, 0, 1);
-    if (colCount == store.colCount() && rowCount == store.rowCount() &&
-        fixedCols == fixed.cols && fixedRows == fixed.rows)
+    if (colCount == store.colCount() && rowCount == store.rowCount() && fixedCols == fixed.cols &&
+        fixedRows == fixed.rows)
         return;
     beginResetModel();
     store.resize(colCount, rowCount);
@@ -25,19 +25,24 @@ QModelIndex CellGridModel::indexOfCell(int col, int row) const
     return index(row - firstRow(), col - firstCol());
 }
 
-void CellGridModel::suspend() { ++suspended; }
+void CellGridModel::suspend()
+{
+    ++suspended;
+}
 
 void CellGridModel::resume()
 {
-    if (suspended == 0 || --suspended > 0 || !pending) return;
-    pending = false;
-    cellsChanged(0, 0, store.colCount() - 1, store.rowCount() - 1);
+    if (suspended == 0 || --suspended > 0 || pendingCells.isNull()) return;
+    const QRect cells = pendingCells;
+    pendingCells = QRect();
+    cellsChanged(cells.left(), cells.top(), cells.right(), cells.bottom());
 }
 
 void CellGridModel::cellsChanged(int col, int row, int col2, int row2)
 {
     if (suspended > 0) {
-        pending = true;
+        // Only the cells that changed are announced on resume.
+        pendingCells |= QRect(QPoint(col, row), QPoint(col2, row2));
         return;
     }
     if (fixed.rows && row <= 1 && row2 >= 1 && col2 >= firstCol())

@@ -3,6 +3,7 @@
 #include "GridCells.h"
 
 #include <QAbstractTableModel>
+#include <QRect>
 
 // The item model a CellGrid shows. The grid's row 0 and column 0 are its hidden
 // title row and column; the fixed column and row that follow them (when there are
@@ -11,7 +12,7 @@
 class CellGridModel : public QAbstractTableModel {
     Q_OBJECT
 
-public:
+  public:
     explicit CellGridModel(QObject* parent = nullptr);
 
     GridCells& cells() { return store; }
@@ -42,12 +43,12 @@ public:
     // What a cell shows under a role; shared by the items and the headers.
     QVariant cellData(int col, int row, int role) const;
 
-private:
+  private:
     GridCells store;
     struct {
         int cols = 0;
         int rows = 0;
     } fixed;
     int suspended = 0;
-    bool pending = false;
+    QRect pendingCells; // changed while suspended
 };

@@ -11,13 +11,13 @@ struct GridCell {
     QString text;
     QString value;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
-    QColor color;  // invalid: the grid's base colour
+    QColor color; // invalid: the grid's base colour
     bool readOnly = false;
     bool bold = false;
 };
 
 class GridCells {
-public:
+  public:
     int colCount() const { return cols; }
     int rowCount() const { return rows; }
     // Keeps the cells that stay inside the new size.
@@ -30,7 +30,7 @@ public:
     GridCell& at(int col, int row) { return cells[row * cols + col]; }
     const GridCell& at(int col, int row) const { return cells[row * cols + col]; }
 
-private:
+  private:
     int cols = 0;
     int rows = 0;
     QVector<GridCell> cells;

@@ -15,7 +15,7 @@
 // main window stand-in that records the refresh requests and answers them as the
 // main window does.
 class RecordingHost : public EditorHost {
-public:
+  public:
     QList<int> reasons;
     std::function<void(int)> answer;
 

@@ -48,8 +48,8 @@ struct EditWindow {
     QList<QWidget*> editingControls() const
     {
         TfChsEdit* w = window.get();
-        return {w->eTX, w->cxRxDcts, w->cxTxDcts, w->cxWn, w->cxPower, w->cxName,
-                w->cxTail, w->cxApro, w->cxBclo, w->cxScan, w->cxVox_S};
+        return {w->eTX,    w->cxRxDcts, w->cxTxDcts, w->cxWn,   w->cxPower, w->cxName,
+                w->cxTail, w->cxApro,   w->cxBclo,   w->cxScan, w->cxVox_S};
     }
 };
 
@@ -58,7 +58,7 @@ struct EditWindow {
 class TestChannelEdit : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void showsTheCurrentChannel();
     void channelNotInUseIsBlankAndDisabled();
     void receiveFrequencyCreatesAChannel();
@@ -81,9 +81,14 @@ void TestChannelEdit::showsTheCurrentChannel()
     PutChannel(5, QStringLiteral("438.5"), QStringLiteral("rpt"));
     QString text = QStringLiteral("437.9");
     SetChannelField(appState(), 5, Field::TxFreq, text);
-    for (auto [field, value] : {std::pair{Field::RxTone, "D023I"}, {Field::TxTone, "88.5"},
-                                {Field::Bandwidth, "0"}, {Field::Power, "0"}, {Field::BusyLock, "0"},
-                                {Field::Scan, "0"}, {Field::Vox, "1"}, {Field::VoiceMode, "2"},
+    for (auto [field, value] : {std::pair{Field::RxTone, "D023I"},
+                                {Field::TxTone, "88.5"},
+                                {Field::Bandwidth, "0"},
+                                {Field::Power, "0"},
+                                {Field::BusyLock, "0"},
+                                {Field::Scan, "0"},
+                                {Field::Vox, "1"},
+                                {Field::VoiceMode, "2"},
                                 {Field::Epilogue, "0"}}) {
         text = QLatin1String(value);
         SetChannelField(appState(), 5, field, text);
@@ -108,7 +113,8 @@ void TestChannelEdit::showsTheCurrentChannel()
     QVERIFY(w->cxScan->isChecked());
     QVERIFY(!w->cxVox_S->isChecked());
     QCOMPARE(w->cxName->text(), QStringLiteral("RPT"));
-    for (QWidget* control : e.editingControls()) QVERIFY(control->isEnabled());
+    for (QWidget* control : e.editingControls())
+        QVERIFY(control->isEnabled());
     QVERIFY(!appState().modified);
     QVERIFY(e.host.reasons.isEmpty());
 }
@@ -119,14 +125,15 @@ void TestChannelEdit::channelNotInUseIsBlankAndDisabled()
     PutChannel(6, QStringLiteral("145.0"), QStringLiteral("x"));
     e.show(6);
     TfChsEdit* w = e.window.get();
-    w->cxPower->setCurrentIndex(0);  // the power list keeps what it showed
+    w->cxPower->setCurrentIndex(0); // the power list keeps what it showed
     appState().currentChannel = 5;
     w->LoadChannel();
     QCOMPARE(w->eRx->text(), QString());
     QCOMPARE(w->eTX->text(), QString());
     QVERIFY(w->eRx->isEnabled());
     QVERIFY(w->cxChs->isEnabled());
-    for (QWidget* control : e.editingControls()) QVERIFY(!control->isEnabled());
+    for (QWidget* control : e.editingControls())
+        QVERIFY(!control->isEnabled());
     QCOMPARE(w->cxRxDcts->currentIndex(), 0);
     QCOMPARE(w->cxWn->currentText(), QStringLiteral("Wide"));
     QCOMPARE(w->cxApro->currentText(), QStringLiteral("None"));
@@ -146,13 +153,14 @@ void TestChannelEdit::receiveFrequencyCreatesAChannel()
     QVERIFY(IsChannelInUse(appState(), 7));
     QCOMPARE(w->eRx->text(), QStringLiteral("145.50000"));
     QCOMPARE(w->eTX->text(), QStringLiteral("145.50000"));
-    for (QWidget* control : e.editingControls()) QVERIFY(control->isEnabled());
+    for (QWidget* control : e.editingControls())
+        QVERIFY(control->isEnabled());
     const TChannel ch = ChannelOf(7);
     QCOMPARE(ch.txFreq, 145.5);
     QCOMPARE(ch.rxTone, QString());
     QCOMPARE(ch.txTone, QString());
     QCOMPARE(int(ch.bandwidth), 1);
-    QCOMPARE(int(ch.power), 1);  // the power list starts on High
+    QCOMPARE(int(ch.power), 1); // the power list starts on High
     QCOMPARE(int(ch.busyLock), 1);
     QCOMPARE(int(ch.scanSkip), 1);
     QCOMPARE(int(ch.vox), 1);
@@ -177,7 +185,8 @@ void TestChannelEdit::emptyingTheReceiveFrequencyDeletesTheChannel()
     QVERIFY(RecordErased(3));
     QCOMPARE(w->eTX->text(), QString());
     QCOMPARE(w->cxName->text(), QString());
-    for (QWidget* control : e.editingControls()) QVERIFY(!control->isEnabled());
+    for (QWidget* control : e.editingControls())
+        QVERIFY(!control->isEnabled());
     QVERIFY(e.host.reasons.contains(RefreshReason::ChannelEditStored));
 }
 
@@ -226,8 +235,8 @@ void TestChannelEdit::outOfBandFrequencyFallsBack()
 void TestChannelEdit::controlsWriteTheirField_data()
 {
     QTest::addColumn<QString>("control");
-    QTest::addColumn<int>("value");  // list entry; for a box 1 = checked
-    QTest::addColumn<int>("field");  // offset of the TChannel member
+    QTest::addColumn<int>("value"); // list entry; for a box 1 = checked
+    QTest::addColumn<int>("field"); // offset of the TChannel member
     QTest::addColumn<int>("stored");
     QTest::newRow("narrow") << "cxWn" << 0 << int(offsetof(TChannel, bandwidth)) << 0;
     QTest::newRow("low power") << "cxPower" << 0 << int(offsetof(TChannel, power)) << 0;
@@ -246,7 +255,7 @@ void TestChannelEdit::controlsWriteTheirField()
     QFETCH(int, field);
     EditWindow e;
     e.show(4);
-    EditWindow::type(e.window->eRx, QStringLiteral("145.0"));  // channel 4 with the blank defaults
+    EditWindow::type(e.window->eRx, QStringLiteral("145.0")); // channel 4 with the blank defaults
     appState().modified = false;
     e.host.reasons.clear();
 
@@ -270,9 +279,12 @@ void TestChannelEdit::typedTones_data()
     QTest::addColumn<bool>("receive");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("D9") << true << "D9" << "D700N";
-    QTest::newRow("25") << false << "25" << "30.0";
-    QTest::newRow("emptied") << true << "" << "";
+    QTest::newRow("D9") << true << "D9"
+                        << "D700N";
+    QTest::newRow("25") << false << "25"
+                        << "30.0";
+    QTest::newRow("emptied") << true << ""
+                             << "";
 }
 
 void TestChannelEdit::typedTones()
@@ -336,7 +348,7 @@ void TestChannelEdit::choosingAChannel()
     w->eRx->setFocus();
     w->eRx->selectAll();
     QTest::keyClicks(w->eRx, "146");
-    w->cxChs->setCurrentIndex(2);  // the mouse wheel over the list
+    w->cxChs->setCurrentIndex(2); // the mouse wheel over the list
     QCOMPARE(ChannelOf(1).rxFreq, 146.0);
     QVERIFY(!IsChannelInUse(appState(), 3));
     QCOMPARE(w->eRx->text(), QString());

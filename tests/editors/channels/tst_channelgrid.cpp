@@ -68,14 +68,17 @@ struct GridWindow {
     }
 };
 
-QString text(GridWindow& g, int col, int row) { return g.grid()->cellText(col, row); }
+QString text(GridWindow& g, int col, int row)
+{
+    return g.grid()->cellText(col, row);
+}
 
 } // namespace
 
 class TestChannelGrid : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void showBuildsTheGrid();
     void fewChannelsMakeALowWindow();
     void showsChannelsOfTheImage();
@@ -123,7 +126,9 @@ void TestChannelGrid::showBuildsTheGrid()
     QCOMPARE(text(g, 1, 129), QStringLiteral("128"));
     QCOMPARE(grid->colWidth(2), 80);
     QCOMPARE(grid->colWidth(13), 60);
-    const auto horizontal = [&](int col) { return grid->alignment(col, 10) & Qt::AlignHorizontal_Mask; };
+    const auto horizontal = [&](int col) {
+        return grid->alignment(col, 10) & Qt::AlignHorizontal_Mask;
+    };
     QCOMPARE(horizontal(2), Qt::AlignRight);
     QCOMPARE(horizontal(4), Qt::AlignRight);
     QCOMPARE(horizontal(5), Qt::AlignHCenter);
@@ -202,8 +207,8 @@ void TestChannelGrid::receiveFrequencyCreatesAChannel()
     QCOMPARE(int(ch.epilogue), 1);
     QCOMPARE(ch.name, QStringLiteral("      "));
 
-    const QStringList shown = {text(g, 2, 8), text(g, 3, 8), text(g, 4, 8), text(g, 5, 8),
-                               text(g, 6, 8), text(g, 7, 8), text(g, 8, 8), text(g, 9, 8),
+    const QStringList shown = {text(g, 2, 8),  text(g, 3, 8),  text(g, 4, 8),  text(g, 5, 8),
+                               text(g, 6, 8),  text(g, 7, 8),  text(g, 8, 8),  text(g, 9, 8),
                                text(g, 10, 8), text(g, 11, 8), text(g, 12, 8), text(g, 13, 8)};
     QCOMPARE(shown, (QStringList{"145.50000", "145.50000", "None", "None", "High", "Wide", "Del",
                                  "No", "None", "No", "ON", ""}));
@@ -279,7 +284,7 @@ void TestChannelGrid::listColumnsWriteTheirField_data()
     QTest::addColumn<int>("col");
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("shown");
-    QTest::addColumn<int>("field");  // offset of the TChannel member
+    QTest::addColumn<int>("field"); // offset of the TChannel member
     QTest::newRow("power low") << 6 << 0 << "Low" << int(offsetof(TChannel, power));
     QTest::newRow("narrow") << 7 << 0 << "Narrow" << int(offsetof(TChannel, bandwidth));
     QTest::newRow("scan add") << 8 << 0 << "Add" << int(offsetof(TChannel, scanSkip));
@@ -297,14 +302,14 @@ void TestChannelGrid::listColumnsWriteTheirField()
     QFETCH(int, field);
     GridWindow g;
     g.show();
-    g.typeInto(2, 6, QStringLiteral("144.5"));  // a new channel 5 with its defaults
+    g.typeInto(2, 6, QStringLiteral("144.5")); // a new channel 5 with its defaults
     const TChannel before = ChannelOf(5);
     appState().modified = false;
 
     QComboBox* selector = g.openSelector(col, 6);
     QVERIFY(selector);
     QCOMPARE(selector->geometry().topLeft(), g.grid()->cellRect(col, 6).topLeft());
-    selector->setCurrentIndex(index);  // the user's choice
+    selector->setCurrentIndex(index); // the user's choice
 
     QTEST(text(g, col, 6), "shown");
     QCOMPARE(g.grid()->cellValue(col, 6), QString::number(index));
@@ -326,12 +331,24 @@ void TestChannelGrid::typedTones_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("D9 receive") << 4 << "D9" << "D700N" << "D700N";
-    QTest::newRow("D9 transmit") << 5 << "D9" << "D700N" << "D700N";
-    QTest::newRow("25") << 4 << "25" << "30.0" << "30.0";
-    QTest::newRow("300") << 5 << "300" << "290.0" << "290.0";
-    QTest::newRow("lower-case dcs") << 4 << "d754i" << "D754I" << "D754I";
-    QTest::newRow("emptied") << 5 << "" << "None" << "";
+    QTest::newRow("D9 receive") << 4 << "D9"
+                                << "D700N"
+                                << "D700N";
+    QTest::newRow("D9 transmit") << 5 << "D9"
+                                 << "D700N"
+                                 << "D700N";
+    QTest::newRow("25") << 4 << "25"
+                        << "30.0"
+                        << "30.0";
+    QTest::newRow("300") << 5 << "300"
+                         << "290.0"
+                         << "290.0";
+    QTest::newRow("lower-case dcs") << 4 << "d754i"
+                                    << "D754I"
+                                    << "D754I";
+    QTest::newRow("emptied") << 5 << ""
+                             << "None"
+                             << "";
 }
 
 void TestChannelGrid::typedTones()
@@ -349,7 +366,7 @@ void TestChannelGrid::typedTones()
     QCOMPARE(selector->currentText(), QStringLiteral("88.5"));
     QVERIFY(selector->hasFocus());
     selector->lineEdit()->clear();
-    QTest::keyClicks(selector, typed + QStringLiteral("x"));  // "x" cannot be typed
+    QTest::keyClicks(selector, typed + QStringLiteral("x")); // "x" cannot be typed
     QTest::keyClick(selector, Qt::Key_Return);
 
     QVERIFY(!selector->isVisible());
@@ -435,7 +452,8 @@ void TestChannelGrid::deletingTheReceiveFrequencyDeletesTheChannel()
     QCOMPARE(text(g, 13, 10), QStringLiteral("GONE"));
     g.typeInto(2, 10, QString());
 
-    for (int c = 2; c <= 13; ++c) QCOMPARE(text(g, c, 10), QString());
+    for (int c = 2; c <= 13; ++c)
+        QCOMPARE(text(g, c, 10), QString());
     QCOMPARE(g.grid()->cellValue(1, 10), QString());
     QCOMPARE(g.grid()->cellValue(6, 10), QString());
     QVERIFY(g.grid()->isReadOnly(3, 10));
@@ -489,7 +507,7 @@ void TestChannelGrid::selectingARowMakesItTheCurrentChannel()
     g.click(6, 41);
     QCOMPARE(appState().currentChannel, 40);
     QCOMPARE(g.host.reasons, QList<int>{RefreshReason::GridStored});
-    g.click(7, 41);  // same row: no new request
+    g.click(7, 41); // same row: no new request
     QCOMPARE(g.host.reasons.size(), 1);
     QTest::keyClick(g.grid(), Qt::Key_Down);
     QCOMPARE(appState().currentChannel, 41);
@@ -540,7 +558,7 @@ void TestChannelGrid::keyboardMovesBetweenCellsAndSelectors()
     QTest::keyClick(g.window->cxWn, Qt::Key_Escape);
     QVERIFY(grid->hasFocus());
     QVERIFY(!g.window->cxWn->isVisible());
-    QCOMPARE(ChannelOf(2).bandwidth, quint8(1));  // nothing was chosen
+    QCOMPARE(ChannelOf(2).bandwidth, quint8(1)); // nothing was chosen
     QCOMPARE(ChannelOf(2).power, quint8(1));
 }
 
@@ -553,7 +571,7 @@ void TestChannelGrid::deactivateEndsEditing()
     QTest::keyClicks(g.grid(), "435");
     g.window->FormDeactivate();
     QVERIFY(!g.grid()->isEditing());
-    QCOMPARE(ChannelOf(2).rxFreq, 435.0);  // what was typed is kept
+    QCOMPARE(ChannelOf(2).rxFreq, 435.0); // what was typed is kept
 
     QComboBox* selector = g.openSelector(6, 2);
     QVERIFY(selector);

@@ -20,7 +20,7 @@ QPoint cellCentre(CellGrid* grid, int col, int row)
 class TestToneOption : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void picking_data();
     void picking();
     void closingPicksNothing();
@@ -30,7 +30,7 @@ private slots:
 
 void TestToneOption::picking_data()
 {
-    QTest::addColumn<int>("chart");  // tag of the radio button
+    QTest::addColumn<int>("chart"); // tag of the radio button
     QTest::addColumn<int>("col");
     QTest::addColumn<int>("row");
     QTest::addColumn<bool>("closes");

@@ -9,7 +9,7 @@
 class TestToneSelector : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void typedTextIsNormalisedOnEnter_data();
     void typedTextIsNormalisedOnEnter();
     void leavingCommitsOnlyAChange();
@@ -24,14 +24,30 @@ void TestToneSelector::typedTextIsNormalisedOnEnter_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("short dcs") << "D9" << "D700N" << "D700N";
-    QTest::newRow("lower-case dcs") << "d023i" << "D023I" << "D023I";
-    QTest::newRow("low ctcss") << "25" << "30.0" << "30.0";
-    QTest::newRow("high ctcss") << "300" << "290.0" << "290.0";
-    QTest::newRow("unreadable number") << "6.7.1" << "67.0" << "67.0";
-    QTest::newRow("filtered letters") << "xq" << "None" << "";
-    QTest::newRow("letters among digits") << "1x00" << "100.0" << "100.0";
-    QTest::newRow("empty") << "" << "None" << "";
+    QTest::newRow("short dcs") << "D9"
+                               << "D700N"
+                               << "D700N";
+    QTest::newRow("lower-case dcs") << "d023i"
+                                    << "D023I"
+                                    << "D023I";
+    QTest::newRow("low ctcss") << "25"
+                               << "30.0"
+                               << "30.0";
+    QTest::newRow("high ctcss") << "300"
+                                << "290.0"
+                                << "290.0";
+    QTest::newRow("unreadable number") << "6.7.1"
+                                       << "67.0"
+                                       << "67.0";
+    QTest::newRow("filtered letters") << "xq"
+                                      << "None"
+                                      << "";
+    QTest::newRow("letters among digits") << "1x00"
+                                          << "100.0"
+                                          << "100.0";
+    QTest::newRow("empty") << ""
+                           << "None"
+                           << "";
 }
 
 void TestToneSelector::typedTextIsNormalisedOnEnter()
@@ -94,7 +110,7 @@ void TestToneSelector::showToneDoesNotCommit()
 {
     ToneSelector selector(FullToneList());
     QSignalSpy committed(&selector, &ToneSelector::toneCommitted);
-    selector.showTone(QStringLiteral("D525N"));  // in no list, shown all the same
+    selector.showTone(QStringLiteral("D525N")); // in no list, shown all the same
     QCOMPARE(selector.currentText(), QStringLiteral("D525N"));
     selector.showTone(QString());
     QCOMPARE(selector.currentIndex(), 0);
@@ -106,9 +122,9 @@ void TestToneSelector::pickToneFromChart()
 {
     ToneSelector selector(GridToneList());
     QSignalSpy committed(&selector, &ToneSelector::toneCommitted);
-    selector.pickTone(QString());  // nothing picked: nothing changes
+    selector.pickTone(QString()); // nothing picked: nothing changes
     QCOMPARE(committed.count(), 0);
-    selector.pickTone(QStringLiteral("206.5"));  // not in the grid's list
+    selector.pickTone(QStringLiteral("206.5")); // not in the grid's list
     QCOMPARE(committed.count(), 1);
     QCOMPARE(selector.storedTone(), QStringLiteral("206.5"));
 }
