@@ -8,6 +8,7 @@
 #include "HelpFile.h"
 #include "StatusTexts.h"
 #include "core/DataModule.h"
+#include "core/ModelChoice.h"
 #include "files/LanguageSwitch.h"
 #include "files/MessageBox.h"
 #include "link/ReadRadioDialog.h"
@@ -151,16 +152,13 @@ void TfMainFrm::ModelCommand()
     // image follows (the user keeps the document, or a wanted save did not happen), they
     // go back, or the state would check frequencies against bands the image does not hold.
     TALL& all = appState();
-    const TALL before = all;
+    const TModelSelection before = CurrentModelSelection(all);
     if (!RunModelDialog(this)) return;
     const bool replace = !all.modified || ShowMessageBox(languageTexts().confirmation,
                                                          languageTexts().clearData,
                                                          MessageKind::Question) == IdYes;
     if (replace && files.New()) return;
-    all.modelId = before.modelId;
-    all.bandLimits = before.bandLimits;
-    all.bandMask = before.bandMask;
-    all.bandSourceMarker = before.bandSourceMarker;
+    RestoreModelSelection(all, before);
 }
 
 void TfMainFrm::ReadCommand()
