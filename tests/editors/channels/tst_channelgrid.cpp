@@ -206,6 +206,13 @@ void TestChannelGrid::receiveFrequencyCreatesAChannel()
     QCOMPARE(int(ch.busyLock), 1);
     QCOMPARE(int(ch.epilogue), 1);
     QCOMPARE(ch.name, QStringLiteral("      "));
+    // The record bytes themselves: flags of byte 2 (raster flag aside), no tones,
+    // power high and no voice mode in byte 9, a name of spaces.
+    const quint8* rec = appState().image.data() + 16 * 7;
+    QCOMPARE(rec[2] & 0xFC, 0x3C);
+    QCOMPARE(rec[5] & rec[6] & rec[7] & rec[8], 0xFF);
+    QCOMPARE(rec[9] & 0x07, 0x04);
+    for (int i = 10; i < 16; ++i) QCOMPARE(int(rec[i]), 10);
 
     const QStringList shown = {text(g, 2, 8),  text(g, 3, 8),  text(g, 4, 8),  text(g, 5, 8),
                                text(g, 6, 8),  text(g, 7, 8),  text(g, 8, 8),  text(g, 9, 8),
