@@ -15,6 +15,7 @@ class TestFmRadio : public QObject {
 
 private slots:
     void newImageShows();
+    void outOfBoundChannelCorrectedOnOpening();
     void channelEntry_data();
     void channelEntry();
     void clearingAChannel();
@@ -83,6 +84,22 @@ void TestFmRadio::newImageShows()
     QCOMPARE(control<QLineEdit>(window, "cxRx")->text(), QStringLiteral("88.00000"));
     // The tuned frequency was out of bounds: corrected in the image, not a change.
     QCOMPARE(word(31), quint16(3520));
+    QVERIFY(!appState().modified);
+}
+
+void TestFmRadio::outOfBoundChannelCorrectedOnOpening()
+{
+    SettingsDocument doc;
+    SetSlotUsed(appState(), 32, 5, true);
+    WriteU16LE(4400, &doc.at(0x830 + 2 * 4));  // 110 MHz, above the upper bound
+    SetSlotUsed(appState(), 32, 6, true);
+    WriteU16LE(4000, &doc.at(0x830 + 2 * 5));  // 100 MHz, inside
+    TfFmFun window;
+    window.show();
+    QCOMPARE(grid(window)->cellText(2, 6), QStringLiteral("88.00000"));
+    QCOMPARE(int(word(5)), 3520);
+    QCOMPARE(grid(window)->cellText(2, 7), QStringLiteral("100.00000"));
+    QCOMPARE(int(word(6)), 4000);
     QVERIFY(!appState().modified);
 }
 
