@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 
 namespace {
 QLabel* makeLabel(QWidget* parent, const char* name, const char* text)
@@ -72,6 +73,7 @@ void TfFrmAbout::FormShow()
     Memo1->appendPlainText(Label6->text());
     Memo1->appendPlainText(QString());
     Memo1->appendPlainText(Label7->text());
+    Memo1->moveCursor(QTextCursor::Start);
 }
 
 void TfFrmAbout::showEvent(QShowEvent* event)

@@ -65,7 +65,9 @@ TfMainFrm::TfMainFrm(QWidget* parent)
 
     // Never shown: lCom's caption prefixes the port panel, cbCom receives the detected
     // ports, and the two help labels carry translatable message texts of this window.
-    lCom = new QLabel(QStringLiteral("Port: "), this);
+    // A no-break space ends the caption, so that language files (whose values lose
+    // ordinary blanks at their ends) can give it back.
+    lCom = new QLabel(QStringLiteral("Port:") + QChar(0x00A0), this);
     lCom->setObjectName(QStringLiteral("lCom"));
     lCom->hide();
     cbCom = new QComboBox(this);

@@ -58,6 +58,41 @@ private slots:
         QCOMPARE(about.size(), QSize(408, 269));
     }
 
+    // The shipped fragments give every line of the box a real text.
+    void shippedTexts_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "English";
+        QTest::newRow("Chinese") << "Chinese";
+    }
+
+    void shippedTexts()
+    {
+        QFETCH(QString, language);
+        const QString path = QStringLiteral(QZ_SOURCE_DIR "/lang/") + language +
+                             QStringLiteral("/fFrmAbout.ini");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.first(), QStringLiteral("[fFrmAbout]"));
+        TfFrmAbout about;
+        for (const QString& line : lines.mid(1)) {
+            const QString name = line.section(u'=', 0, 0).section(u'.', 0, 0);
+            QVERIFY2(name == QLatin1String("fFrmAbout") || about.findChild<QLabel*>(name),
+                     qPrintable(QStringLiteral("unknown key ") + line));
+        }
+        const QString shipped = dir.filePath(language + QStringLiteral(".Ini"));
+        QFile::remove(shipped);
+        QVERIFY(QFile::copy(path, shipped));
+        appState().languageName = language;
+        about.show();
+        for (QLabel* label : about.findChildren<QLabel*>()) {
+            if (label->objectName() == QLatin1String("ImApp")) continue;
+            QVERIFY2(label->text().size() > 1, qPrintable(label->objectName()));
+        }
+        QVERIFY(about.findChild<QPlainTextEdit*>()->toPlainText().size() > 20);
+    }
+
     void clicks_data()
     {
         QTest::addColumn<QString>("target");  // "" the dialog itself

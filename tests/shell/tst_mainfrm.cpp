@@ -6,6 +6,7 @@
 #include "editors/channels/ChannelGrid.h"
 #include "editors/settings/ModelInformation.h"
 #include "files/SetLanguageDialog.h"
+#include "files/TranslateForm.h"
 #include "shell/CommandNumbers.h"
 #include "shell/EditorWindows.h"
 #include "shell/MainFrm.h"
@@ -17,6 +18,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -75,6 +77,39 @@ void cancelEverything(ScriptedModal& modal)
     modal.openPaths << QString();
     modal.savePaths << QString();
     modal.dialogs << [](QDialog&) { return int(QDialog::Rejected); };
+}
+
+// The main window's texts a language file can replace, by key.
+QMap<QString, QString> translatableTexts(const TfMainFrm& window)
+{
+    // The editor windows inside the MDI area have fragments of their own.
+    const auto mine = [&](const QObject* object) {
+        for (const QObject* o = object; o; o = o->parent())
+            if (o == window.mdiArea()) return false;
+        return true;
+    };
+    QMap<QString, QString> t;
+    t.insert(QStringLiteral("fMainFrm.Caption"), QStringLiteral("QZ-17"));
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->objectName().isEmpty() || !mine(action)) continue;
+        t.insert(action->objectName() + QStringLiteral(".Caption"), action->text());
+        t.insert(action->objectName() + QStringLiteral(".Hint"), action->toolTip());
+    }
+    for (QMenu* menu : window.findChildren<QMenu*>())
+        if (!menu->objectName().isEmpty() && mine(menu))
+            t.insert(menu->objectName() + QStringLiteral(".Caption"), menu->title());
+    for (QToolButton* button : window.findChildren<QToolButton*>()) {
+        if (button->objectName().isEmpty() || button->objectName().startsWith(QLatin1String("qt_")) ||
+            !mine(button))
+            continue;
+        t.insert(button->objectName() + QStringLiteral(".Caption"), button->text());
+        if (button->objectName() != QLatin1String("TreeHide"))
+            t.insert(button->objectName() + QStringLiteral(".Hint"), button->toolTip());
+    }
+    for (QLabel* label : window.findChildren<QLabel*>())
+        if (label->objectName().startsWith(u'l') && mine(label))
+            t.insert(label->objectName() + QStringLiteral(".Caption"), label->text());
+    return t;
 }
 
 QByteArray imageBytes()
@@ -144,7 +179,7 @@ private slots:
                     .match(window->panelText(1)).hasMatch());
         QVERIFY(QRegularExpression(QStringLiteral("^\\d{2}:\\d{2}:\\d{2}$"))
                     .match(window->panelText(2)).hasMatch());
-        QCOMPARE(window->panelText(3), QStringLiteral("Port: ") + all.portName);
+        QCOMPARE(window->panelText(3), QStringLiteral("Port:\u00A0") + all.portName);
         QCOMPARE(all.portName, all.portName.startsWith(QLatin1String("COM"), Qt::CaseInsensitive)
                                    ? all.portName.toUpper() : all.portName);
         QCOMPARE(window->panelText(4), QStringLiteral("QZ-17"));
@@ -165,6 +200,47 @@ private slots:
         QCOMPARE(children, QStringList({"Radio Information", "Freq. Information",
                                         "Channel Information", "Fm Information", "Vox Function",
                                         "Scan Information", "Optional Function", "Key Function"}));
+    }
+
+    // The fragments of lang/: English gives back every built-in text, Chinese replaces
+    // every one with a word in it, and neither has a key that names nothing.
+    void languageFragments_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "English";
+        QTest::newRow("Chinese") << "Chinese";
+    }
+
+    void languageFragments()
+    {
+        QFETCH(QString, language);
+        const QString path = QStringLiteral(QZ_SOURCE_DIR "/lang/") + language +
+                             QStringLiteral("/fMainFrm.ini");
+        const QMap<QString, QString> builtIn = translatableTexts(*window);
+        QMap<QString, QString> keys;
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+        QCOMPARE(lines.first(), QStringLiteral("[fMainFrm]"));
+        for (const QString& line : lines) {
+            const int eq = line.indexOf(u'=');
+            if (eq > 0 && !line.startsWith(u';')) keys.insert(line.left(eq), line.mid(eq + 1));
+        }
+        for (auto it = keys.begin(); it != keys.end(); ++it)
+            QVERIFY2(builtIn.contains(it.key()), qPrintable(QStringLiteral("unknown key ") + it.key()));
+        for (auto it = builtIn.begin(); it != builtIn.end(); ++it)
+            QVERIFY2(keys.contains(it.key()), qPrintable(language + QStringLiteral(" lacks ") + it.key()));
+
+        TranslateFormFromFile(window, path, true);
+        const QMap<QString, QString> after = translatableTexts(*window);
+        for (auto it = builtIn.begin(); it != builtIn.end(); ++it) {
+            if (language == QLatin1String("English")) {
+                QCOMPARE(after.value(it.key()), it.value());
+            } else {
+                const bool word = QRegularExpression(QStringLiteral("[A-Za-z]{3}")).match(it.value()).hasMatch();
+                if (word) QVERIFY2(after.value(it.key()) != it.value(), qPrintable(it.key()));
+            }
+        }
     }
 
     void statusDateText_data()
