@@ -1,6 +1,7 @@
 // The main window: start-up, the command table and its controls, keeping the editor
 // windows in step, the model and language commands, closing.
 #include "core/ChannelRecord.h"
+#include "core/NumberText.h"
 #include "core/ImageLayout.h"
 #include "editors/channels/ChannelEdit.h"
 #include "editors/channels/ChannelGrid.h"
@@ -13,8 +14,10 @@
 #include "shell/StatusTexts.h"
 #include "tests/shell/ShellFixture.h"
 #include "tests/support/ScriptedModal.h"
+#include "tools/radiosim/RadioSimulator.h"
 #include "widgets/Tag.h"
 #include "widgets/grid/CellGrid.h"
+#include "widgets/serial/ApdComPort.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -25,6 +28,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -110,6 +114,16 @@ QMap<QString, QString> translatableTexts(const TfMainFrm& window)
         if (label->objectName().startsWith(u'l') && mine(label))
             t.insert(label->objectName() + QStringLiteral(".Caption"), label->text());
     return t;
+}
+
+// Runs the event loop until the condition holds or the time is up; the serial port's
+// notifications arrive through it.
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!condition() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return condition();
 }
 
 QByteArray imageBytes()
@@ -590,6 +604,53 @@ private slots:
         QCOMPARE(imageBytes(), before);
         QVERIFY(appState().modified);
         QCOMPARE(fChsInfo, grid.data());  // the editor windows were left alone
+    }
+
+    // A complete read from a (simulated) radio replaces the document: no file name, the
+    // radio's image marked modified, the editor windows replaced by a fresh grid.
+    void readFromRadioReplacesTheDocument()
+    {
+        RadioSimulator radio;
+        radio.setMemory(RadioSimulator::RealisticMemory());
+        QString error;
+        if (!radio.start(&error)) QSKIP(qPrintable(QStringLiteral("no pseudo-terminal: ") + error));
+        appState().portName = radio.devicePath();
+
+        ScriptedModal modal;
+        const QString path = dir.filePath(QStringLiteral("before-read.dat"));
+        QFile::remove(path);
+        modal.savePaths << path;
+        window->DispatchCommand(Command::SaveAs);
+        QCOMPARE(window->currentFileName(), path);
+        ShowEditorWindow(window->mdiArea(), StandInA::instance);
+        QPointer<TfChsInfo> oldGrid = fChsInfo;
+
+        // The user presses Ok once the dialog has opened the port, and waits.
+        modal.dialogs << [](QDialog& dialog) {
+            dialog.show();
+            auto* port = dialog.findChild<TApdComPort*>(QStringLiteral("myPort"));
+            if (!waitUntil([&] { return port->isOpen(); }, 3000)) return int(QDialog::Rejected);
+            dialog.findChild<QPushButton*>(QStringLiteral("btnOk"))->click();
+            waitUntil([&] { return !dialog.isVisible(); }, 30000);
+            return dialog.result();
+        };
+        window->DispatchCommand(Command::ReadFromRadio);
+
+        QCOMPARE(modal.texts(), QStringList{QStringLiteral("Reading Completed.")});
+        QCOMPARE(imageBytes(), radio.memory().left(Image::Size));
+        QVERIFY(appState().modified);
+        QVERIFY(window->currentFileName().isEmpty());
+        QCOMPARE(window->windowTitle(), QStringLiteral("QZ-17"));
+        QCOMPARE(window->panelText(3), QStringLiteral("Port:\u00A0") + radio.devicePath());
+        QCOMPARE(window->panelText(5), appState().bandText);
+        QCOMPARE(StandInA::instance, nullptr);
+        QVERIFY(oldGrid.isNull());
+        QCOMPARE(subWindowNames(*window), QStringList{QStringLiteral("fChsInfo")});
+        TALL copy = appState();
+        TChannel first;
+        QVERIFY(DecodeChannel(copy, 1, first));
+        QCOMPARE(fChsInfo->gvData->cellText(2, 2), FormatMHz(first.rxFreq));
+        QVERIFY(modal.unexpected.isEmpty());
     }
 
     // The model dialog hands its model and bands to the state; keeping the old document
