@@ -343,6 +343,13 @@ bool TfMainFrm::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+bool TfMainFrm::event(QEvent* event)
+{
+    // Hints show as tool tips; a status tip would cover the status bar's seven panels.
+    if (event->type() == QEvent::StatusTip) return true;
+    return QMainWindow::event(event);
+}
+
 void TfMainFrm::nTreeViewClick() { pTree->setVisible(!pTree->isVisible()); }
 void TfMainFrm::TreeHideClick() { pTree->hide(); }
 void TfMainFrm::nToolbarClick(bool checked) { tbar->setVisible(checked); }

@@ -30,6 +30,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -790,6 +791,15 @@ private slots:
         nTreeView->trigger();
         QVERIFY(!pTree->isVisible());
         QVERIFY(!nTreeView->isChecked());
+    }
+
+    void hintsLeaveTheStatusPanels()
+    {
+        // A hovered menu item or tool button sends its hint as a status tip.
+        QStatusTipEvent tip(QStringLiteral("Open"));
+        QCoreApplication::sendEvent(window->findChild<QToolButton*>(QStringLiteral("tbOpen")), &tip);
+        QCOMPARE(window->statusBar()->currentMessage(), QString());
+        QVERIFY(window->findChild<QLabel*>(QStringLiteral("MainBarPanel3"))->isVisible());
     }
 
     void closing_data()
