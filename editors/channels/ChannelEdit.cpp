@@ -188,6 +188,17 @@ TfChsEdit::~TfChsEdit()
 {
     // FormDestroy: the grid's requests to reload the form are skipped from now on.
     if (fChsEdit == this) fChsEdit = nullptr;
+    // Destroyed without being asked (a new document): the controls, losing the focus
+    // as they go, must not store into the channel any more.
+    for (QObject* child : findChildren<QObject*>())
+        QObject::disconnect(child, nullptr, this, nullptr);
+}
+
+// Closed by the user: what was typed but not yet committed is kept.
+void TfChsEdit::closeEvent(QCloseEvent* event)
+{
+    commitPendingEdits();
+    QWidget::closeEvent(event);
 }
 
 void TfChsEdit::showEvent(QShowEvent* event)

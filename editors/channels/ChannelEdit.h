@@ -49,6 +49,7 @@ class TfChsEdit : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void FormShow();

@@ -227,6 +227,17 @@ TfChsInfo::~TfChsInfo()
 {
     // FormDestroy: the main window's synchronisation skips the grid from now on.
     if (fChsInfo == this) fChsInfo = nullptr;
+    // Destroyed without being asked (a new document): an open editor or selector,
+    // losing the focus as it goes, must not store into the image any more.
+    for (QObject* child : findChildren<QObject*>())
+        QObject::disconnect(child, nullptr, this, nullptr);
+}
+
+// Closed by the user: a cell edit in progress is kept.
+void TfChsInfo::closeEvent(QCloseEvent* event)
+{
+    FormDeactivate();
+    QWidget::closeEvent(event);
 }
 
 QComboBox* TfChsInfo::makeList(const char* name, const QStringList& items, const char* hint)

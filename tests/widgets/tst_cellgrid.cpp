@@ -219,6 +219,15 @@ void TestCellGrid::keyHookFiltersAndReplaces()
     QTest::keyClicks(f.grid, "14a5,12345");
     QVERIFY(f.grid->isEditing());
     QCOMPARE(f.grid->editor()->text(), QStringLiteral("145.12"));
+    QTest::keyClick(f.grid, Qt::Key_Return);
+
+    // Opened on a full cell, the text is selected and typing replaces it, even though
+    // the handler sets the length limit on every key.
+    f.grid->setEditorMaxLength(0);
+    QTest::keyClick(f.grid, Qt::Key_F2);
+    QCOMPARE(f.grid->editor()->selectedText(), QStringLiteral("145.12"));
+    QTest::keyClicks(f.grid, "43");
+    QCOMPARE(f.grid->editor()->text(), QStringLiteral("43"));
 }
 
 void TestCellGrid::escapeCancels()

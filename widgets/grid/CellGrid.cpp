@@ -59,7 +59,12 @@ CellGrid::CellGrid(QWidget* parent)
     connect(model, &QAbstractItemModel::modelReset, this, &CellGrid::applySizes);
 }
 
-CellGrid::~CellGrid() = default;
+// The editor loses the focus while it is destroyed with the grid; that is no commit.
+CellGrid::~CellGrid()
+{
+    editing = false;
+    lineEdit->removeEventFilter(this);
+}
 
 CellGridModel* CellGrid::cellModel() const
 {
@@ -398,10 +403,21 @@ QLineEdit* CellGrid::editor() const
     return lineEdit;
 }
 
+// QLineEdit::setMaxLength sets its text again, which drops the selection; a key
+// handler that sets the length on every key must not undo "select all".
 void CellGrid::setEditorMaxLength(int length)
 {
     maxLength = std::max(length, 0);
-    lineEdit->setMaxLength(maxLength > 0 ? maxLength : 32767);
+    const int limit = maxLength > 0 ? maxLength : 32767;
+    if (lineEdit->maxLength() == limit) return;
+    const int start = lineEdit->selectionStart();
+    const int selected = lineEdit->selectedText().size();
+    const int cursor = lineEdit->cursorPosition();
+    lineEdit->setMaxLength(limit);
+    if (start >= 0)
+        lineEdit->setSelection(start, selected);
+    else
+        lineEdit->setCursorPosition(cursor);
 }
 
 void CellGrid::placeEditor()

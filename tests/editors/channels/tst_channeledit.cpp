@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 namespace {
@@ -73,6 +74,7 @@ class TestChannelEdit : public QObject {
     void choosingAChannel();
     void nameIsUpperCase();
     void gridAndEditWindowFollowEachOther();
+    void destroyedOrClosedWithATypedFrequency();
 };
 
 void TestChannelEdit::showsTheCurrentChannel()
@@ -420,6 +422,30 @@ void TestChannelEdit::gridAndEditWindowFollowEachOther()
     EditWindow::type(e.window->eRx, QString());
     QCOMPARE(g->cellText(2, 3), QString());
     QCOMPARE(g->cellValue(1, 3), QString());
+}
+
+// Destroyed without asking (a new document) the typed text is dropped; closed by the
+// user it is stored.
+void TestChannelEdit::destroyedOrClosedWithATypedFrequency()
+{
+    EditWindow e;
+    PutChannel(1, QStringLiteral("145.0"));
+    e.show(1);
+    e.window->eRx->setFocus();
+    e.window->eRx->selectAll();
+    QTest::keyClicks(e.window->eRx, "146");
+    e.window.reset();
+    QCOMPARE(fChsEdit, static_cast<TfChsEdit*>(nullptr));
+    QCOMPARE(ChannelOf(1).rxFreq, 145.0);
+
+    e.show(1);
+    e.window->setAttribute(Qt::WA_DeleteOnClose, false);
+    e.window->eRx->setFocus();
+    e.window->eRx->selectAll();
+    QTest::keyClicks(e.window->eRx, "146");
+    QTest::mouseClick(e.window->btnClose, Qt::LeftButton);
+    QVERIFY(!e.window->isVisible());
+    QCOMPARE(ChannelOf(1).rxFreq, 146.0);
 }
 
 QTEST_MAIN(TestChannelEdit)

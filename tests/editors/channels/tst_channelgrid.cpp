@@ -49,13 +49,17 @@ struct GridWindow {
         QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, centre(col, row));
     }
 
-    // Types into the cell as a user does: a click opens the editor, Enter commits.
+    // Types into the cell as a user does: a click opens the editor with the text
+    // selected, typing replaces it (Delete empties it), Enter commits.
     void typeInto(int col, int row, const QString& text)
     {
         click(col, row);
         QVERIFY(grid()->isEditing());
-        grid()->editor()->clear();
-        if (!text.isEmpty()) QTest::keyClicks(grid(), text);
+        QCOMPARE(grid()->editor()->selectedText(), grid()->cellText(col, row));
+        if (text.isEmpty())
+            QTest::keyClick(grid(), Qt::Key_Delete);
+        else
+            QTest::keyClicks(grid(), text);
         QTest::keyClick(grid(), Qt::Key_Return);
     }
 
@@ -99,6 +103,8 @@ class TestChannelGrid : public QObject {
     void selectingARowMakesItTheCurrentChannel();
     void keyboardMovesBetweenCellsAndSelectors();
     void deactivateEndsEditing();
+    void destroyedWindowStoresNothing();
+    void closingKeepsTheEdit();
 };
 
 void TestChannelGrid::showBuildsTheGrid()
@@ -212,7 +218,8 @@ void TestChannelGrid::receiveFrequencyCreatesAChannel()
     QCOMPARE(rec[2] & 0xFC, 0x3C);
     QCOMPARE(rec[5] & rec[6] & rec[7] & rec[8], 0xFF);
     QCOMPARE(rec[9] & 0x07, 0x04);
-    for (int i = 10; i < 16; ++i) QCOMPARE(int(rec[i]), 10);
+    for (int i = 10; i < 16; ++i)
+        QCOMPARE(int(rec[i]), 10);
 
     const QStringList shown = {text(g, 2, 8),  text(g, 3, 8),  text(g, 4, 8),  text(g, 5, 8),
                                text(g, 6, 8),  text(g, 7, 8),  text(g, 8, 8),  text(g, 9, 8),
@@ -584,6 +591,41 @@ void TestChannelGrid::deactivateEndsEditing()
     QVERIFY(selector);
     g.window->FormDeactivate();
     QVERIFY(!selector->isVisible());
+}
+
+// The main window destroys editors without asking when the document is replaced;
+// an edit in progress must not reach the (new) image.
+void TestChannelGrid::destroyedWindowStoresNothing()
+{
+    GridWindow g;
+    PutChannel(1, QStringLiteral("145.0"));
+    g.show();
+    g.click(2, 2);
+    QTest::keyClicks(g.grid(), "146");
+    QComboBox* selector = nullptr;
+    g.window.reset();
+    QCOMPARE(fChsInfo, static_cast<TfChsInfo*>(nullptr));
+    QCOMPARE(ChannelOf(1).rxFreq, 145.0);
+
+    g.show();
+    selector = g.openSelector(5, 2);
+    QVERIFY(selector);
+    selector->lineEdit()->clear();
+    QTest::keyClicks(selector, "d23");
+    g.window.reset();
+    QCOMPARE(ChannelOf(1).txTone, QString());
+}
+
+void TestChannelGrid::closingKeepsTheEdit()
+{
+    GridWindow g;
+    PutChannel(1, QStringLiteral("145.0"));
+    g.show();
+    g.window->setAttribute(Qt::WA_DeleteOnClose, false);
+    g.click(2, 2);
+    QTest::keyClicks(g.grid(), "146");
+    QVERIFY(g.window->close());
+    QCOMPARE(ChannelOf(1).rxFreq, 146.0);
 }
 
 QTEST_MAIN(TestChannelGrid)
