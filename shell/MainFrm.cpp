@@ -93,7 +93,7 @@ TfMainFrm::TfMainFrm(QWidget* parent)
 TfMainFrm::~TfMainFrm()
 {
     // Editor windows go first, while the host they may call is still whole.
-    DestroyEditorWindows(MdiArea);
+    destroyEditors();
     if (editorHost() == this) SetEditorHost(nullptr);
     if (fMainFrm == this) fMainFrm = nullptr;
 }
@@ -228,6 +228,7 @@ void TfMainFrm::createToolBar()
     tbar->setMovable(false);
     tbar->setFloatable(false);
     tbar->setIconSize(QSize(ToolIconSize, ToolIconSize));
+    // The View menu's Toolbar item is the one switch for it; no context menu of its own.
     tbar->toggleViewAction()->setVisible(false);
     setContextMenuPolicy(Qt::NoContextMenu);
     addToolBar(Qt::TopToolBarArea, tbar);

@@ -56,7 +56,6 @@ protected:
 
 private:
     void createActions();
-    void createMenus();
     void createToolBar();
     void createTree();
     void createStatusBar();
@@ -65,6 +64,8 @@ private:
                         const char* hint = nullptr);
     QToolButton* addToolButton(const char* name, const char* hint, int command, int image);
 
+    // Destroys every editor window; refresh requests they send meanwhile are dropped.
+    void destroyEditors();
     void FormShow();
     bool FormCloseQuery();
     void FormClose();
@@ -100,7 +101,7 @@ private:
     QPixmap ImBack;
     QTreeWidgetItem* treeRoot = nullptr;
     FileCommands files;
-    bool refreshing = false;  // RefreshViews is replacing the editor windows
+    bool refreshing = false;  // the editor windows are being destroyed
     bool started = false;
 };
 

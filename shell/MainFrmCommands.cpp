@@ -84,16 +84,22 @@ void TfMainFrm::DispatchCommand(int command)
 
 void TfMainFrm::RefreshViews(int reason)
 {
-    // Editors may report while they are being destroyed; they are about to be replaced.
     if (refreshing) return;
     if (reason == RefreshReason::DocumentReplaced) {
-        refreshing = true;
-        DestroyEditorWindows(MdiArea);
-        refreshing = false;
+        destroyEditors();
         ShowEditorForCommand(MdiArea, Command::MemoryChannels);
         return;
     }
     RefreshChannelWindows(reason);
+}
+
+void TfMainFrm::destroyEditors()
+{
+    // An editor may report a last change while it goes; the windows that would follow
+    // it are going as well.
+    refreshing = true;
+    DestroyEditorWindows(MdiArea);
+    refreshing = false;
 }
 
 void TfMainFrm::UpdateStatusBar()
@@ -141,7 +147,7 @@ void TfMainFrm::LanguageSwitch()
     // for saving at exit.
     if (!RunLanguageSwitch(this)) return;
     UpdateStatusBar();
-    DestroyEditorWindows(MdiArea);
+    destroyEditors();
     SetTreeTexts();
     DispatchCommand(Command::MemoryChannels);
 }
