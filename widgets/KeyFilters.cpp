@@ -74,11 +74,13 @@ bool FilterTypedText(KeySet set, QString& text)
 void InstallKeyFilter(QWidget* edit, KeySet set)
 {
     if (!edit) return;
-    QWidget* target = edit;
-    if (auto* combo = qobject_cast<QComboBox*>(edit)) {
-        if (combo->lineEdit()) target = combo->lineEdit();
-    } else if (auto* spin = qobject_cast<QAbstractSpinBox*>(edit)) {
-        if (auto* line = spin->findChild<QLineEdit*>()) target = line;
-    }
-    target->installEventFilter(new KeyFilter(target, set));
+    // Combo and spin boxes hand the keys they receive straight to their line edit,
+    // past any filter on it, so both the box and its line edit are filtered.
+    edit->installEventFilter(new KeyFilter(edit, set));
+    QLineEdit* inner = nullptr;
+    if (auto* combo = qobject_cast<QComboBox*>(edit))
+        inner = combo->lineEdit();
+    else if (qobject_cast<QAbstractSpinBox*>(edit))
+        inner = edit->findChild<QLineEdit*>();
+    if (inner) inner->installEventFilter(new KeyFilter(inner, set));
 }

@@ -1,6 +1,7 @@
 #include "widgets/KeyFilters.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -64,6 +65,19 @@ void TestKeyFilters::typingIntoEdits()
     InstallKeyFilter(&tone, KeySet::Tone);
     QTest::keyClicks(tone.lineEdit(), "d23q");
     QCOMPARE(tone.currentText(), QStringLiteral("d23"));
+    // Keys typed while the box itself has the focus reach its line edit past the edit's
+    // own filters.
+    QTest::keyClicks(&tone, "x7,");
+    QCOMPARE(tone.currentText(), QStringLiteral("d237"));
+
+    QDoubleSpinBox spin;
+    spin.setDecimals(5);
+    spin.setRange(0, 999);
+    QLineEdit* spinText = spin.findChild<QLineEdit*>();
+    spinText->clear();
+    InstallKeyFilter(&spin, KeySet::Frequency);
+    QTest::keyClicks(&spin, "1a4");
+    QCOMPARE(spinText->text(), QStringLiteral("14"));
 }
 
 QTEST_MAIN(TestKeyFilters)
