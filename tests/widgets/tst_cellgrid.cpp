@@ -55,6 +55,7 @@ class TestCellGrid : public QObject {
     void typingStartsAnEdit();
     void keyHookFiltersAndReplaces();
     void escapeCancels();
+    void keysTheEditorLeavesGoToTheWindow();
     void commitHandlerMayChangeText();
     void commitRunsOnceWhenTheHandlerTakesTheFocus();
     void tabAndArrowsCommitAndMove();
@@ -243,6 +244,23 @@ void TestCellGrid::escapeCancels()
     QVERIFY(!f.grid->isEditing());
     QCOMPARE(f.grid->cellText(2, 2), QStringLiteral("446.00625"));
     QCOMPARE(set.count(), 0);
+}
+
+void TestCellGrid::keysTheEditorLeavesGoToTheWindow()
+{
+    Fixture f;
+    f.show();
+    f.grid->setCurrentCell(2, 3);
+    QTest::keyClicks(f.grid, "14");
+    QVERIFY(f.grid->isEditing());
+    // A real keyboard sends Shift on its own before a shifted character; the editor has
+    // no use for it and Qt hands it back to the grid.
+    QTest::keyPress(f.grid, Qt::Key_Shift, Qt::ShiftModifier);
+    QTest::keyRelease(f.grid, Qt::Key_Shift);
+    QTest::keyClick(f.grid, Qt::Key_F5);
+    QVERIFY(f.grid->isEditing());
+    QTest::keyClicks(f.grid, "5");
+    QCOMPARE(f.grid->editor()->text(), QStringLiteral("145"));
 }
 
 void TestCellGrid::commitHandlerMayChangeText()

@@ -471,7 +471,15 @@ void CellGrid::keyPressEvent(QKeyEvent* event)
 {
     // Keys that reach the grid while its editor is open belong to the editor.
     if (editing) {
+        // A key the editor leaves unused (Shift alone, say) travels back up to the grid:
+        // let it go on to the window instead of handing it to the editor again.
+        if (forwardingKey) {
+            event->ignore();
+            return;
+        }
+        forwardingKey = true;
         QApplication::sendEvent(lineEdit, event);
+        forwardingKey = false;
         return;
     }
     if (isTyping(event)) {
