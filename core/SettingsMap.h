@@ -30,7 +30,7 @@ struct SettingsFieldRef {
     quint8 mask;
 };
 
-namespace Field {
+namespace Setting {
 constexpr SettingsFieldRef DisplayMode{0, 0x0F};
 constexpr SettingsFieldRef ShowName{0, 0x80};
 constexpr SettingsFieldRef Squelch{7, 0x0F};
@@ -64,7 +64,7 @@ constexpr SettingsFieldRef FmStep{9, 0xF0};
 
 constexpr int RadioNameByte = 16;
 constexpr int RadioNameLength = 6;
-} // namespace Field
+} // namespace Setting
 
 inline int ReadField(const TALL& all, SettingsFieldRef f)
 {

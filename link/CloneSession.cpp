@@ -46,6 +46,17 @@ void CloneSession::FormClose()
     port.close();
 }
 
+void CloneSession::HeadTimeTimer()
+{
+    HeadTime.stop();
+    setState(0);
+    if (errorWasShown) return;
+    wait(2500);
+    errorWasShown = true;
+    message(Message::ComError);
+    CloseTime.start();
+}
+
 void CloneSession::CloseTimeTimer()
 {
     CloseTime.stop();

@@ -57,7 +57,7 @@ public:
     virtual void OnTriggerLineError() = 0;
 
     // Timer handlers; public so that a test can let a timer expire at once.
-    virtual void HeadTimeTimer() = 0;
+    void HeadTimeTimer();  // the handshake timeout is the same both ways
     virtual void TryTimeTimer() = 0;
     void CloseTimeTimer();
 

@@ -106,17 +106,6 @@ void ReadSession::finish()
     CloseTime.start();
 }
 
-void ReadSession::HeadTimeTimer()
-{
-    HeadTime.stop();
-    setState(0);
-    if (errorWasShown) return;
-    wait(2500);
-    errorWasShown = true;
-    message(Message::ComError);
-    CloseTime.start();
-}
-
 void ReadSession::TryTimeTimer()
 {
     TryTime.stop();

@@ -97,17 +97,6 @@ void WriteSession::finish()
     setOkEnabled(true);
 }
 
-void WriteSession::HeadTimeTimer()
-{
-    HeadTime.stop();
-    setState(0);
-    if (errorWasShown) return;
-    wait(2500);
-    errorWasShown = true;
-    message(Message::ComError);
-    CloseTime.start();
-}
-
 void WriteSession::TryTimeTimer()
 {
     TryTime.stop();

@@ -13,7 +13,6 @@ public:
     void FormShow() override;
     void btnOkClick() override;
     void OnTriggerLineError() override;
-    void HeadTimeTimer() override;
     void TryTimeTimer() override;
 
 protected:

@@ -233,8 +233,8 @@ void TfFmFun::LoadSettings()
     LoadChannels();
     QScopedValueRollback<bool> guard(loading, true);
     const TALL& all = appState();
-    LoadIndex(cxFMStep, all, Field::FmStep);
-    LoadIndex(cxFMVol, all, Field::FmVolume);
+    LoadIndex(cxFMStep, all, Setting::FmStep);
+    LoadIndex(cxFMVol, all, Setting::FmVolume);
     showBounds();
 }
 
@@ -249,8 +249,8 @@ void TfFmFun::StoreSettings()
 {
     if (loading) return;
     TALL& all = appState();
-    StoreIndex(cxFMStep, all, Field::FmStep);
-    StoreIndex(cxFMVol, all, Field::FmVolume);
+    StoreIndex(cxFMStep, all, Setting::FmStep);
+    StoreIndex(cxFMVol, all, Setting::FmVolume);
     all.modified = true;
 }
 

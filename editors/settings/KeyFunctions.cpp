@@ -74,14 +74,14 @@ void TfKeyFun::storeKey(const QComboBox* key, SettingsFieldRef field)
 
 void TfKeyFun::LoadSettings()
 {
-    loadKey(cxKey1, Field::Key1);
-    loadKey(cxKey2, Field::Key2);
+    loadKey(cxKey1, Setting::Key1);
+    loadKey(cxKey2, Setting::Key2);
 }
 
 void TfKeyFun::StoreSettings()
 {
-    storeKey(cxKey1, Field::Key1);
-    storeKey(cxKey2, Field::Key2);
+    storeKey(cxKey1, Setting::Key1);
+    storeKey(cxKey2, Setting::Key2);
     appState().modified = true;
 }
 

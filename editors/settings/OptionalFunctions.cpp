@@ -52,7 +52,7 @@ TfOptFun::TfOptFun(QWidget* parent)
     lName->setObjectName(QStringLiteral("lName"));
     cxName = new QLineEdit(this);
     cxName->setObjectName(QStringLiteral("cxName"));
-    cxName->setMaxLength(Field::RadioNameLength);
+    cxName->setMaxLength(Setting::RadioNameLength);
     cxName->setValidator(new UpperCaseValidator(cxName));
     cxName->setContextMenuPolicy(Qt::PreventContextMenu);  // no clipboard commands
     InstallKeyFilter(cxName, KeySet::Name);
@@ -125,44 +125,44 @@ void TfOptFun::InitForm()
 void TfOptFun::LoadSettings()
 {
     const TALL& all = appState();
-    cxMode->setCurrentIndex(DisplayModeToItem(ReadField(all, Field::DisplayMode)));
-    LoadIndex(cxShow, all, Field::ShowName);
-    LoadIndex(cxSQL, all, Field::Squelch);
-    LoadIndex(cxTOT, all, Field::TimeOut);
-    LoadIndex(cxGroup, all, Field::Group);
-    LoadIndex(cxRate, all, Field::BatterySave);
-    cxKeyTone->setCurrentIndex(KeyToneToItem(ReadField(all, Field::KeyTone)));
-    LoadIndex(cxAlt, all, Field::InceptAlarm);
-    LoadIndex(cxLamp, all, Field::Lamp);
-    LoadIndex(cxOpens, all, Field::OpenShow);
-    cx1750->setCurrentIndex(Burst1750ToItem(ReadField(all, Field::Burst1750)));
-    LoadIndex(cxKeyLock, all, Field::KeyLock);
-    LoadIndex(cxBatTx, all, Field::BatteryInhibitTx);
-    LoadIndex(cxVol, all, Field::Volume);
-    LoadIndex(cxAPO, all, Field::AutoPowerOff);
+    cxMode->setCurrentIndex(DisplayModeToItem(ReadField(all, Setting::DisplayMode)));
+    LoadIndex(cxShow, all, Setting::ShowName);
+    LoadIndex(cxSQL, all, Setting::Squelch);
+    LoadIndex(cxTOT, all, Setting::TimeOut);
+    LoadIndex(cxGroup, all, Setting::Group);
+    LoadIndex(cxRate, all, Setting::BatterySave);
+    cxKeyTone->setCurrentIndex(KeyToneToItem(ReadField(all, Setting::KeyTone)));
+    LoadIndex(cxAlt, all, Setting::InceptAlarm);
+    LoadIndex(cxLamp, all, Setting::Lamp);
+    LoadIndex(cxOpens, all, Setting::OpenShow);
+    cx1750->setCurrentIndex(Burst1750ToItem(ReadField(all, Setting::Burst1750)));
+    LoadIndex(cxKeyLock, all, Setting::KeyLock);
+    LoadIndex(cxBatTx, all, Setting::BatteryInhibitTx);
+    LoadIndex(cxVol, all, Setting::Volume);
+    LoadIndex(cxAPO, all, Setting::AutoPowerOff);
     cxName->setText(RadioNameText(all));
 }
 
 void TfOptFun::StoreSettings()
 {
     TALL& all = appState();
-    WriteField(all, Field::DisplayMode, DisplayModeFromItem(cxMode->currentIndex()));
-    StoreIndex(cxShow, all, Field::ShowName);
-    StoreIndex(cxSQL, all, Field::Squelch);
-    StoreIndex(cxTOT, all, Field::TimeOut);
-    StoreIndex(cxGroup, all, Field::Group);
-    StoreIndex(cxRate, all, Field::BatterySave);
+    WriteField(all, Setting::DisplayMode, DisplayModeFromItem(cxMode->currentIndex()));
+    StoreIndex(cxShow, all, Setting::ShowName);
+    StoreIndex(cxSQL, all, Setting::Squelch);
+    StoreIndex(cxTOT, all, Setting::TimeOut);
+    StoreIndex(cxGroup, all, Setting::Group);
+    StoreIndex(cxRate, all, Setting::BatterySave);
     if (cxKeyTone->currentIndex() >= 0)
-        WriteField(all, Field::KeyTone, KeyToneFromItem(cxKeyTone->currentIndex()));
-    StoreIndex(cxAlt, all, Field::InceptAlarm);
-    StoreIndex(cxLamp, all, Field::Lamp);
-    StoreIndex(cxOpens, all, Field::OpenShow);
+        WriteField(all, Setting::KeyTone, KeyToneFromItem(cxKeyTone->currentIndex()));
+    StoreIndex(cxAlt, all, Setting::InceptAlarm);
+    StoreIndex(cxLamp, all, Setting::Lamp);
+    StoreIndex(cxOpens, all, Setting::OpenShow);
     if (cx1750->currentIndex() >= 0)
-        WriteField(all, Field::Burst1750, Burst1750FromItem(cx1750->currentIndex()));
-    StoreIndex(cxKeyLock, all, Field::KeyLock);
-    StoreIndex(cxBatTx, all, Field::BatteryInhibitTx);
-    StoreIndex(cxVol, all, Field::Volume);
-    StoreIndex(cxAPO, all, Field::AutoPowerOff);
+        WriteField(all, Setting::Burst1750, Burst1750FromItem(cx1750->currentIndex()));
+    StoreIndex(cxKeyLock, all, Setting::KeyLock);
+    StoreIndex(cxBatTx, all, Setting::BatteryInhibitTx);
+    StoreIndex(cxVol, all, Setting::Volume);
+    StoreIndex(cxAPO, all, Setting::AutoPowerOff);
     StoreRadioName(all, cxName->text());
     all.modified = true;
 }

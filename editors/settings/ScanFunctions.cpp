@@ -51,20 +51,20 @@ void TfScanFun::InitForm()
 void TfScanFun::LoadSettings()
 {
     const TALL& all = appState();
-    LoadIndex(cxScanMode, all, Field::ScanMode);
+    LoadIndex(cxScanMode, all, Setting::ScanMode);
     // A stored speed of 9 names no item: none is shown, and the field is kept.
-    LoadIndex(cxScanRate, all, Field::ScanSpeed);
-    LoadIndex(cxScanDely, all, Field::ScanDropout);
-    LoadIndex(cxPriCh, all, Field::PriorityChannel);
+    LoadIndex(cxScanRate, all, Setting::ScanSpeed);
+    LoadIndex(cxScanDely, all, Setting::ScanDropout);
+    LoadIndex(cxPriCh, all, Setting::PriorityChannel);
 }
 
 void TfScanFun::StoreSettings()
 {
     TALL& all = appState();
-    StoreIndex(cxScanMode, all, Field::ScanMode);
-    StoreIndex(cxScanRate, all, Field::ScanSpeed);
-    StoreIndex(cxScanDely, all, Field::ScanDropout);
-    StoreIndex(cxPriCh, all, Field::PriorityChannel);
+    StoreIndex(cxScanMode, all, Setting::ScanMode);
+    StoreIndex(cxScanRate, all, Setting::ScanSpeed);
+    StoreIndex(cxScanDely, all, Setting::ScanDropout);
+    StoreIndex(cxPriCh, all, Setting::PriorityChannel);
     all.modified = true;
 }
 

@@ -49,17 +49,17 @@ void TfVoxFun::InitForm()
 void TfVoxFun::LoadSettings()
 {
     const TALL& all = appState();
-    LoadIndex(cxVox, all, Field::VoxGain);
-    LoadIndex(cxVoxDely, all, Field::VoxDelay);
-    LoadIndex(cxRxDis, all, Field::VoxRxInhibit);
+    LoadIndex(cxVox, all, Setting::VoxGain);
+    LoadIndex(cxVoxDely, all, Setting::VoxDelay);
+    LoadIndex(cxRxDis, all, Setting::VoxRxInhibit);
 }
 
 void TfVoxFun::StoreSettings()
 {
     TALL& all = appState();
-    StoreIndex(cxVox, all, Field::VoxGain);
-    StoreIndex(cxVoxDely, all, Field::VoxDelay);
-    StoreIndex(cxRxDis, all, Field::VoxRxInhibit);
+    StoreIndex(cxVox, all, Setting::VoxGain);
+    StoreIndex(cxVoxDely, all, Setting::VoxDelay);
+    StoreIndex(cxRxDis, all, Setting::VoxRxInhibit);
     all.modified = true;
 }
 

@@ -85,32 +85,32 @@ void TestSettingsMappings::newImageFieldValues_data()
     const auto row = [](const char* name, SettingsFieldRef f, int v) {
         QTest::newRow(name) << f.byte << int(f.mask) << v;
     };
-    row("display mode", Field::DisplayMode, 15);
-    row("show name", Field::ShowName, 1);
-    row("squelch", Field::Squelch, 5);
-    row("time-out", Field::TimeOut, 6);
-    row("group", Field::Group, 0);
-    row("battery save", Field::BatterySave, 2);
-    row("key tone", Field::KeyTone, 3);
-    row("incept alarm", Field::InceptAlarm, 0);
-    row("lamp", Field::Lamp, 2);
-    row("open show", Field::OpenShow, 2);
-    row("1750", Field::Burst1750, 15);
-    row("key lock", Field::KeyLock, 1);
-    row("tx inhibit", Field::BatteryInhibitTx, 2);
-    row("volume", Field::Volume, 15);
-    row("apo", Field::AutoPowerOff, 0);
-    row("vox gain", Field::VoxGain, 4);
-    row("vox delay", Field::VoxDelay, 3);
-    row("vox rx inhibit", Field::VoxRxInhibit, 1);
-    row("scan mode", Field::ScanMode, 0);
-    row("scan speed", Field::ScanSpeed, 0);
-    row("dropout", Field::ScanDropout, 12);
-    row("priority", Field::PriorityChannel, 0);
-    row("key 1", Field::Key1, 1);
-    row("key 2", Field::Key2, 2);
-    row("fm volume", Field::FmVolume, 15);
-    row("fm step", Field::FmStep, 2);
+    row("display mode", Setting::DisplayMode, 15);
+    row("show name", Setting::ShowName, 1);
+    row("squelch", Setting::Squelch, 5);
+    row("time-out", Setting::TimeOut, 6);
+    row("group", Setting::Group, 0);
+    row("battery save", Setting::BatterySave, 2);
+    row("key tone", Setting::KeyTone, 3);
+    row("incept alarm", Setting::InceptAlarm, 0);
+    row("lamp", Setting::Lamp, 2);
+    row("open show", Setting::OpenShow, 2);
+    row("1750", Setting::Burst1750, 15);
+    row("key lock", Setting::KeyLock, 1);
+    row("tx inhibit", Setting::BatteryInhibitTx, 2);
+    row("volume", Setting::Volume, 15);
+    row("apo", Setting::AutoPowerOff, 0);
+    row("vox gain", Setting::VoxGain, 4);
+    row("vox delay", Setting::VoxDelay, 3);
+    row("vox rx inhibit", Setting::VoxRxInhibit, 1);
+    row("scan mode", Setting::ScanMode, 0);
+    row("scan speed", Setting::ScanSpeed, 0);
+    row("dropout", Setting::ScanDropout, 12);
+    row("priority", Setting::PriorityChannel, 0);
+    row("key 1", Setting::Key1, 1);
+    row("key 2", Setting::Key2, 2);
+    row("fm volume", Setting::FmVolume, 15);
+    row("fm step", Setting::FmStep, 2);
 }
 
 void TestSettingsMappings::newImageFieldValues()
@@ -124,12 +124,12 @@ void TestSettingsMappings::newImageFieldValues()
 void TestSettingsMappings::fieldsOfOneByteDoNotOverlap()
 {
     const SettingsFieldRef fields[] = {
-        Field::DisplayMode, Field::ShowName, Field::Squelch, Field::TimeOut, Field::Group,
-        Field::BatterySave, Field::KeyTone, Field::InceptAlarm, Field::Lamp, Field::OpenShow,
-        Field::Burst1750, Field::KeyLock, Field::BatteryInhibitTx, Field::Volume,
-        Field::AutoPowerOff, Field::VoxGain, Field::VoxDelay, Field::VoxRxInhibit,
-        Field::ScanMode, Field::ScanSpeed, Field::ScanDropout, Field::PriorityChannel,
-        Field::Key1, Field::Key2, Field::FmVolume, Field::FmStep};
+        Setting::DisplayMode, Setting::ShowName, Setting::Squelch, Setting::TimeOut, Setting::Group,
+        Setting::BatterySave, Setting::KeyTone, Setting::InceptAlarm, Setting::Lamp, Setting::OpenShow,
+        Setting::Burst1750, Setting::KeyLock, Setting::BatteryInhibitTx, Setting::Volume,
+        Setting::AutoPowerOff, Setting::VoxGain, Setting::VoxDelay, Setting::VoxRxInhibit,
+        Setting::ScanMode, Setting::ScanSpeed, Setting::ScanDropout, Setting::PriorityChannel,
+        Setting::Key1, Setting::Key2, Setting::FmVolume, Setting::FmStep};
     int used[40] = {};
     for (const SettingsFieldRef& f : fields) {
         QVERIFY2((used[f.byte] & f.mask) == 0, qPrintable(QString::number(f.byte)));
