@@ -95,6 +95,15 @@ bool CloneSession::sendWakeUp()
     return SendFrame(Clone::WakeUpFrame(key), 1, false);
 }
 
+void CloneSession::wakeUpAnswered()
+{
+    if (!receivedAck(0) && !receivedAck(1)) return;
+    HeadTime.stop();
+    setState(2);
+    SendFrame(QByteArray(1, char(Clone::Identify)), Clone::IdentLength, false);
+    HeadTime.start();
+}
+
 void CloneSession::setUpPort(bool closeFirst, bool flush)
 {
     if (closeFirst) port.close();

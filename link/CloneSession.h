@@ -82,6 +82,8 @@ protected:
     bool SendFrame(const QByteArray& bytes, int expected, bool acknowledge);
     bool sendEnd();
     bool sendWakeUp();
+    // State 1, both ways: an acknowledgement in byte 0 or 1 asks for the identification.
+    void wakeUpAnswered();
 
     void addTimer(QTimer& t, const char* name, int ms, std::function<void()> handler);
     virtual void step() = 0;

@@ -27,12 +27,7 @@ void WriteSession::step()
 {
     switch (state()) {
     case 1:
-        if (receivedAck(0) || receivedAck(1)) {
-            HeadTime.stop();
-            setState(2);
-            SendFrame(QByteArray(1, char(Clone::Identify)), Clone::IdentLength, false);
-            HeadTime.start();
-        }
+        wakeUpAnswered();
         break;
     case 2:
         HeadTime.stop();
