@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -47,6 +49,16 @@ T* control(QWidget& window, const char* name)
 }
 
 // Offsets at which two images differ.
+// Types text into an edit as the user does and commits it with Enter.
+inline void typeInto(QLineEdit* edit, const QString& text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
 inline QList<int> differences(const QByteArray& a, const QByteArray& b)
 {
     QList<int> at;

@@ -52,15 +52,6 @@ void typeIntoCell(TfFmFun& window, int col, int row, const QString& text)
     QTest::keyClick(g->isEditing() ? static_cast<QWidget*>(g->editor()) : g, Qt::Key_Return);
 }
 
-void typeInto(QLineEdit* edit, const QString& text)
-{
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Return);
-}
-
 } // namespace
 
 void TestFmRadio::newImageShows()

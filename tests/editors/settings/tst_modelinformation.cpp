@@ -53,16 +53,6 @@ QCheckBox* use(TfModel& dialog, int band)
     return dialog.findChild<QCheckBox*>(QStringLiteral("cxUse_%1").arg(band + 1));
 }
 
-// Types text into an edge edit as the user does and commits it with Enter.
-void typeEdge(QLineEdit* edit, const QString& text)
-{
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Return);
-}
-
 } // namespace
 
 void TestModelInformation::builtInModel()
@@ -176,7 +166,7 @@ void TestModelInformation::edgeCorrection()
     int band = 0;
     for (const QString& step : steps) {
         band = step.at(0).digitValue();
-        typeEdge(edge(dialog, band, step.at(1).toLatin1()), step.mid(2));
+        typeInto(edge(dialog, band, step.at(1).toLatin1()), step.mid(2));
     }
     QTEST(edge(dialog, band, 'L')->text(), "low");
     QTEST(edge(dialog, band, 'H')->text(), "high");
@@ -195,7 +185,7 @@ void TestModelInformation::useBoxes()
     TfModel dialog;
     dialog.show();
     control(dialog, "cxModel")->setCurrentText(QStringLiteral("Test-1"));
-    typeEdge(edge(dialog, 1, 'L'), QStringLiteral("140"));
+    typeInto(edge(dialog, 1, 'L'), QStringLiteral("140"));
     QCOMPARE(edge(dialog, 1, 'L')->text(), QStringLiteral("140.00000"));
 
     use(dialog, 1)->click();
@@ -204,7 +194,7 @@ void TestModelInformation::useBoxes()
     QVERIFY(!edge(dialog, 1, 'H')->isEnabled());
     QCOMPARE(edge(dialog, 1, 'L')->text(), QStringLiteral("136.00000"));
 
-    typeEdge(edge(dialog, 0, 'L'), QStringLiteral("420"));
+    typeInto(edge(dialog, 0, 'L'), QStringLiteral("420"));
     use(dialog, 0)->click();
     use(dialog, 0)->click();
     QVERIFY(edge(dialog, 0, 'L')->isEnabled());
