@@ -1,5 +1,6 @@
 #include "ChannelEdit.h"
 
+#include "CheckedFrequency.h"
 #include "ToneOption.h"
 #include "ToneSelector.h"
 #include "core/ChannelRecord.h"
@@ -321,14 +322,6 @@ void TfChsEdit::StoreChannel()
     RequestRefresh(RefreshReason::ChannelEditStored);
 }
 
-QString TfChsEdit::checkedFrequency(const QString& text)
-{
-    double value = 0.0;
-    if (CheckBandFrequency(appState(), text, value))
-        ShowMessageBox(languageTexts().caution, languageTexts().errRange, MessageKind::Information);
-    return FormatMHz(value);
-}
-
 void TfChsEdit::eReceivePropertiesEditValueChanged()
 {
     if (busy || rxGuard) return;
@@ -336,7 +329,7 @@ void TfChsEdit::eReceivePropertiesEditValueChanged()
     eRx->setModified(false);
     const QString text = eRx->text().trimmed();
     if (!text.isEmpty()) {
-        eRx->setText(checkedFrequency(text));
+        eRx->setText(CheckedFrequencyText(text));
         EnableControls(true);
         if (eTX->text().isEmpty()) {
             txGuard = true;
@@ -360,7 +353,7 @@ void TfChsEdit::eSendPropertiesEditValueChanged()
     if (text.isEmpty()) {
         eTX->setText(eRx->text());
     } else {
-        QString tx = checkedFrequency(text);
+        QString tx = CheckedFrequencyText(text);
         SetChannelField(appState(), appState().currentChannel, Field::TxFreq, tx);
         eTX->setText(tx);
         cxRxDcts->setFocus(Qt::OtherFocusReason);

@@ -64,7 +64,6 @@ class TfChsEdit : public QWidget {
     // Runs the handlers of edits the user typed into but did not commit, before a
     // list changed without taking the focus (the mouse wheel) acts.
     void commitPendingEdits();
-    QString checkedFrequency(const QString& text);
 
     bool busy = false;
     bool shown = false;

@@ -1,7 +1,9 @@
 #include "ChannelGrid.h"
 
+#include "CheckedFrequency.h"
 #include "ToneOption.h"
 #include "ToneSelector.h"
+#include "core/ChannelEntry.h"
 #include "core/ChannelRecord.h"
 #include "core/DataModule.h"
 #include "core/FrequencyCodecs.h"
@@ -115,17 +117,16 @@ int FieldOfColumn(int col)
     return col >= 0 && col <= ColName ? fields[col] : -1;
 }
 
-// The list columns 6 .. 12, in column order: the field value shown, the entry a
-// selector starts on when its cell has no value, the entry of a new channel.
+// The list columns 6 .. 12, in column order: the field value shown and the entry a
+// selector starts on when its cell has no value.
 struct ListColumn {
     quint8 TChannel::*field;
     int selectorDefault;
-    int newChannel;
 };
 const ListColumn ListColumns[] = {
-    {&TChannel::power, 1, 1},    {&TChannel::bandwidth, 0, 1}, {&TChannel::scanSkip, 0, 1},
-    {&TChannel::vox, 1, 1},      {&TChannel::voiceMode, 0, 0}, {&TChannel::busyLock, 0, 1},
-    {&TChannel::epilogue, 0, 1},
+    {&TChannel::power, 1},    {&TChannel::bandwidth, 0}, {&TChannel::scanSkip, 0},
+    {&TChannel::vox, 1},      {&TChannel::voiceMode, 0}, {&TChannel::busyLock, 0},
+    {&TChannel::epilogue, 0},
 };
 
 bool IsListColumn(int col)
@@ -398,23 +399,8 @@ void TfChsInfo::StoreCell(int row, int col)
 
 void TfChsInfo::StartChannelRow(int row)
 {
-    gvData->beginUpdate();
-    gvData->setCellValue(ColNumber, row, QStringLiteral("1"));
-    if (gvData->cellText(ColTx, row).isEmpty())
-        gvData->setCellText(ColTx, row, gvData->cellText(ColRx, row));
-    gvData->setCellText(ColRxTone, row, cxRxDcts->itemText(0));
-    gvData->setCellText(ColTxTone, row, cxRxDcts->itemText(0));
-    for (int c = ColPower; c <= ColEpilogue; ++c) {
-        const int index = ListColumnAt(c).newChannel;
-        gvData->setCellValue(c, row, QString::number(index));
-        gvData->setCellText(c, row, selectorOf(c)->itemText(index));
-    }
-    gvData->setCellText(ColName, row, QString());
-    gvData->setReadOnly(QRect(ColTx, row, 1, 1), false);
-    gvData->setReadOnly(QRect(ColName, row, 1, 1), false);
-    gvData->endUpdate();
-    for (int c = ColTx; c < gvData->colCount(); ++c)
-        StoreCell(row, c);
+    StartNewChannel(appState(), row - 1);
+    FillRow(row - 1);
 }
 
 void TfChsInfo::ClearChannelRow(int row)
@@ -429,14 +415,6 @@ void TfChsInfo::ClearChannelRow(int row)
     StoreCell(row, ColRx);
 }
 
-QString TfChsInfo::checkedFrequency(const QString& text)
-{
-    double value = 0.0;
-    if (CheckBandFrequency(appState(), text, value))
-        ShowMessageBox(languageTexts().caution, languageTexts().errRange, MessageKind::Information);
-    return FormatMHz(value);
-}
-
 void TfChsInfo::gvDataSetForeText(int col, int row, QString& text)
 {
     TALL& all = appState();
@@ -447,7 +425,7 @@ void TfChsInfo::gvDataSetForeText(int col, int row, QString& text)
         if (text.isEmpty()) {
             ClearChannelRow(row);
         } else {
-            text = checkedFrequency(text);
+            text = CheckedFrequencyText(text);
             SetChannelField(all, k, Field::RxFreq, text);
             gvData->setCellText(ColRx, row, text);
             if (gvData->cellValue(ColNumber, row).isEmpty()) StartChannelRow(row);
@@ -455,7 +433,7 @@ void TfChsInfo::gvDataSetForeText(int col, int row, QString& text)
         RequestRefresh(RefreshReason::GridStored);
         break;
     case ColTx: {
-        text = checkedFrequency(text.isEmpty() ? gvData->cellText(ColRx, row) : text);
+        text = CheckedFrequencyText(text.isEmpty() ? gvData->cellText(ColRx, row) : text);
         SetChannelField(all, k, Field::TxFreq, text);
         RequestRefresh(RefreshReason::GridStored);
         break;

@@ -79,7 +79,6 @@ class TfChsInfo : public QWidget {
     QString noTone() const;
     void sizeWindow(int width, int height);
     // The text of a band-checked frequency, after the out-of-band message if needed.
-    QString checkedFrequency(const QString& text);
 
     QSize windowSize{870, 560}; // the designed size; BuildGrid fits it to the columns
     QList<QComboBox*> selectors;
