@@ -147,6 +147,7 @@ int CloneSession::message(Message m, const QString& detail)
     case Message::Modforce: text = texts.modforce; kind = 2; break;
     }
     if (!detail.isEmpty()) text += QLatin1Char('\n') + detail;
+    shown << m;
     if (!host.showMessage) return kind == 2 ? 7 : 1;
     return host.showMessage(text, kind);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -67,6 +68,9 @@ public:
     bool errorShown() const { return errorWasShown; }
     quint8 transferKey() const { return key; }
     int blockIndex() const { return block; }
+    // Every message shown so far, in order: what a caller without windows tells the
+    // outcome of a transfer by.
+    const QList<Message>& messagesShown() const { return shown; }
     // Timers by name: "CloseTime", "TryTime", "HeadTime" (and "ReTime" on read).
     QTimer* timer(const QString& name) const;
 
@@ -127,6 +131,7 @@ protected:
 
 private:
     std::vector<QTimer*> timers;
+    QList<Message> shown;
     int currentState = 0;
     int progressValue = 0;
     bool okButtonEnabled = true;

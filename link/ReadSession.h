@@ -23,6 +23,9 @@ public:
     // The transfer completed and the document was replaced.
     bool success() const { return succeeded; }
     QString radioModelId() const { return radioModel; }
+    // The blocks as the radio sent them, before the load processing; complete only
+    // after a successful transfer.
+    const quint8* blocksRead() const { return readCopy.data(); }
 
 protected:
     void step() override;

@@ -4,6 +4,7 @@
 #include "ToneOption.h"
 #include "ToneSelector.h"
 #include "core/ChannelEntry.h"
+#include "core/ChannelListItems.h"
 #include "core/ChannelRecord.h"
 #include "core/DataModule.h"
 #include "core/FrequencyCodecs.h"
@@ -180,15 +181,17 @@ TfChsInfo::TfChsInfo(QWidget* parent) : QWidget(parent)
     cxTxDcts->setObjectName(QStringLiteral("cxTxDcts"));
     cxTxDcts->setProperty(HintProperty, QStringLiteral("2"));
 
-    cxPower = makeList("cxPower", {QStringLiteral("Low"), QStringLiteral("High")}, "0");
-    cxWn = makeList("cxWn", {QStringLiteral("Narrow"), QStringLiteral("Wide")}, "0");
-    cxScan = makeList("cxScan", {QStringLiteral("Add"), QStringLiteral("Del")}, "0");
-    cxYesNo = makeList("cxYesNo", {QStringLiteral("Yes"), QStringLiteral("No")}, "0");
-    cxApro = makeList(
-        "cxApro",
-        {QStringLiteral("None"), QStringLiteral("Compander"), QStringLiteral("Scrambler")}, "3");
-    cxBclo = makeList("cxBclo", {QStringLiteral("Yes"), QStringLiteral("No")}, "0");
-    cxDcs = makeList("cxDcs", {QStringLiteral("OFF"), QStringLiteral("ON")}, "0");
+    const auto gridList = [this](int field, const char* hint) {
+        const ChannelList* list = FindChannelList(field);
+        return makeList(list->control.toLatin1().constData(), list->items, hint);
+    };
+    cxPower = gridList(Field::Power, "0");
+    cxWn = gridList(Field::Bandwidth, "0");
+    cxScan = gridList(Field::Scan, "0");
+    cxYesNo = gridList(Field::Vox, "0");
+    cxApro = gridList(Field::VoiceMode, "3");
+    cxBclo = gridList(Field::BusyLock, "0");
+    cxDcs = gridList(Field::Epilogue, "0");
     cxTail = makeList("cxTail", {QStringLiteral("Off"), QStringLiteral("On")}, "0");
     selectors.removeOne(cxTail); // never shown
     cxTail->hide();
