@@ -1,0 +1,64 @@
+#include "CliEnvironment.h"
+
+#include "core/DocumentLifecycle.h"
+#include "files/DataFile.h"
+#include "files/FileMessages.h"
+#include "files/IniFile.h"
+#include "files/LanguageFile.h"
+#include "files/SettingsFile.h"
+
+CliEnvironment::CliEnvironment(const QString& executablePath, QTextStream& o, QTextStream& e)
+    : out(o), err(e)
+{
+    StartupReaders readers;
+    readers.readSettingsFile = [](TALL& all) { ReadSettingsFile(all); };
+    readers.loadLanguage = [](const TALL& all, TLanguage& texts) { LoadLanguage(all, texts); };
+    db.DataModuleCreate(executablePath, readers);
+    MakeFirstDocument(db.all, db.macList);
+    languageFile = std::make_unique<TIniFile>(LanguageFilePath(db.all.appFolder, db.all.languageName));
+}
+
+CliEnvironment::~CliEnvironment() = default;
+
+TALL CliEnvironment::newDocument() const
+{
+    TALL doc = db.all;
+    StartNewImage(doc, db.macList);
+    return doc;
+}
+
+bool CliEnvironment::open(const QString& path, TALL& doc)
+{
+    const DataFileResult result = ReadDataFile(doc, db.macList, path);
+    switch (result.status) {
+    case DataFileResult::Ok: return true;
+    case DataFileResult::UnknownModel: tell(path + QLatin1String(": ") + db.language.modError); break;
+    case DataFileResult::TooShort: tell(TooShortText(doc, path, result.size)); break;
+    case DataFileResult::OpenFailed:
+    case DataFileResult::ReadFailed: tell(OpenFailedText(doc, path, result.reason)); break;
+    }
+    return false;
+}
+
+bool CliEnvironment::save(TALL& doc, const QString& path)
+{
+    QString reason;
+    if (WriteDataFile(doc, path, &reason)) return true;
+    tell(WriteFailedText(doc, path, reason));
+    return false;
+}
+
+QString CliEnvironment::item(const QString& form, const QString& control, int index,
+                             const QStringList& english, Translation translation) const
+{
+    const QString fallback = english.value(index);
+    if (index < 0 || translation == Translation::NeverTranslate ||
+        (translation == Translation::FirstItemOnly && index > 0))
+        return fallback;
+    return languageFile->ReadString(form, control + QLatin1Char('.') + QString::number(index), fallback);
+}
+
+void CliEnvironment::tell(const QString& text)
+{
+    err << "qz17-cli: " << QString(text).replace(QLatin1Char('\n'), QLatin1String(": ")) << Qt::endl;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/DataModule.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <memory>
+
+class TIniFile;
+
+// What every command shares: the program's start-up state (settings file, language,
+// model list, as the program has them when it starts), the two output streams and
+// the file routines with their messages. Each command holds its own documents.
+class CliEnvironment {
+public:
+    CliEnvironment(const QString& executablePath, QTextStream& out, QTextStream& err);
+    ~CliEnvironment();
+
+    QTextStream& out;
+    QTextStream& err;
+
+    const TMacList& models() const { return db.macList; }
+    const TLanguage& texts() const { return db.language; }
+
+    // A new image, as the New command makes it.
+    TALL newDocument() const;
+    // Opens a data file as the Open command does. On failure tells why and returns false.
+    bool open(const QString& path, TALL& doc);
+    // Saves as the Save command does; a failed save leaves the old file as it was.
+    bool save(TALL& doc, const QString& path);
+
+    // An item text in the current language: key "<control>.<index>" of the form's
+    // section of the language file, else the English item.
+    enum class Translation { AllItems, FirstItemOnly, NeverTranslate };
+    QString item(const QString& form, const QString& control, int index, const QStringList& english,
+                 Translation translation = Translation::AllItems) const;
+
+    // "qz17-cli: " + text on stderr; a message's line breaks become ": ".
+    void tell(const QString& text);
+
+private:
+    TfMaindb db;
+    std::unique_ptr<TIniFile> languageFile;
+};

@@ -1,0 +1,250 @@
+#include "Commands.h"
+
+#include "ChannelSet.h"
+#include "CliEnvironment.h"
+#include "DocumentReport.h"
+#include "ExitCode.h"
+#include "RadioTransfer.h"
+#include "core/ImageLayout.h"
+
+#include <QCommandLineParser>
+#include <QJsonDocument>
+#include <QThread>
+
+namespace {
+
+// A pause between two transfers, in which a radio comes back from the last one.
+constexpr int SettleMs = 1000;
+
+struct Arguments {
+    QCommandLineParser parser;
+    QStringList positional;
+
+    // Parses args for a command with the given options; false after telling why.
+    bool parse(CliEnvironment& env, const QString& command, const QStringList& args,
+               const QList<QCommandLineOption>& options, int minPositional, int maxPositional)
+    {
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOptions(options);
+        if (!parser.parse(QStringList{QStringLiteral("qz17-cli")} + args)) {
+            env.tell(command + QLatin1String(": ") + parser.errorText());
+            return false;
+        }
+        positional = parser.positionalArguments();
+        if (positional.size() < minPositional || (maxPositional >= 0 && positional.size() > maxPositional)) {
+            env.tell(command + QLatin1String(": wrong number of arguments; see qz17-cli --help"));
+            return false;
+        }
+        for (const QCommandLineOption& o : options) {
+            if (!o.valueName().isEmpty() && parser.isSet(o) && parser.value(o).isEmpty()) {
+                env.tell(QStringLiteral("%1: --%2 needs a value").arg(command, o.names().constLast()));
+                return false;
+            }
+        }
+        return true;
+    }
+    bool isSet(const QCommandLineOption& o) const { return parser.isSet(o); }
+    QString value(const QCommandLineOption& o) const { return parser.value(o); }
+};
+
+const QCommandLineOption OutputOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                      QStringLiteral("The data file to write."), QStringLiteral("FILE"));
+const QCommandLineOption PortOption(QStringLiteral("port"), QStringLiteral("COMn or a device path."),
+                                    QStringLiteral("PORT"));
+
+bool requireOption(CliEnvironment& env, const QString& command, const Arguments& a, const QCommandLineOption& o)
+{
+    if (a.isSet(o)) return true;
+    env.tell(QStringLiteral("%1 needs --%2").arg(command, o.names().constLast()));
+    return false;
+}
+
+int commandNew(CliEnvironment& env, const QStringList& args)
+{
+    Arguments a;
+    if (!a.parse(env, QStringLiteral("new"), args, {OutputOption}, 0, 0)) return ExitCode::Usage;
+    if (!requireOption(env, QStringLiteral("new"), a, OutputOption)) return ExitCode::Usage;
+    TALL doc = env.newDocument();
+    return env.save(doc, a.value(OutputOption)) ? ExitCode::Ok : ExitCode::File;
+}
+
+int commandRead(CliEnvironment& env, const QStringList& args)
+{
+    Arguments a;
+    if (!a.parse(env, QStringLiteral("read"), args, {PortOption, OutputOption}, 0, 0)) return ExitCode::Usage;
+    if (!requireOption(env, QStringLiteral("read"), a, PortOption) ||
+        !requireOption(env, QStringLiteral("read"), a, OutputOption))
+        return ExitCode::Usage;
+    TALL doc = env.newDocument();
+    const int code = ReadRadio(env, a.value(PortOption), doc);
+    if (code != ExitCode::Ok) return code;
+    if (!env.save(doc, a.value(OutputOption))) return ExitCode::File;
+    env.tell(QStringLiteral("%1 saved to %2").arg(doc.modelName, a.value(OutputOption)));
+    return ExitCode::Ok;
+}
+
+// The first block in which what the radio holds differs from what was sent, or -1.
+int firstDifferentBlock(const QByteArray& read, const TALL& sent)
+{
+    for (int b = 0; b < Image::BlockCount; ++b)
+        if (read.mid(b * Image::BlockSize, Image::BlockSize) !=
+            QByteArray(reinterpret_cast<const char*>(sent.image.data()) + b * Image::BlockSize, Image::BlockSize))
+            return b;
+    return -1;
+}
+
+int commandWrite(CliEnvironment& env, const QStringList& args)
+{
+    const QCommandLineOption force(QStringLiteral("force"), QStringLiteral("Write into a related model."));
+    const QCommandLineOption verify(QStringLiteral("verify"), QStringLiteral("Read back and compare."));
+    const QCommandLineOption backup(QStringLiteral("backup"), QStringLiteral("Save the radio's memory first."),
+                                    QStringLiteral("OLD.dat"));
+    Arguments a;
+    if (!a.parse(env, QStringLiteral("write"), args, {PortOption, force, verify, backup}, 1, 1))
+        return ExitCode::Usage;
+    if (!requireOption(env, QStringLiteral("write"), a, PortOption)) return ExitCode::Usage;
+    const QString port = a.value(PortOption);
+
+    TALL doc = env.newDocument();
+    if (!env.open(a.positional.at(0), doc)) return ExitCode::File;
+
+    if (a.isSet(backup)) {
+        TALL old = env.newDocument();
+        if (const int code = ReadRadio(env, port, old); code != ExitCode::Ok) return code;
+        if (!env.save(old, a.value(backup))) return ExitCode::File;
+        env.tell(QStringLiteral("the radio's memory was saved to %1").arg(a.value(backup)));
+        QThread::msleep(SettleMs);
+    }
+
+    if (const int code = WriteRadio(env, port, doc, a.isSet(force)); code != ExitCode::Ok) return code;
+
+    if (a.isSet(verify)) {
+        QThread::msleep(SettleMs);
+        TALL check = env.newDocument();
+        QByteArray blocks;
+        if (const int code = ReadRadio(env, port, check, &blocks); code != ExitCode::Ok) return code;
+        const int block = firstDifferentBlock(blocks, doc);
+        if (block >= 0) {
+            env.tell(QStringLiteral("verify failed: block %1 (bytes 0x%2 to 0x%3) differs from what was written")
+                         .arg(block)
+                         .arg(block * Image::BlockSize, 3, 16, QLatin1Char('0'))
+                         .arg(block * Image::BlockSize + Image::BlockSize - 1, 3, 16, QLatin1Char('0')));
+            return ExitCode::Verify;
+        }
+        env.tell(QStringLiteral("verified: blocks 0 to %1 read back as written").arg(Image::BlockCount - 1));
+    }
+    return ExitCode::Ok;
+}
+
+int commandInfo(CliEnvironment& env, const QStringList& args)
+{
+    Arguments a;
+    if (!a.parse(env, QStringLiteral("info"), args, {}, 1, 1)) return ExitCode::Usage;
+    TALL doc = env.newDocument();
+    if (!env.open(a.positional.at(0), doc)) return ExitCode::File;
+    env.out << DocumentInfo(DescribeDocument(env, doc));
+    return ExitCode::Ok;
+}
+
+int commandDump(CliEnvironment& env, const QStringList& args)
+{
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("One JSON document."));
+    Arguments a;
+    if (!a.parse(env, QStringLiteral("dump"), args, {json}, 1, 1)) return ExitCode::Usage;
+    TALL doc = env.newDocument();
+    if (!env.open(a.positional.at(0), doc)) return ExitCode::File;
+    const QJsonObject description = DescribeDocument(env, doc);
+    if (a.isSet(json)) env.out << QJsonDocument(description).toJson(QJsonDocument::Indented);
+    else env.out << DocumentText(env, doc, description);
+    return ExitCode::Ok;
+}
+
+int commandSet(CliEnvironment& env, const QStringList& args)
+{
+    const QCommandLineOption channel(QStringLiteral("channel"), QStringLiteral("1 to 128, F1 or F2."),
+                                     QStringLiteral("N"));
+    const QCommandLineOption remove(QStringLiteral("delete"), QStringLiteral("Delete the memory channel."));
+    Arguments a;
+    if (!a.parse(env, QStringLiteral("set"), args, {channel, remove, OutputOption}, 1, -1)) return ExitCode::Usage;
+    if (!requireOption(env, QStringLiteral("set"), a, channel)) return ExitCode::Usage;
+    const QString file = a.positional.at(0);
+    TALL doc = env.newDocument();
+    if (!env.open(file, doc)) return ExitCode::File;
+    const int code = SetChannelFields(env, doc, a.value(channel), a.positional.mid(1), a.isSet(remove));
+    if (code != ExitCode::Ok) return code;
+    const QString target = a.isSet(OutputOption) ? a.value(OutputOption) : file;
+    return env.save(doc, target) ? ExitCode::Ok : ExitCode::File;
+}
+
+int commandDiff(CliEnvironment& env, const QStringList& args)
+{
+    Arguments a;
+    if (!a.parse(env, QStringLiteral("diff"), args, {}, 2, 2)) return ExitCode::Usage;
+    TALL left = env.newDocument(), right = env.newDocument();
+    if (!env.open(a.positional.at(0), left) || !env.open(a.positional.at(1), right)) return ExitCode::File;
+    const QStringList lines = DocumentDifferences(DescribeDocument(env, left), DescribeDocument(env, right));
+    for (const QString& line : lines) env.out << line << '\n';
+    env.out.flush();
+    return lines.isEmpty() ? ExitCode::Ok : ExitCode::Differ;
+}
+
+} // namespace
+
+QString CliHelpText()
+{
+    return QStringLiteral(
+        "Usage: qz17-cli COMMAND ...\n"
+        "Reads, writes and edits QZ-17 radios and data files (.dat) without windows.\n"
+        "\n"
+        "  new -o FILE.dat                  a new image, as the New command makes it\n"
+        "  read --port PORT -o FILE.dat     read the radio and save what it holds\n"
+        "  write --port PORT FILE.dat [--force] [--verify] [--backup OLD.dat]\n"
+        "                                   write a data file into the radio; --force writes\n"
+        "                                   into a related model, --backup first saves the\n"
+        "                                   radio's memory, --verify reads it back and compares\n"
+        "  info FILE.dat                    model, bands, serial number, write time, channels\n"
+        "  dump FILE.dat [--json]           everything the windows show\n"
+        "  set FILE.dat --channel N FIELD=VALUE ... [--delete] [-o OUT.dat]\n"
+        "                                   change a channel field by field, as the grid does;\n"
+        "                                   N is 1 to 128, F1 or F2; fields: rx tx offset duplex\n"
+        "                                   rx_tone tx_tone power bandwidth scan vox voice\n"
+        "                                   busy_lock epilogue name\n"
+        "  diff A.dat B.dat                 field-level differences\n"
+        "\n"
+        "PORT is a device path (/dev/ttyUSB0) or a COM name (COM3).\n"
+        "Messages use the language of the program's settings.\n"
+        "\n"
+        "Exit codes:\n"
+        "  0    done; diff: the files are equal\n"
+        "  1    diff: the files differ\n"
+        "  2    usage: unknown command, missing or wrong argument\n"
+        "  3    file error: a file cannot be opened, read, used or saved\n"
+        "  4    the port cannot be opened\n"
+        "  5    no answer, or a wrong one, from the radio\n"
+        "  6    wrong model, or a related model without --force\n"
+        "  7    verify: the radio holds something else than was written\n"
+        "  130  interrupted by Ctrl+C\n");
+}
+
+int RunCli(const QStringList& arguments, CliEnvironment& env)
+{
+    const QString command = arguments.value(0);
+    const QStringList rest = arguments.mid(1);
+    if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
+        env.out << CliHelpText();
+        return ExitCode::Ok;
+    }
+    using Command = int (*)(CliEnvironment&, const QStringList&);
+    static const QList<QPair<QString, Command>> commands = {
+        {QStringLiteral("new"), commandNew},   {QStringLiteral("read"), commandRead},
+        {QStringLiteral("write"), commandWrite}, {QStringLiteral("info"), commandInfo},
+        {QStringLiteral("dump"), commandDump}, {QStringLiteral("set"), commandSet},
+        {QStringLiteral("diff"), commandDiff},
+    };
+    for (const auto& [name, run] : commands)
+        if (name == command) return run(env, rest);
+    env.tell(command.isEmpty() ? QStringLiteral("no command given")
+                               : QStringLiteral("unknown command \"%1\"").arg(command));
+    env.err << CliHelpText();
+    return ExitCode::Usage;
+}
