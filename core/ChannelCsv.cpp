@@ -1,0 +1,880 @@
+#include "ChannelCsv.h"
+
+#include "BitCodecs.h"
+#include "ChannelEntry.h"
+#include "ChannelRecord.h"
+#include "NumberText.h"
+#include "SettingsMap.h"
+#include "ToneLists.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+// Record byte 2 bit 1: the record counts in 6.25 kHz steps (else 5 kHz).
+constexpr int RasterByte = 2;
+constexpr quint8 RasterBit = 0x02;
+
+// The levels as watts, for files that give watts.
+constexpr double HighWatts = 5.0;
+constexpr double LowWatts = 1.0;
+
+// A CTCSS tone within this share of a listed tone goes to that tone.
+constexpr double ToneTolerance = 0.03;
+
+const QString PlaceholderTone = QStringLiteral("88.5");
+const QString PlaceholderCode = QStringLiteral("023");
+const QString PlaceholderPolarity = QStringLiteral("NN");
+const QString PlaceholderCross = QStringLiteral("Tone->Tone");
+
+// ---------------------------------------------------------------------------------
+// CSV text
+
+struct CsvRecord {
+    int line = 0;
+    QStringList fields;
+};
+
+// Commas between fields, fields in double quotes may hold commas, line ends and
+// doubled quotes. Records with nothing in them are left out.
+QVector<CsvRecord> ParseCsv(const QString& text)
+{
+    QVector<CsvRecord> records;
+    CsvRecord record;
+    QString field;
+    bool quoted = false;    // inside quotes
+    bool wasQuoted = false; // the field began with a quote
+    int line = 1;
+    record.line = 1;
+
+    const auto endField = [&] {
+        record.fields << (wasQuoted ? field : field.trimmed());
+        field.clear();
+        wasQuoted = false;
+    };
+    const auto endRecord = [&] {
+        endField();
+        bool empty = true;
+        for (const QString& f : std::as_const(record.fields))
+            if (!f.trimmed().isEmpty()) empty = false;
+        if (!empty) records << record;
+        record = CsvRecord();
+        record.line = line;
+    };
+
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (quoted) {
+            if (c == u'"') {
+                if (i + 1 < text.size() && text.at(i + 1) == u'"') {
+                    field += u'"';
+                    ++i;
+                } else {
+                    quoted = false;
+                }
+            } else {
+                if (c == u'\n') ++line;
+                field += c;
+            }
+            continue;
+        }
+        if (c == u'"' && field.trimmed().isEmpty() && !wasQuoted) {
+            field.clear();
+            quoted = true;
+            wasQuoted = true;
+        } else if (c == u',') {
+            endField();
+        } else if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') ++i;
+            ++line;
+            endRecord();
+        } else if (!wasQuoted) {
+            field += c; // text after a closing quote is dropped
+        }
+    }
+    endRecord();
+    return records;
+}
+
+QString CsvField(const QString& text)
+{
+    static const QRegularExpression special(QStringLiteral("[,\"\\r\\n]|^\\s|\\s$"));
+    if (!special.match(text).hasMatch()) return text;
+    QString quoted = text;
+    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+// ---------------------------------------------------------------------------------
+// Tones
+
+bool IsDcs(const QString& tone)
+{
+    return tone.startsWith(u'D');
+}
+QString DcsCode(const QString& tone)
+{
+    return tone.mid(1, 3);
+}
+QChar DcsPolarity(const QString& tone)
+{
+    return tone.endsWith(u'I') ? u'R' : u'N';
+}
+
+const QVector<double>& ListedTones()
+{
+    static const QVector<double> tones = [] {
+        QVector<double> t;
+        for (const QString& item : FullToneList()) {
+            double hz = 0.0;
+            if (!IsDcs(item) && TextToNumber(item, hz)) t << hz;
+        }
+        return t;
+    }();
+    return tones;
+}
+
+bool IsListedCode(const QString& code)
+{
+    return FullToneList().contains(QStringLiteral("D") + code + u'N');
+}
+
+// The columns export writes for a channel's tones.
+struct ToneColumns {
+    QString mode;
+    QString rTone = PlaceholderTone;
+    QString cTone = PlaceholderTone;
+    QString code = PlaceholderCode;
+    QString polarity = PlaceholderPolarity;
+    QString rxCode = PlaceholderCode;
+    QString cross = PlaceholderCross;
+};
+
+ToneColumns ExportTones(const QString& tx, const QString& rx)
+{
+    ToneColumns t;
+    if (tx.isEmpty() && rx.isEmpty()) return t;
+    if (!tx.isEmpty() && !IsDcs(tx) && rx.isEmpty()) {
+        t.mode = QStringLiteral("Tone");
+        t.rTone = tx;
+        return t;
+    }
+    if (!tx.isEmpty() && !IsDcs(tx) && tx == rx) {
+        t.mode = QStringLiteral("TSQL");
+        t.cTone = tx;
+        return t;
+    }
+    if (IsDcs(tx) && IsDcs(rx) && DcsCode(tx) == DcsCode(rx)) {
+        t.mode = QStringLiteral("DTCS");
+        t.code = DcsCode(tx);
+        t.polarity = QString(DcsPolarity(tx)) + DcsPolarity(rx);
+        return t;
+    }
+    t.mode = QStringLiteral("Cross");
+    QChar txPolarity = u'N', rxPolarity = u'N';
+    QString txSide, rxSide;
+    if (IsDcs(tx)) {
+        txSide = QStringLiteral("DTCS");
+        t.code = DcsCode(tx);
+        txPolarity = DcsPolarity(tx);
+    } else if (!tx.isEmpty()) {
+        txSide = QStringLiteral("Tone");
+        t.rTone = tx;
+    }
+    if (IsDcs(rx)) {
+        rxSide = QStringLiteral("DTCS");
+        t.rxCode = DcsCode(rx);
+        rxPolarity = DcsPolarity(rx);
+    } else if (!rx.isEmpty()) {
+        rxSide = QStringLiteral("Tone");
+        t.cTone = rx;
+    }
+    t.polarity = QString(txPolarity) + rxPolarity;
+    t.cross = txSide + QStringLiteral("->") + rxSide;
+    return t;
+}
+
+// ---------------------------------------------------------------------------------
+// One row of the file
+
+class RowFields {
+  public:
+    RowFields(const QHash<QString, int>& columns, const CsvRecord& record)
+        : columns(columns), record(record)
+    {
+    }
+    bool has(const char* column) const
+    {
+        return columns.contains(QLatin1String(column).toString().toLower());
+    }
+    QString operator[](const char* column) const
+    {
+        const int i = columns.value(QString::fromLatin1(column).toLower(), -1);
+        return i >= 0 ? record.fields.value(i).trimmed() : QString();
+    }
+
+  private:
+    const QHash<QString, int>& columns;
+    const CsvRecord& record;
+};
+
+// Reads a CTCSS field as a tone of the list; empty with a note when there is none.
+QString ReadCtcss(const QString& field, const char* column, QStringList& notes)
+{
+    double hz = 0.0;
+    if (!TextToNumber(field, hz)) {
+        notes << QStringLiteral("%1 \"%2\" is no tone; no tone instead.")
+                     .arg(QLatin1String(column), field);
+        return QString();
+    }
+    const QString exact = FormatFixed(hz, 1);
+    double best = -1.0;
+    for (double t : ListedTones()) {
+        if (FormatFixed(t, 1) == exact) return exact;
+        if (best < 0.0 || std::fabs(t - hz) < std::fabs(best - hz)) best = t;
+    }
+    if (best > 0.0 && std::fabs(best - hz) <= best * ToneTolerance) {
+        notes << QStringLiteral("Tone %1 Hz is not one the radio offers; %2 Hz instead.")
+                     .arg(exact, FormatFixed(best, 1));
+        return FormatFixed(best, 1);
+    }
+    notes << QStringLiteral("Tone %1 Hz is not one the radio offers; no tone instead.").arg(exact);
+    return QString();
+}
+
+// Reads a DCS code field ("023", "23") with its polarity letter into "D023N"/"D023I".
+QString ReadDcs(const QString& field, QChar polarity, QStringList& notes)
+{
+    static const QRegularExpression octal(QStringLiteral("^[0-7]{1,3}$"));
+    if (!octal.match(field).hasMatch()) {
+        notes << QStringLiteral("DCS code \"%1\" is no code; no code instead.").arg(field);
+        return QString();
+    }
+    const QString code = field.rightJustified(3, u'0');
+    if (!IsListedCode(code)) {
+        notes << QStringLiteral("DCS code %1 is not one the radio offers; no code instead.")
+                     .arg(code);
+        return QString();
+    }
+    return QStringLiteral("D") + code + (polarity == u'R' ? u'I' : u'N');
+}
+
+struct WantedTones {
+    QString rx; // decode
+    QString tx; // encode
+};
+
+WantedTones ReadTones(const RowFields& row, QStringList& notes)
+{
+    WantedTones w;
+    const QString mode = row["Tone"];
+    if (mode.isEmpty()) return w;
+
+    QString polarity = row["DtcsPolarity"].toUpper();
+    if (polarity.isEmpty()) polarity = PlaceholderPolarity;
+    static const QRegularExpression twoLetters(QStringLiteral("^[NR]{2}$"));
+    if (!twoLetters.match(polarity).hasMatch()) {
+        notes << QStringLiteral("DtcsPolarity \"%1\" is not two of N and R; read as NN.")
+                     .arg(row["DtcsPolarity"]);
+        polarity = PlaceholderPolarity;
+    }
+    const QChar txPolarity = polarity.at(0);
+    const QChar rxPolarity = polarity.at(1);
+
+    // Older files have no RxDtcsCode: their receive code is DtcsCode.
+    const auto rxCode = [&] {
+        if (row.has("RxDtcsCode")) return row["RxDtcsCode"];
+        notes << QStringLiteral("No RxDtcsCode column; the receive code is DtcsCode.");
+        return row["DtcsCode"];
+    };
+
+    const QString m = mode.toLower();
+    if (m == QLatin1String("tone")) {
+        w.tx = ReadCtcss(row["rToneFreq"], "rToneFreq", notes);
+    } else if (m == QLatin1String("tsql")) {
+        w.tx = w.rx = ReadCtcss(row["cToneFreq"], "cToneFreq", notes);
+    } else if (m == QLatin1String("dtcs")) {
+        w.tx = ReadDcs(row["DtcsCode"], txPolarity, notes);
+        w.rx = w.tx.isEmpty() ? QString() : w.tx.left(4) + (rxPolarity == u'R' ? u'I' : u'N');
+    } else if (m == QLatin1String("cross")) {
+        QString cross = row["CrossMode"];
+        if (!row.has("CrossMode")) {
+            notes << QStringLiteral("No CrossMode column; read as Tone->Tone.");
+            cross = PlaceholderCross;
+        }
+        const int arrow = cross.indexOf(QLatin1String("->"));
+        const QString txSide = arrow < 0 ? QString() : cross.left(arrow).trimmed().toLower();
+        const QString rxSide = arrow < 0 ? QString() : cross.mid(arrow + 2).trimmed().toLower();
+        const auto known = [](const QString& side) {
+            return side.isEmpty() || side == QLatin1String("tone") || side == QLatin1String("dtcs");
+        };
+        if (arrow < 0 || !known(txSide) || !known(rxSide) ||
+            (txSide.isEmpty() && rxSide.isEmpty())) {
+            notes << QStringLiteral("CrossMode \"%1\" is unknown; no tones.").arg(cross);
+            return w;
+        }
+        if (txSide == QLatin1String("tone")) w.tx = ReadCtcss(row["rToneFreq"], "rToneFreq", notes);
+        if (txSide == QLatin1String("dtcs")) w.tx = ReadDcs(row["DtcsCode"], txPolarity, notes);
+        if (rxSide == QLatin1String("tone")) w.rx = ReadCtcss(row["cToneFreq"], "cToneFreq", notes);
+        if (rxSide == QLatin1String("dtcs")) w.rx = ReadDcs(rxCode(), rxPolarity, notes);
+    } else {
+        notes << QStringLiteral("Tone mode \"%1\" is unknown; no tones.").arg(mode);
+    }
+    return w;
+}
+
+// "1" high, "0" low.
+QString ReadPower(const QString& field, QStringList& notes)
+{
+    const QString high = QStringLiteral("1"), low = QStringLiteral("0");
+    if (field.isEmpty()) return QString::number(NewChannelValue(Field::Power));
+    if (field.compare(QLatin1String("High"), Qt::CaseInsensitive) == 0) return high;
+    if (field.compare(QLatin1String("Low"), Qt::CaseInsensitive) == 0) return low;
+
+    static const QRegularExpression watts(QStringLiteral("^([0-9]+(?:\\.[0-9]*)?)\\s*W?$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = watts.match(field);
+    double w = 0.0;
+    if (m.hasMatch() && TextToNumber(m.captured(1), w))
+        return std::fabs(w - HighWatts) <= std::fabs(w - LowWatts) ? high : low;
+
+    // Other level names: low ones go to Low, the middle and the high ones to High.
+    const QString name = field.toLower();
+    const bool lowName = name.startsWith(u'l');
+    const bool known = lowName || name.startsWith(u'h') || name.startsWith(u'm') ||
+                       name == QLatin1String("turbo") || name == QLatin1String("max");
+    const QString level = lowName ? QStringLiteral("Low") : QStringLiteral("High");
+    if (known)
+        notes << QStringLiteral("Power \"%1\" is not a level of the radio; %2 instead.")
+                     .arg(field, level);
+    else
+        notes << QStringLiteral("Power \"%1\" is unknown; %2 instead.").arg(field, level);
+    return lowName ? low : high;
+}
+
+bool IsNameCharacter(QChar c)
+{
+    return c == u' ' || NameCharToCode(c) != NameCharToCode(u' ');
+}
+
+QString ReadName(const QString& field, QStringList& notes)
+{
+    const QString upper = field.trimmed().toUpper();
+    QString name;
+    bool replaced = false;
+    for (QChar c : upper) {
+        if (IsNameCharacter(c)) {
+            name += c;
+        } else {
+            name += u' ';
+            replaced = true;
+        }
+    }
+    QString stored = name.left(6);
+    while (stored.endsWith(u' '))
+        stored.chop(1);
+    if (replaced)
+        notes << QStringLiteral(
+                     "Name \"%1\" has characters the radio cannot show; stored as \"%2\".")
+                     .arg(field.trimmed(), stored);
+    else if (name.size() > 6)
+        notes << QStringLiteral("Name \"%1\" cut to 6 characters: \"%2\".")
+                     .arg(field.trimmed(), stored);
+    return stored;
+}
+
+// ---------------------------------------------------------------------------------
+// Channels in the image
+
+// The parts of the image one memory channel occupies, to put back a refused row.
+struct ChannelState {
+    std::array<quint8, Image::RecordSize> record{};
+    bool used = false;
+    bool scanned = false;
+};
+
+ChannelState SaveChannel(const TALL& all, int k)
+{
+    ChannelState s;
+    const quint8* r = all.image.data() + Image::recordOffset(k);
+    std::copy(r, r + Image::RecordSize, s.record.begin());
+    s.used = IsSlotUsed(all, Image::AreaChannelEmpty, k);
+    s.scanned = IsSlotUsed(all, Image::AreaScanSkip, k);
+    return s;
+}
+
+void RestoreChannel(TALL& all, int k, const ChannelState& s)
+{
+    std::copy(s.record.begin(), s.record.end(), all.image.begin() + Image::recordOffset(k));
+    SetSlotUsed(all, Image::AreaChannelEmpty, k, s.used);
+    SetSlotUsed(all, Image::AreaScanSkip, k, s.scanned);
+}
+
+QString ToneShown(const QString& tone)
+{
+    return tone.isEmpty() ? QStringLiteral("None") : tone;
+}
+
+QString TrimmedName(const QString& name)
+{
+    QString n = name;
+    while (n.endsWith(u' '))
+        n.chop(1);
+    return n;
+}
+
+QString ChannelLine(int k, const TChannel& ch)
+{
+    QString line =
+        QStringLiteral("%1 %2 / %3 %4 / %5 %6 %7 %8")
+            .arg(k)
+            .arg(FormatMHz(ch.rxFreq), FormatMHz(ch.txFreq), ToneShown(ch.rxTone),
+                 ToneShown(ch.txTone), ch.power ? QStringLiteral("High") : QStringLiteral("Low"),
+                 ch.bandwidth ? QStringLiteral("Wide") : QStringLiteral("Narrow"),
+                 ch.scanSkip ? QStringLiteral("Del") : QStringLiteral("Add"));
+    const QString name = TrimmedName(ch.name);
+    if (!name.isEmpty()) line += u' ' + name;
+    return line;
+}
+
+QString MHzText(double mhz)
+{
+    return FormatFixed(mhz, 6);
+}
+
+// Everything a row asks of its channel, read and checked before the channel is touched.
+struct WantedChannel {
+    double rx = 0.0;
+    double tx = 0.0;
+    WantedTones tones;
+    QString power;
+    QString bandwidth;
+    QString scan;
+    bool priority = false;
+    QString name;
+};
+
+// Fills wanted from the row; false when the row is to be skipped (the reason in notes).
+bool ReadChannel(const TALL& all, const RowFields& row, WantedChannel& w, QStringList& notes)
+{
+    const QString frequency = row["Frequency"];
+    if (frequency.isEmpty()) {
+        notes << QStringLiteral("The row has no frequency.");
+        return false;
+    }
+    if (!TextToNumber(frequency, w.rx)) {
+        notes << QStringLiteral("Frequency \"%1\" is no number.").arg(frequency);
+        return false;
+    }
+
+    const QString mode = row["Mode"];
+    if (mode.isEmpty()) {
+        w.bandwidth = QString::number(NewChannelValue(Field::Bandwidth));
+    } else if (mode.compare(QLatin1String("FM"), Qt::CaseInsensitive) == 0) {
+        w.bandwidth = QStringLiteral("1");
+    } else if (mode.compare(QLatin1String("NFM"), Qt::CaseInsensitive) == 0) {
+        w.bandwidth = QStringLiteral("0");
+    } else {
+        notes
+            << QStringLiteral("Mode %1: the radio has FM (wide) and NFM (narrow) only.").arg(mode);
+        return false;
+    }
+
+    bool outOfBand = false;
+    BandCheckedFrequency(all, frequency, outOfBand);
+    if (outOfBand) {
+        notes << QStringLiteral("Frequency %1 MHz is outside the radio's bands (%2).")
+                     .arg(MHzText(w.rx), all.bandText);
+        return false;
+    }
+
+    const QString duplex = row["Duplex"].toLower();
+    const QString offsetField = row["Offset"];
+    double offset = 0.0;
+    if (duplex == QLatin1String("+") || duplex == QLatin1String("-") ||
+        duplex == QLatin1String("split")) {
+        if (!offsetField.isEmpty() && !TextToNumber(offsetField, offset)) {
+            notes << QStringLiteral("Offset \"%1\" is no number.").arg(offsetField);
+            return false;
+        }
+    }
+    if (duplex.isEmpty()) {
+        w.tx = w.rx;
+    } else if (duplex == QLatin1String("+")) {
+        w.tx = w.rx + offset;
+    } else if (duplex == QLatin1String("-")) {
+        w.tx = w.rx - offset;
+    } else if (duplex == QLatin1String("split")) {
+        if (offsetField.isEmpty()) {
+            notes << QStringLiteral("Duplex split without a transmit frequency in Offset.");
+            return false;
+        }
+        w.tx = offset;
+    } else if (duplex == QLatin1String("off")) {
+        w.tx = w.rx;
+        notes << QStringLiteral("Transmit off: the radio cannot turn transmit off for one channel; "
+                                "taken as simplex.");
+    } else {
+        notes << QStringLiteral("Duplex \"%1\" is none of +, -, split and off.").arg(row["Duplex"]);
+        return false;
+    }
+    if (w.tx != w.rx) {
+        BandCheckedFrequency(all, FormatMHz(w.tx), outOfBand);
+        if (outOfBand) {
+            notes << QStringLiteral("Transmit frequency %1 MHz is outside the radio's bands (%2).")
+                         .arg(MHzText(w.tx), all.bandText);
+            return false;
+        }
+        const double apart = UnitsToMHz(std::llabs(MHzToUnits(w.tx) - MHzToUnits(w.rx)));
+        if (apart > MaxOffsetMHz) {
+            notes << QStringLiteral("Transmit %1 MHz is %2 MHz from receive; a channel holds at "
+                                    "most %3 MHz.")
+                         .arg(MHzText(w.tx), FormatMHz(apart), FormatFixed(MaxOffsetMHz, 3));
+            return false;
+        }
+    }
+
+    w.tones = ReadTones(row, notes);
+    w.power = row.has("Power") ? ReadPower(row["Power"], notes)
+                               : QString::number(NewChannelValue(Field::Power));
+
+    if (!row.has("Skip")) {
+        w.scan = QString::number(NewChannelValue(Field::Scan));
+    } else {
+        const QString skip = row["Skip"].toUpper();
+        w.scan = QStringLiteral("0"); // scanned
+        if (skip == QLatin1String("S")) {
+            w.scan = QStringLiteral("1");
+        } else if (skip == QLatin1String("P")) {
+            w.priority = true;
+        } else if (!skip.isEmpty()) {
+            notes << QStringLiteral("Skip \"%1\" is none of S and P; the channel is scanned.")
+                         .arg(row["Skip"]);
+        }
+    }
+    w.name = ReadName(row["Name"], notes);
+    return true;
+}
+
+// Enters the channel the grid's way and says what the record did not keep.
+// False when the record refused the row; the channel is then as it was.
+bool StoreChannel(TALL& all, int k, const WantedChannel& w, QStringList& notes, TChannel& ch)
+{
+    const ChannelState before = SaveChannel(all, k);
+    QString text;
+    SetChannelField(all, k, Field::RxFreq, text); // empty: the channel starts afresh
+    bool outOfBand = false;
+    text = BandCheckedFrequency(all, FormatMHz(w.rx), outOfBand);
+    SetChannelField(all, k, Field::RxFreq, text);
+    StartNewChannel(all, k);
+    text = FormatMHz(w.tx);
+    SetChannelField(all, k, Field::TxFreq, text);
+    text = w.tones.rx;
+    SetChannelField(all, k, Field::RxTone, text);
+    text = w.tones.tx;
+    SetChannelField(all, k, Field::TxTone, text);
+    text = w.power;
+    SetChannelField(all, k, Field::Power, text);
+    text = w.bandwidth;
+    SetChannelField(all, k, Field::Bandwidth, text);
+    text = w.scan;
+    SetChannelField(all, k, Field::Scan, text);
+    text = w.name;
+    SetChannelField(all, k, Field::Name, text);
+
+    if (!DecodeChannel(all, k, ch)) {
+        RestoreChannel(all, k, before);
+        notes << QStringLiteral("The channel record refused the frequency.");
+        return false;
+    }
+    const qint64 rxWanted = MHzToUnits(w.rx), txWanted = MHzToUnits(w.tx);
+    const qint64 rxStored = MHzToUnits(ch.rxFreq), txStored = MHzToUnits(ch.txFreq);
+    if (txStored - rxStored != txWanted - rxWanted && txStored == rxStored) {
+        RestoreChannel(all, k, before);
+        notes << QStringLiteral("The channel record refused transmit %1 MHz.").arg(MHzText(w.tx));
+        return false;
+    }
+    if (rxStored != rxWanted)
+        notes << QStringLiteral("Frequency %1 MHz is off the channel raster; stored as %2 MHz.")
+                     .arg(MHzText(w.rx), FormatMHz(ch.rxFreq));
+    // A simplex row whose frequency moved needs no second note.
+    if (txStored != txWanted && !(txWanted == rxWanted && txStored == rxStored))
+        notes << QStringLiteral("Transmit %1 MHz is off the channel raster; stored as %2 MHz.")
+                     .arg(MHzText(w.tx), FormatMHz(ch.txFreq));
+    if (ch.rxTone != w.tones.rx)
+        notes << QStringLiteral("Receive tone %1 stored as %2.")
+                     .arg(ToneShown(w.tones.rx), ToneShown(ch.rxTone));
+    if (ch.txTone != w.tones.tx)
+        notes << QStringLiteral("Transmit tone %1 stored as %2.")
+                     .arg(ToneShown(w.tones.tx), ToneShown(ch.txTone));
+    return true;
+}
+
+QString RowSource(const RowFields& row)
+{
+    QStringList parts;
+    for (const char* column : {"Frequency", "Duplex", "Offset", "Name"}) {
+        const QString f = row[column];
+        if (f.isEmpty()) continue;
+        if (QLatin1String(column) == QLatin1String("Offset") && row["Duplex"].isEmpty()) continue;
+        parts << f;
+    }
+    return parts.join(u' ');
+}
+
+QString KindText(CsvImportRow::Kind kind)
+{
+    switch (kind) {
+    case CsvImportRow::Imported:
+        return QStringLiteral("imported");
+    case CsvImportRow::Changed:
+        return QStringLiteral("changed");
+    case CsvImportRow::Skipped:
+        return QStringLiteral("skipped");
+    }
+    return QString();
+}
+
+} // namespace
+
+const QStringList& CsvColumns()
+{
+    static const QStringList columns = {
+        QStringLiteral("Location"),     QStringLiteral("Name"),       QStringLiteral("Frequency"),
+        QStringLiteral("Duplex"),       QStringLiteral("Offset"),     QStringLiteral("Tone"),
+        QStringLiteral("rToneFreq"),    QStringLiteral("cToneFreq"),  QStringLiteral("DtcsCode"),
+        QStringLiteral("DtcsPolarity"), QStringLiteral("RxDtcsCode"), QStringLiteral("CrossMode"),
+        QStringLiteral("Mode"),         QStringLiteral("TStep"),      QStringLiteral("Skip"),
+        QStringLiteral("Power"),        QStringLiteral("Comment"),    QStringLiteral("URCALL"),
+        QStringLiteral("RPT1CALL"),     QStringLiteral("RPT2CALL"),   QStringLiteral("DVCODE"),
+    };
+    return columns;
+}
+
+QByteArray ExportChannelsCsv(TALL& all)
+{
+    const QString lineEnd = QStringLiteral("\r\n");
+    QString out = CsvColumns().join(u',') + lineEnd;
+    const int priority = ReadField(all, Setting::PriorityChannel);
+    const int count = std::min(all.channelCount, 128);
+    TChannel ch;
+    for (int k = 1; k <= count; ++k) {
+        if (!DecodeChannel(all, k, ch)) continue;
+        const bool fineRaster = all.image[size_t(Image::recordOffset(k) + RasterByte)] & RasterBit;
+        const ToneColumns tones = ExportTones(ch.txTone, ch.rxTone);
+        QString skip;
+        if (ch.scanSkip)
+            skip = QStringLiteral("S");
+        else if (k == priority)
+            skip = QStringLiteral("P");
+        const QStringList fields = {
+            QString::number(k),
+            TrimmedName(ch.name),
+            MHzText(ch.rxFreq),
+            ch.direction == 1   ? QStringLiteral("+")
+            : ch.direction == 2 ? QStringLiteral("-")
+                                : QString(),
+            MHzText(ch.direction ? ch.offset : 0.0),
+            tones.mode,
+            tones.rTone,
+            tones.cTone,
+            tones.code,
+            tones.polarity,
+            tones.rxCode,
+            tones.cross,
+            ch.bandwidth ? QStringLiteral("FM") : QStringLiteral("NFM"),
+            fineRaster ? QStringLiteral("6.25") : QStringLiteral("5.00"),
+            skip,
+            ch.power ? QStringLiteral("High") : QStringLiteral("Low"),
+            QString(),
+            QString(),
+            QString(),
+            QString(),
+            QString(),
+        };
+        QStringList quoted;
+        for (const QString& f : fields)
+            quoted << CsvField(f);
+        out += quoted.join(u',') + lineEnd;
+    }
+    return out.toUtf8();
+}
+
+int CsvImport::count(CsvImportRow::Kind kind) const
+{
+    int n = 0;
+    for (const CsvImportRow& row : rows)
+        if (row.kind == kind) ++n;
+    return n;
+}
+
+CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv)
+{
+    CsvImport plan;
+    plan.image = all;
+    TALL& image = plan.image;
+
+    if (csv.contains('\0')) {
+        plan.error = QStringLiteral("The file is not a text file.");
+        return plan;
+    }
+    QByteArray bytes = csv;
+    if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError()) {
+        text = QString::fromLatin1(bytes);
+        plan.fileNotes << QStringLiteral("The file is not UTF-8; read as Latin-1.");
+    }
+
+    const QVector<CsvRecord> records = ParseCsv(text);
+    if (records.isEmpty()) {
+        plan.error = QStringLiteral("The file is empty.");
+        return plan;
+    }
+    QHash<QString, int> columns;
+    const QStringList& header = records.first().fields;
+    for (int i = 0; i < header.size(); ++i) {
+        const QString name = header.at(i).trimmed().toLower();
+        if (!name.isEmpty() && !columns.contains(name)) columns.insert(name, i);
+    }
+    if (!columns.contains(QStringLiteral("frequency"))) {
+        plan.error =
+            QStringLiteral("The first line names no Frequency column; a channel list "
+                           "starts with a header line such as Location,Name,Frequency,...");
+        return plan;
+    }
+
+    const bool numbered = columns.contains(QStringLiteral("location"));
+    bool zeroBased = false;
+    if (numbered) {
+        for (int i = 1; i < records.size(); ++i) {
+            bool ok = false;
+            const int location = RowFields(columns, records.at(i))["Location"].toInt(&ok);
+            if (ok && location == 0) zeroBased = true;
+        }
+    }
+    if (!numbered)
+        plan.fileNotes << QStringLiteral("No Location column: the rows go to channels 1, 2, 3, ... "
+                                         "in their order.");
+    else if (zeroBased)
+        plan.fileNotes << QStringLiteral("Locations start at 0: channel = Location + 1.");
+
+    QHash<int, int> rowOfChannel; // channel -> index into plan.rows
+    QVector<bool> wantsPriority;
+    for (int i = 1; i < records.size(); ++i) {
+        const RowFields fields(columns, records.at(i));
+        CsvImportRow row;
+        row.line = records.at(i).line;
+        row.location = numbered ? fields["Location"] : QString();
+        row.source = RowSource(fields);
+        wantsPriority << false;
+
+        int k = i;
+        bool known = true;
+        if (numbered) {
+            bool ok = false;
+            k = row.location.toInt(&ok) + (zeroBased ? 1 : 0);
+            if (!ok) {
+                row.notes
+                    << QStringLiteral("Location \"%1\" is no channel number.").arg(row.location);
+                known = false;
+            }
+        }
+        if (known && (k < 1 || k > image.channelCount)) {
+            row.notes << QStringLiteral(
+                             "Channel %1 does not exist; the radio has channels 1 to %2.")
+                             .arg(k)
+                             .arg(image.channelCount);
+            known = false;
+        }
+        if (!known) {
+            row.kind = CsvImportRow::Skipped;
+            plan.rows << row;
+            continue;
+        }
+        row.channel = k;
+
+        WantedChannel wanted;
+        TChannel ch;
+        if (!ReadChannel(image, fields, wanted, row.notes) ||
+            !StoreChannel(image, k, wanted, row.notes, ch)) {
+            row.kind = CsvImportRow::Skipped;
+            plan.rows << row;
+            continue;
+        }
+        row.result = ChannelLine(k, ch);
+        row.kind = row.notes.isEmpty() ? CsvImportRow::Imported : CsvImportRow::Changed;
+        wantsPriority.last() = wanted.priority;
+
+        if (const auto earlier = rowOfChannel.find(k); earlier != rowOfChannel.end()) {
+            CsvImportRow& replaced = plan.rows[*earlier];
+            replaced.kind = CsvImportRow::Skipped;
+            replaced.result.clear();
+            replaced.notes << QStringLiteral(
+                                  "Line %1 names the same channel and replaces this row.")
+                                  .arg(row.line);
+            wantsPriority[*earlier] = false;
+        }
+        rowOfChannel.insert(k, int(plan.rows.size()));
+        plan.rows << row;
+    }
+
+    int last = -1;
+    for (int i = 0; i < plan.rows.size(); ++i)
+        if (wantsPriority.at(i)) last = i;
+    if (last >= 0) {
+        plan.priorityChannel = plan.rows.at(last).channel;
+        WriteField(image, Setting::PriorityChannel, plan.priorityChannel);
+        plan.rows[last].result += QStringLiteral(" Priority");
+        for (int i = 0; i < last; ++i) {
+            if (!wantsPriority.at(i)) continue;
+            CsvImportRow& other = plan.rows[i];
+            other.notes << QStringLiteral("Line %1 is the priority channel; the radio has one.")
+                               .arg(plan.rows.at(last).line);
+            other.kind = CsvImportRow::Changed;
+        }
+    }
+    return plan;
+}
+
+void ApplyCsvImport(TALL& all, const CsvImport& plan)
+{
+    if (!plan.ok()) return;
+    bool applied = false;
+    for (const CsvImportRow& row : plan.rows) {
+        if (row.kind == CsvImportRow::Skipped || row.channel < 1) continue;
+        RestoreChannel(all, row.channel, SaveChannel(plan.image, row.channel));
+        applied = true;
+    }
+    if (plan.priorityChannel > 0) WriteField(all, Setting::PriorityChannel, plan.priorityChannel);
+    if (applied) all.modified = true;
+}
+
+QStringList CsvImportReport(const CsvImport& plan)
+{
+    if (!plan.ok()) return {plan.error};
+    QStringList lines = plan.fileNotes;
+    for (const CsvImportRow& row : plan.rows) {
+        QString line = QStringLiteral("line %1").arg(row.line);
+        if (!row.location.isEmpty()) line += QStringLiteral(", Location %1").arg(row.location);
+        if (row.channel > 0 && row.kind != CsvImportRow::Skipped)
+            line += QStringLiteral(" -> channel %1").arg(row.channel);
+        line += QStringLiteral(": ") + KindText(row.kind);
+        if (!row.result.isEmpty()) line += QStringLiteral(": ") + row.result;
+        if (!row.notes.isEmpty()) line += QStringLiteral(" (") + row.notes.join(u' ') + u')';
+        lines << line;
+    }
+    lines << QStringLiteral("%1 rows: %2 imported, %3 imported with changes, %4 skipped; channels "
+                            "the file does not name stay as they are.")
+                 .arg(plan.rows.size())
+                 .arg(plan.count(CsvImportRow::Imported))
+                 .arg(plan.count(CsvImportRow::Changed))
+                 .arg(plan.count(CsvImportRow::Skipped));
+    return lines;
+}
