@@ -21,6 +21,8 @@ public:
     QTextStream& err;
 
     const TMacList& models() const { return db.macList; }
+    // For tests that need more models than the program knows.
+    TMacList& models() { return db.macList; }
     const TLanguage& texts() const { return db.language; }
 
     // A new image, as the New command makes it.

@@ -347,6 +347,8 @@ bool RadioSimulator::handleFrame()
             {
                 std::lock_guard<std::mutex> g(lock);
                 mem.replace(16 * block, 16, data);
+                // A memory cell that does not keep what it was given.
+                if (options.corruptAt == block) mem[16 * block] = char(~quint8(data.at(0)));
             }
             wroteBlocks = true;
             if (options.missingAckAt == block) return true;

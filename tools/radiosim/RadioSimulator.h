@@ -38,6 +38,7 @@ struct RadioSimOptions {
     int lateAt = -1;              // answers after lateMs
     int lateMs = 700;
     int vanishAt = -1;            // the device disappears instead of answering
+    int corruptAt = -1;           // keeps block n's first byte inverted after a write
 };
 
 class RadioSimulator {

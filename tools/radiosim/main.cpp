@@ -48,8 +48,9 @@ int main(int argc, char** argv)
     const QCommandLineOption overlong(QStringLiteral("overlong"), QStringLiteral("Answer with more than 48 bytes at block N."), QStringLiteral("N"));
     const QCommandLineOption late(QStringLiteral("late"), QStringLiteral("Answer 700 ms late at block N."), QStringLiteral("N"));
     const QCommandLineOption vanish(QStringLiteral("vanish"), QStringLiteral("Disappear (cable pulled) at block N."), QStringLiteral("N"));
+    const QCommandLineOption corrupt(QStringLiteral("corrupt"), QStringLiteral("Keep a wrong byte when block N is written."), QStringLiteral("N"));
     for (const auto* o : {&paced, &latency, &model, &load, &save, &noAnswer, &stray, &split, &wrongKey,
-                          &missingAck, &wrongAck, &overlong, &late, &vanish})
+                          &missingAck, &wrongAck, &overlong, &late, &vanish, &corrupt})
         p.addOption(*o);
     p.process(app);
 
@@ -78,6 +79,7 @@ int main(int argc, char** argv)
     o.overlongAt = number(overlong, -1);
     o.lateAt = number(late, -1);
     o.vanishAt = number(vanish, -1);
+    o.corruptAt = number(corrupt, -1);
 
     RadioSimulator sim(o);
     QString error;
