@@ -62,3 +62,11 @@ void CliEnvironment::tell(const QString& text)
 {
     err << "qz17-cli: " << QString(text).replace(QLatin1Char('\n'), QLatin1String(": ")) << Qt::endl;
 }
+
+bool CliEnvironment::confirm(const QString& question)
+{
+    err << "qz17-cli: " << question << " [y/N] " << Qt::flush;
+    const QString answer = in ? in->readLine().trimmed() : QString();
+    if (!in || in->atEnd()) err << Qt::endl;
+    return answer.startsWith(QLatin1Char('y'), Qt::CaseInsensitive);
+}

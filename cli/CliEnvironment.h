@@ -19,6 +19,8 @@ public:
 
     QTextStream& out;
     QTextStream& err;
+    // Where a question's answer comes from; none reads as "no".
+    QTextStream* in = nullptr;
 
     const TMacList& models() const { return db.macList; }
     // For tests that need more models than the program knows.
@@ -40,6 +42,8 @@ public:
 
     // "qz17-cli: " + text on stderr; a message's line breaks become ": ".
     void tell(const QString& text);
+    // Asks on stderr; true only for an answer starting with y or Y.
+    bool confirm(const QString& question);
 
 private:
     TfMaindb db;

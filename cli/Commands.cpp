@@ -5,7 +5,10 @@
 #include "DocumentReport.h"
 #include "ExitCode.h"
 #include "RadioTransfer.h"
+#include "core/ChannelCsv.h"
 #include "core/ImageLayout.h"
+#include "files/CsvFile.h"
+#include "files/FileMessages.h"
 
 #include <QCommandLineParser>
 #include <QJsonDocument>
@@ -188,6 +191,60 @@ int commandDiff(CliEnvironment& env, const QStringList& args)
     return lines.isEmpty() ? ExitCode::Ok : ExitCode::Differ;
 }
 
+int commandExportCsv(CliEnvironment& env, const QStringList& args)
+{
+    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("The CSV file to write."), QStringLiteral("FILE"));
+    Arguments a;
+    if (!a.parse(env, QStringLiteral("export-csv"), args, {output}, 1, 1)) return ExitCode::Usage;
+    if (!requireOption(env, QStringLiteral("export-csv"), a, output)) return ExitCode::Usage;
+    TALL doc = env.newDocument();
+    if (!env.open(a.positional.at(0), doc)) return ExitCode::File;
+    const QByteArray csv = ExportChannelsCsv(doc);
+    QString reason;
+    if (!WriteCsvFile(a.value(output), csv, &reason)) {
+        env.tell(WriteFailedText(doc, a.value(output), reason));
+        return ExitCode::File;
+    }
+    env.tell(QStringLiteral("%1 channels exported to %2").arg(qMax(0, int(csv.count('\n')) - 1)).arg(a.value(output)));
+    return ExitCode::Ok;
+}
+
+int commandImportCsv(CliEnvironment& env, const QStringList& args)
+{
+    const QCommandLineOption yes(QStringList{QStringLiteral("y"), QStringLiteral("yes")},
+                                 QStringLiteral("Import without asking."));
+    Arguments a;
+    if (!a.parse(env, QStringLiteral("import-csv"), args, {OutputOption, yes}, 2, 2)) return ExitCode::Usage;
+    const QString csvPath = a.positional.at(0), file = a.positional.at(1);
+    TALL doc = env.newDocument();
+    if (!env.open(file, doc)) return ExitCode::File;
+    QByteArray csv;
+    QString reason;
+    if (!ReadCsvFile(csvPath, csv, &reason)) {
+        env.tell(OpenFailedText(doc, csvPath, reason));
+        return ExitCode::File;
+    }
+    const CsvImport plan = PlanCsvImport(doc, csv);
+    for (const QString& line : CsvImportReport(plan)) env.err << line << '\n';
+    env.err.flush();
+    if (!plan.ok()) return ExitCode::File;
+    const int taken = plan.count(CsvImportRow::Imported) + plan.count(CsvImportRow::Changed);
+    if (taken == 0) {
+        env.tell(QStringLiteral("no row can be imported; nothing was saved"));
+        return ExitCode::File;
+    }
+    const QString target = a.isSet(OutputOption) ? a.value(OutputOption) : file;
+    if (!a.isSet(yes) && !env.confirm(QStringLiteral("Import %1 channels into %2?").arg(taken).arg(target))) {
+        env.tell(QStringLiteral("not imported; nothing was saved"));
+        return ExitCode::Declined;
+    }
+    ApplyCsvImport(doc, plan);
+    if (!env.save(doc, target)) return ExitCode::File;
+    env.tell(QStringLiteral("%1 channels imported into %2").arg(taken).arg(target));
+    return ExitCode::Ok;
+}
+
 } // namespace
 
 QString CliHelpText()
@@ -210,6 +267,10 @@ QString CliHelpText()
         "                                   rx_tone tx_tone power bandwidth scan vox voice\n"
         "                                   busy_lock epilogue name\n"
         "  diff A.dat B.dat                 field-level differences\n"
+        "  export-csv FILE.dat -o list.csv  the memory channels as a CSV channel list\n"
+        "  import-csv list.csv FILE.dat [-o OUT.dat] [--yes]\n"
+        "                                   import a CSV channel list; shows what each row\n"
+        "                                   becomes and asks first (--yes: without asking)\n"
         "\n"
         "PORT is a device path (/dev/ttyUSB0) or a COM name (COM3).\n"
         "Messages use the language of the program's settings.\n"
@@ -223,6 +284,7 @@ QString CliHelpText()
         "  5    no answer, or a wrong one, from the radio\n"
         "  6    wrong model, or a related model without --force\n"
         "  7    verify: the radio holds something else than was written\n"
+        "  8    import-csv: the import was not confirmed\n"
         "  130  interrupted by Ctrl+C\n");
 }
 
@@ -239,7 +301,8 @@ int RunCli(const QStringList& arguments, CliEnvironment& env)
         {QStringLiteral("new"), commandNew},   {QStringLiteral("read"), commandRead},
         {QStringLiteral("write"), commandWrite}, {QStringLiteral("info"), commandInfo},
         {QStringLiteral("dump"), commandDump}, {QStringLiteral("set"), commandSet},
-        {QStringLiteral("diff"), commandDiff},
+        {QStringLiteral("diff"), commandDiff}, {QStringLiteral("export-csv"), commandExportCsv},
+        {QStringLiteral("import-csv"), commandImportCsv},
     };
     for (const auto& [name, run] : commands)
         if (name == command) return run(env, rest);

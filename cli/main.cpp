@@ -15,7 +15,9 @@ int main(int argc, char** argv)
     Interrupt::instance().catchSignals();
     QTextStream out(stdout);
     QTextStream err(stderr);
+    QTextStream in(stdin);
     CliEnvironment env(QCoreApplication::applicationFilePath(), out, err);
+    env.in = &in;
     const int code = RunCli(QCoreApplication::arguments().mid(1), env);
     out.flush();
     err.flush();

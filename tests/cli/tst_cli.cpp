@@ -376,6 +376,60 @@ private slots:
         QVERIFY(same.out.isEmpty());
     }
 
+    void csvExportAndImportGiveTheSameChannels()
+    {
+        const QString source = makeFile(QStringLiteral("csv-source.dat"), [](TALL& d) {
+            setField(d, 5, Field::TxFreq, QStringLiteral("145.1"));
+            setField(d, 5, Field::RxTone, QStringLiteral("D023I"));
+            setField(d, 12, Field::RxFreq, QStringLiteral("438.5"));
+            setField(d, 12, Field::Power, QStringLiteral("0"));
+        });
+        const QString csv = path(QStringLiteral("list.csv"));
+        const Run exported = cli({QStringLiteral("export-csv"), source, QStringLiteral("-o"), csv});
+        QCOMPARE(exported.code, ExitCode::Ok);
+        QVERIFY2(exported.err.contains(QLatin1String("2 channels exported")), qPrintable(exported.err));
+
+        const QString target = path(QStringLiteral("csv-target.dat"));
+        QCOMPARE(cli({QStringLiteral("new"), QStringLiteral("-o"), target}).code, ExitCode::Ok);
+        const QString imported = path(QStringLiteral("csv-imported.dat"));
+        const Run r = cli({QStringLiteral("import-csv"), csv, target, QStringLiteral("-o"), imported, QStringLiteral("--yes")});
+        QCOMPARE(r.code, ExitCode::Ok);
+        QVERIFY2(r.err.contains(QLatin1String("2 channels imported")), qPrintable(r.err));
+        const QJsonObject a = dumpJson(source), b = dumpJson(imported);
+        QCOMPARE(b[QLatin1String("channels")], a[QLatin1String("channels")]);
+    }
+
+    void csvImportAsksAndReports()
+    {
+        const QString csv = path(QStringLiteral("other.csv"));
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,Mode\n"
+                "0,\"Home, base\",145.500000,,0.000000,Tone,88.5,FM\n"
+                "1,Air,124.100000,,0.000000,,88.5,AM\n");
+        f.close();
+        const QString file = makeFile(QStringLiteral("ask.dat"));
+        const QByteArray before = fileBlocks(file);
+
+        Run declined = cli({QStringLiteral("import-csv"), csv, file});
+        QCOMPARE(declined.code, ExitCode::Declined);
+        QVERIFY2(declined.err.contains(QLatin1String("Import 1 channels into")), qPrintable(declined.err));
+        QVERIFY(declined.err.contains(QLatin1String("1 skipped")));
+        QCOMPARE(fileBlocks(file), before);
+
+        QString answer = QStringLiteral("y\n");
+        QTextStream in(&answer);
+        const Run confirmed = cli({QStringLiteral("import-csv"), csv, file}, [&](CliEnvironment& env) { env.in = &in; });
+        QCOMPARE(confirmed.code, ExitCode::Ok);
+        const QJsonObject channel = channelOf(dumpJson(file), QStringLiteral("1"));
+        QCOMPARE(channel[QLatin1String("name")].toString(), QStringLiteral("HOME  "));  // the comma is no name character
+        QCOMPARE(channel[QLatin1String("tx_tone")].toString(), QStringLiteral("88.5"));
+        QVERIFY(channelOf(dumpJson(file), QStringLiteral("2")).isEmpty());  // AM is skipped
+
+        QCOMPARE(cli({QStringLiteral("import-csv"), path(QStringLiteral("none.csv")), file, QStringLiteral("--yes")}).code,
+                 ExitCode::File);
+    }
+
     void readSavesWhatTheRadioHolds()
     {
         QVERIFY(startRadio({}));
