@@ -81,11 +81,10 @@ TfFmFun::TfFmFun(QWidget* parent)
     cxRx = numberEdit(cxtbBase, "cxRx", 100);
     cxFMStep = new QComboBox(cxtbBase);
     cxFMStep->setObjectName(QStringLiteral("cxFMStep"));
-    cxFMStep->addItems({QStringLiteral("25"), QStringLiteral("50"), QStringLiteral("100"),
-                        QStringLiteral("200")});
+    FillList(cxFMStep, Described("cxFMStep"));
     cxFMVol = new QComboBox(cxtbBase);
     cxFMVol->setObjectName(QStringLiteral("cxFMVol"));
-    cxFMVol->addItems(NumberItems(1, 16));
+    FillList(cxFMVol, Described("cxFMVol"));
     for (QComboBox* list : {cxFMStep, cxFMVol}) list->setFixedWidth(100);
 
     cxFM_Min = numberEdit(cxtbBase, "cxFM_Min", 70);
@@ -233,8 +232,7 @@ void TfFmFun::LoadSettings()
     LoadChannels();
     QScopedValueRollback<bool> guard(loading, true);
     const TALL& all = appState();
-    LoadIndex(cxFMStep, all, Setting::FmStep);
-    LoadIndex(cxFMVol, all, Setting::FmVolume);
+    LoadLists(all);
     showBounds();
 }
 

@@ -19,8 +19,8 @@ TfKeyFun::TfKeyFun(QWidget* parent)
 
     cxKey_List = new QListWidget(this);
     cxKey_List->setObjectName(QStringLiteral("cxKey_List"));
-    cxKey_List->addItems({QStringLiteral("OFF"), QStringLiteral("Monmome"), QStringLiteral("Alarm"),
-                          QStringLiteral("Tx 1750Hz")});
+    // The function names by code, as the catalog has them for both keys.
+    cxKey_List->addItems(Described("cxKey1").items);
     cxKey_List->hide();
 
     for (QComboBox* list : {cxKey1, cxKey2})
@@ -52,14 +52,6 @@ void TfKeyFun::InitForm()
     loading = false;
 }
 
-void TfKeyFun::loadKey(QComboBox* key, SettingsFieldRef field)
-{
-    const int code = ReadField(appState(), field);
-    const QListWidgetItem* item = cxKey_List->item(code);
-    const int index = item ? key->findText(item->text(), Qt::MatchExactly | Qt::MatchCaseSensitive) : -1;
-    key->setCurrentIndex(index >= 0 ? index : 0);
-}
-
 void TfKeyFun::storeKey(const QComboBox* key, SettingsFieldRef field)
 {
     int code = 0;
@@ -74,8 +66,9 @@ void TfKeyFun::storeKey(const QComboBox* key, SettingsFieldRef field)
 
 void TfKeyFun::LoadSettings()
 {
-    loadKey(cxKey1, Setting::Key1);
-    loadKey(cxKey2, Setting::Key2);
+    // The key lists are copies of cxKey_List, so the catalog's lookup among their
+    // items is the lookup of the code's name.
+    LoadLists(appState());
 }
 
 void TfKeyFun::StoreSettings()

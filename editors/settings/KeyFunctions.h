@@ -25,7 +25,6 @@ protected:
     void FormShow() override;
 
 private:
-    void loadKey(QComboBox* key, SettingsFieldRef field);
     void storeKey(const QComboBox* key, SettingsFieldRef field);
 
     QComboBox* cxKey1 = nullptr;

@@ -6,7 +6,6 @@
 #include "core/SettingsMappings.h"
 #include "editors/EditorHost.h"
 #include "widgets/KeyFilters.h"
-#include "widgets/Tag.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -28,24 +27,16 @@ TfOptFun::TfOptFun(QWidget* parent)
     grid->setColumnMinimumWidth(2, 120);
 
     // Left column.
-    cxMode = AddListRow(grid, 0, 0, "lMode", QStringLiteral("Mode"), "cxMode",
-                        {QStringLiteral("Freq."), QStringLiteral("Chs Freq."), QStringLiteral("Chs."),
-                         QStringLiteral("FM Freq."), QStringLiteral("FM Chs.")});
-    cxShow = AddListRow(grid, 1, 0, "lShow", QStringLiteral("Chs Name"), "cxShow",
-                        {QStringLiteral("Yes"), QStringLiteral("No")});
-    cxSQL = AddListRow(grid, 2, 0, "lSQL", QStringLiteral("Squelch level "), "cxSQL",
-                       NumberItems(0, 10));
-    cxTOT = AddListRow(grid, 3, 0, "lTOT", QStringLiteral("TX Time Out[s]"), "cxTOT",
-                       QStringList{QStringLiteral("Off")} + NumberItems(30, 12, 30));
-    cxRate = AddListRow(grid, 4, 0, "lRate", QStringLiteral("Battery Save"), "cxRate",
-                        {QStringLiteral("OFF"), QStringLiteral("1:1"), QStringLiteral("1:2"),
-                         QStringLiteral("1:3"), QStringLiteral("1:4")});
-    cxKeyTone = AddListRow(grid, 5, 0, "lKeyTone", QStringLiteral("Clew Tone"), "cxKeyTone",
-                           {QStringLiteral("Off"), QStringLiteral("Tone"), QStringLiteral("Voice")});
-    cxAlt = AddListRow(grid, 6, 0, "lAlt", QStringLiteral("Incept Alarm"), "cxAlt",
-                       {QStringLiteral("Off"), QStringLiteral("On")});
-    cxLamp = AddListRow(grid, 7, 0, "lLamp", QStringLiteral("LAMP"), "cxLamp",
-                        {QStringLiteral("Off"), QStringLiteral("On"), QStringLiteral("Auto")});
+    cxMode = AddSettingRow(grid, 0, 0, "lMode", QStringLiteral("Mode"), Described("cxMode"));
+    cxShow = AddSettingRow(grid, 1, 0, "lShow", QStringLiteral("Chs Name"), Described("cxShow"));
+    cxSQL = AddSettingRow(grid, 2, 0, "lSQL", QStringLiteral("Squelch level "), Described("cxSQL"));
+    cxTOT = AddSettingRow(grid, 3, 0, "lTOT", QStringLiteral("TX Time Out[s]"), Described("cxTOT"));
+    cxRate =
+        AddSettingRow(grid, 4, 0, "lRate", QStringLiteral("Battery Save"), Described("cxRate"));
+    cxKeyTone =
+        AddSettingRow(grid, 5, 0, "lKeyTone", QStringLiteral("Clew Tone"), Described("cxKeyTone"));
+    cxAlt = AddSettingRow(grid, 6, 0, "lAlt", QStringLiteral("Incept Alarm"), Described("cxAlt"));
+    cxLamp = AddSettingRow(grid, 7, 0, "lLamp", QStringLiteral("LAMP"), Described("cxLamp"));
 
     // Right column, the radio name at the top.
     auto* lName = new QLabel(QStringLiteral("Radio Name"), this);
@@ -54,37 +45,23 @@ TfOptFun::TfOptFun(QWidget* parent)
     cxName->setObjectName(QStringLiteral("cxName"));
     cxName->setMaxLength(Setting::RadioNameLength);
     cxName->setValidator(new UpperCaseValidator(cxName));
-    cxName->setContextMenuPolicy(Qt::PreventContextMenu);  // no clipboard commands
+    cxName->setContextMenuPolicy(Qt::PreventContextMenu); // no clipboard commands
     InstallKeyFilter(cxName, KeySet::Name);
     lName->setBuddy(cxName);
     grid->addWidget(lName, 0, 2);
     grid->addWidget(cxName, 0, 3);
 
-    cxOpens = AddListRow(grid, 1, 2, "lOpens", QStringLiteral("Open Show"), "cxOpens",
-                         {QStringLiteral("None"), QStringLiteral("Msg"), QStringLiteral("DC")});
-    QStringList burst{QStringLiteral("OFF")};
-    for (int s = 1; s <= 15; ++s) burst << QStringLiteral("%1s").arg(s, 2);
-    cx1750 = AddListRow(grid, 2, 2, "l1750", QStringLiteral("1750Hz"), "cx1750", burst);
-    cxKeyLock = AddListRow(grid, 3, 2, "lKeyLock", QStringLiteral("Key Lock"), "cxKeyLock",
-                           {QStringLiteral("Auto"), QStringLiteral("Manual")});
-    cxBatTx = AddListRow(grid, 4, 2, "lBatTx", QStringLiteral("Vol Inhibit Tx"), "cxBatTx",
-                         {QStringLiteral("None"), QStringLiteral("Low"), QStringLiteral("High"),
-                          QStringLiteral("Both")});
-    cxVol = AddListRow(grid, 5, 2, "lVol", QStringLiteral("Volume"), "cxVol", NumberItems(0, 16));
-    cxAPO = AddListRow(grid, 6, 2, "lAPO", QStringLiteral("APO [Min]"), "cxAPO",
-                       QStringList{QStringLiteral("Off")} + NumberItems(30, 6, 30));
-    cxGroup = AddListRow(grid, 7, 2, "lGroup", QStringLiteral("Group"), "cxGroup",
-                         {QStringLiteral("None"), QStringLiteral("A-Group"), QStringLiteral("B-Group"),
-                          QStringLiteral("C-Group"), QStringLiteral("D-Group"), QStringLiteral("E-Group"),
-                          QStringLiteral("F-Group"), QStringLiteral("G-Group"), QStringLiteral("H-Group")});
-    // The group setting is kept but not offered.
-    cxGroup->hide();
-    findChild<QLabel*>(QStringLiteral("lGroup"))->hide();
-
-    Tag::set(cxSQL, Tag::NeverTranslate);
-    Tag::set(cxVol, Tag::NeverTranslate);
-    Tag::set(cxTOT, Tag::FirstItemOnly);
-    Tag::set(cxAPO, Tag::FirstItemOnly);
+    cxOpens =
+        AddSettingRow(grid, 1, 2, "lOpens", QStringLiteral("Open Show"), Described("cxOpens"));
+    cx1750 = AddSettingRow(grid, 2, 2, "l1750", QStringLiteral("1750Hz"), Described("cx1750"));
+    cxKeyLock =
+        AddSettingRow(grid, 3, 2, "lKeyLock", QStringLiteral("Key Lock"), Described("cxKeyLock"));
+    cxBatTx =
+        AddSettingRow(grid, 4, 2, "lBatTx", QStringLiteral("Vol Inhibit Tx"), Described("cxBatTx"));
+    cxVol = AddSettingRow(grid, 5, 2, "lVol", QStringLiteral("Volume"), Described("cxVol"));
+    cxAPO = AddSettingRow(grid, 6, 2, "lAPO", QStringLiteral("APO [Min]"), Described("cxAPO"));
+    // The group setting is kept but not offered: the catalog hides it.
+    cxGroup = AddSettingRow(grid, 7, 2, "lGroup", QStringLiteral("Group"), Described("cxGroup"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -125,21 +102,7 @@ void TfOptFun::InitForm()
 void TfOptFun::LoadSettings()
 {
     const TALL& all = appState();
-    cxMode->setCurrentIndex(DisplayModeToItem(ReadField(all, Setting::DisplayMode)));
-    LoadIndex(cxShow, all, Setting::ShowName);
-    LoadIndex(cxSQL, all, Setting::Squelch);
-    LoadIndex(cxTOT, all, Setting::TimeOut);
-    LoadIndex(cxGroup, all, Setting::Group);
-    LoadIndex(cxRate, all, Setting::BatterySave);
-    cxKeyTone->setCurrentIndex(KeyToneToItem(ReadField(all, Setting::KeyTone)));
-    LoadIndex(cxAlt, all, Setting::InceptAlarm);
-    LoadIndex(cxLamp, all, Setting::Lamp);
-    LoadIndex(cxOpens, all, Setting::OpenShow);
-    cx1750->setCurrentIndex(Burst1750ToItem(ReadField(all, Setting::Burst1750)));
-    LoadIndex(cxKeyLock, all, Setting::KeyLock);
-    LoadIndex(cxBatTx, all, Setting::BatteryInhibitTx);
-    LoadIndex(cxVol, all, Setting::Volume);
-    LoadIndex(cxAPO, all, Setting::AutoPowerOff);
+    LoadLists(all);
     cxName->setText(RadioNameText(all));
 }
 

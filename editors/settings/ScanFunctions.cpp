@@ -13,14 +13,16 @@ TfScanFun::TfScanFun(QWidget* parent)
 {
     fScanFun = this;
     QGridLayout* grid = FramedGroupLayout(this, "gbScan", MakeCloseButton());
-    cxScanMode = AddListRow(grid, 0, 0, "lScanMode", QStringLiteral("Scan Mode"), "cxScanMode",
-                            {QStringLiteral("CO"), QStringLiteral("TO"), QStringLiteral("SE")});
-    cxScanRate = AddListRow(grid, 1, 0, "lScanRate", QStringLiteral("Scan Speed[ms]"), "cxScanRate",
-                            NumberItems(100, 9, 50));
-    cxScanDely = AddListRow(grid, 2, 0, "lScanDely", QStringLiteral("Dropout Delay Time[s]"),
-                            "cxScanDely", NumberItems(3, 28));
-    cxPriCh = AddListRow(grid, 3, 0, "lPriCh", QStringLiteral("Priority Channel"), "cxPriCh",
-                         {QStringLiteral("OFF")});
+    cxScanMode = AddSettingRow(grid, 0, 0, "lScanMode", QStringLiteral("Scan Mode"),
+                               Described("cxScanMode"));
+    cxScanRate = AddSettingRow(grid, 1, 0, "lScanRate", QStringLiteral("Scan Speed[ms]"),
+                               Described("cxScanRate"));
+    cxScanDely = AddSettingRow(grid, 2, 0, "lScanDely", QStringLiteral("Dropout Delay Time[s]"),
+                               Described("cxScanDely"));
+    // Only "OFF" for now; the channel numbers follow when the window is shown.
+    SettingDescription priority = Described("cxPriCh");
+    priority.items = priority.items.mid(0, 1);
+    cxPriCh = AddSettingRow(grid, 3, 0, "lPriCh", QStringLiteral("Priority Channel"), priority);
     cxPriCh->setMaxVisibleItems(16);
 
     for (QComboBox* list : {cxScanMode, cxScanRate, cxScanDely, cxPriCh})
@@ -43,19 +45,15 @@ void TfScanFun::InitForm()
     loading = true;
     TranslateWhenNeeded(true);
     // The channel numbers are data: added after the translation, never translated.
-    cxPriCh->addItems(NumberItems(1, appState().channelCount));
+    cxPriCh->addItems(Described("cxPriCh").items.mid(1));
     LoadSettings();
     loading = false;
 }
 
 void TfScanFun::LoadSettings()
 {
-    const TALL& all = appState();
-    LoadIndex(cxScanMode, all, Setting::ScanMode);
     // A stored speed of 9 names no item: none is shown, and the field is kept.
-    LoadIndex(cxScanRate, all, Setting::ScanSpeed);
-    LoadIndex(cxScanDely, all, Setting::ScanDropout);
-    LoadIndex(cxPriCh, all, Setting::PriorityChannel);
+    LoadLists(appState());
 }
 
 void TfScanFun::StoreSettings()

@@ -3,6 +3,7 @@
 #include "core/DataModule.h"
 #include "editors/EditorHost.h"
 #include "files/TranslateForm.h"
+#include "widgets/Tag.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -84,22 +85,50 @@ QPushButton* TSettingsWindow::MakeCloseButton()
     return button;
 }
 
-void TSettingsWindow::LoadIndex(QComboBox* list, const TALL& all, SettingsFieldRef field)
+QComboBox* TSettingsWindow::AddSettingRow(QGridLayout* grid, int row, int column,
+                                          const char* labelName, const QString& caption,
+                                          const SettingDescription& list)
 {
-    const int v = ReadField(all, field);
-    list->setCurrentIndex(v < list->count() ? v : -1);
+    QComboBox* box =
+        AddListRow(grid, row, column, labelName, caption, list.control.toLatin1().constData(), {});
+    FillList(box, list);
+    if (!list.shown) {
+        box->hide();
+        findChild<QLabel*>(QLatin1String(labelName))->hide();
+    }
+    return box;
+}
+
+SettingDescription TSettingsWindow::Described(const char* control) const
+{
+    const auto d = FindSetting(appState(), objectName(), QLatin1String(control));
+    Q_ASSERT_X(d, "Described", control);
+    return d.value_or(SettingDescription{});
+}
+
+void TSettingsWindow::FillList(QComboBox* list, const SettingDescription& d)
+{
+    list->addItems(d.items);
+    if (d.translation == SettingDescription::FirstItemOnly) Tag::set(list, Tag::FirstItemOnly);
+    if (d.translation == SettingDescription::NeverTranslate) Tag::set(list, Tag::NeverTranslate);
+}
+
+void TSettingsWindow::LoadLists(const TALL& all)
+{
+    for (const SettingDescription& d : SettingsCatalog(all)) {
+        if (d.form != objectName()) continue;
+        auto* list = findChild<QComboBox*>(d.control);
+        if (!list) continue;
+        QStringList shown;
+        for (int i = 0; i < list->count(); ++i)
+            shown << list->itemText(i);
+        list->setCurrentIndex(SettingItemForValue(d, SettingStoredValue(all, d), shown));
+    }
 }
 
 void TSettingsWindow::StoreIndex(const QComboBox* list, TALL& all, SettingsFieldRef field)
 {
     if (list->currentIndex() >= 0) WriteField(all, field, list->currentIndex());
-}
-
-QStringList NumberItems(int first, int count, int step)
-{
-    QStringList items;
-    for (int i = 0; i < count; ++i) items << QString::number(first + i * step);
-    return items;
 }
 
 QGridLayout* FramedGroupLayout(TSettingsWindow* window, const char* groupName,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SettingsCatalog.h"
 #include "core/SettingsMap.h"
 
 #include <QStringList>
@@ -34,11 +35,23 @@ protected:
     // A label and a fixed drop-down list in one cell pair of grid.
     QComboBox* AddListRow(QGridLayout* grid, int row, int column, const char* labelName,
                           const QString& caption, const char* listName, const QStringList& items);
+    // The same for a list of the settings catalog: its items and translation tag, and
+    // hidden with its label when the catalog keeps it out of sight.
+    QComboBox* AddSettingRow(QGridLayout* grid, int row, int column, const char* labelName,
+                             const QString& caption, const SettingDescription& list);
     QPushButton* MakeCloseButton();
 
-    // A list's item index as a field value, and back. A list without a selected item
-    // leaves its field as it is; a value that names no item selects none.
-    static void LoadIndex(QComboBox* list, const TALL& all, SettingsFieldRef field);
+    // The catalog entry of this window's list of that name.
+    SettingDescription Described(const char* control) const;
+    // Gives list the catalog's items and translation tag.
+    static void FillList(QComboBox* list, const SettingDescription& d);
+
+    // Selects, in each of this window's catalog lists, the item the catalog's rule
+    // picks for the stored value among the list's own items; a value that names no
+    // item selects none.
+    void LoadLists(const TALL& all);
+    // A list's item index as a field value. A list without a selected item leaves its
+    // field as it is.
     static void StoreIndex(const QComboBox* list, TALL& all, SettingsFieldRef field);
 
     bool loading = false;
@@ -46,10 +59,6 @@ protected:
 private:
     bool shown = false;
 };
-
-// count decimal numbers as list items: NumberItems(1, 9) is "1".."9",
-// NumberItems(30, 6, 30) is "30".."180".
-QStringList NumberItems(int first, int count, int step = 1);
 
 class QGroupBox;
 

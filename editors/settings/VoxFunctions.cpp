@@ -2,7 +2,6 @@
 
 #include "core/DataModule.h"
 #include "editors/EditorHost.h"
-#include "widgets/Tag.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -14,14 +13,11 @@ TfVoxFun::TfVoxFun(QWidget* parent)
 {
     fVoxFun = this;
     QGridLayout* grid = FramedGroupLayout(this, "gbVox", MakeCloseButton());
-    cxVox = AddListRow(grid, 0, 0, "lVox", QStringLiteral("VOX Gain Level"), "cxVox",
-                       NumberItems(1, 9));
-    cxVoxDely = AddListRow(grid, 1, 0, "lVoxDely", QStringLiteral("VOX Delay Time[s]"), "cxVoxDely",
-                           {QStringLiteral("0.5"), QStringLiteral("1.0"), QStringLiteral("2.0"),
-                            QStringLiteral("3.0")});
-    cxRxDis = AddListRow(grid, 2, 0, "lRxDis", QStringLiteral("Vox Inhibit on Receive"), "cxRxDis",
-                         {QStringLiteral("No"), QStringLiteral("Yes")});
-    Tag::set(cxVox, Tag::FirstItemOnly);
+    cxVox = AddSettingRow(grid, 0, 0, "lVox", QStringLiteral("VOX Gain Level"), Described("cxVox"));
+    cxVoxDely = AddSettingRow(grid, 1, 0, "lVoxDely", QStringLiteral("VOX Delay Time[s]"),
+                              Described("cxVoxDely"));
+    cxRxDis = AddSettingRow(grid, 2, 0, "lRxDis", QStringLiteral("Vox Inhibit on Receive"),
+                            Described("cxRxDis"));
 
     for (QComboBox* list : {cxVox, cxVoxDely, cxRxDis})
         connect(list, &QComboBox::currentIndexChanged, this, &TfVoxFun::ComborPropertiesChange);
@@ -48,10 +44,7 @@ void TfVoxFun::InitForm()
 
 void TfVoxFun::LoadSettings()
 {
-    const TALL& all = appState();
-    LoadIndex(cxVox, all, Setting::VoxGain);
-    LoadIndex(cxVoxDely, all, Setting::VoxDelay);
-    LoadIndex(cxRxDis, all, Setting::VoxRxInhibit);
+    LoadLists(appState());
 }
 
 void TfVoxFun::StoreSettings()
