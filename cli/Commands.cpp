@@ -145,7 +145,7 @@ int commandInfo(CliEnvironment& env, const QStringList& args)
     if (!a.parse(env, QStringLiteral("info"), args, {}, 1, 1)) return ExitCode::Usage;
     TALL doc = env.newDocument();
     if (!env.open(a.positional.at(0), doc)) return ExitCode::File;
-    env.out << DocumentInfo(DescribeDocument(env, doc));
+    env.out << DocumentInfo(DescribeDocument(doc));
     return ExitCode::Ok;
 }
 
@@ -156,7 +156,7 @@ int commandDump(CliEnvironment& env, const QStringList& args)
     if (!a.parse(env, QStringLiteral("dump"), args, {json}, 1, 1)) return ExitCode::Usage;
     TALL doc = env.newDocument();
     if (!env.open(a.positional.at(0), doc)) return ExitCode::File;
-    const QJsonObject description = DescribeDocument(env, doc);
+    const QJsonObject description = DescribeDocument(doc);
     if (a.isSet(json)) env.out << QJsonDocument(description).toJson(QJsonDocument::Indented);
     else env.out << DocumentText(env, doc, description);
     return ExitCode::Ok;
@@ -185,7 +185,7 @@ int commandDiff(CliEnvironment& env, const QStringList& args)
     if (!a.parse(env, QStringLiteral("diff"), args, {}, 2, 2)) return ExitCode::Usage;
     TALL left = env.newDocument(), right = env.newDocument();
     if (!env.open(a.positional.at(0), left) || !env.open(a.positional.at(1), right)) return ExitCode::File;
-    const QStringList lines = DocumentDifferences(DescribeDocument(env, left), DescribeDocument(env, right));
+    const QStringList lines = DocumentDifferences(DescribeDocument(left), DescribeDocument(right));
     for (const QString& line : lines) env.out << line << '\n';
     env.out.flush();
     return lines.isEmpty() ? ExitCode::Ok : ExitCode::Differ;

@@ -68,15 +68,12 @@ QString hexByte(int v)
 
 QString text(const QJsonValue& v)
 {
-    if (v.isString()) return v.toString();
-    if (v.isDouble()) return QString::number(v.toInt());
-    if (v.isNull() || v.isUndefined()) return QString();
-    return QString();
+    return v.isDouble() ? QString::number(v.toInt()) : v.toString();
 }
 
 } // namespace
 
-QJsonObject DescribeDocument(const CliEnvironment&, TALL& doc)
+QJsonObject DescribeDocument(TALL& doc)
 {
     QJsonObject model;
     model[QLatin1String("id")] = doc.modelId;

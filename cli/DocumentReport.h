@@ -10,7 +10,7 @@ class CliEnvironment;
 // Everything the windows show of a document, decoded as they decode it, as one JSON
 // object (its schema is in docs/cli.md). The text dump, the JSON dump, info and diff
 // are all built on it, so they can never disagree.
-QJsonObject DescribeDocument(const CliEnvironment& env, TALL& doc);
+QJsonObject DescribeDocument(TALL& doc);
 
 // The dump as text, with the items the windows show in the current language.
 QString DocumentText(const CliEnvironment& env, const TALL& doc, const QJsonObject& description);
