@@ -3,12 +3,14 @@
 #include "BitCodecs.h"
 #include "ChannelEntry.h"
 #include "ChannelRecord.h"
+#include "FrequencyCodecs.h"
 #include "NumberText.h"
 #include "SettingsMap.h"
 #include "ToneLists.h"
 
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringDecoder>
 #include <algorithm>
 #include <cmath>
@@ -41,70 +43,76 @@ struct CsvRecord {
 };
 
 // Commas between fields, fields in double quotes may hold commas, line ends and
-// doubled quotes. Records with nothing in them are left out.
+// doubled quotes; blanks around a field do not count. Records with nothing in them are
+// left out.
 QVector<CsvRecord> ParseCsv(const QString& text)
 {
     QVector<CsvRecord> records;
-    CsvRecord record;
-    QString field;
-    bool quoted = false;    // inside quotes
-    bool wasQuoted = false; // the field began with a quote
+    const QChar* const data = text.constData();
+    const qsizetype size = text.size();
+    qsizetype i = 0;
     int line = 1;
-    record.line = 1;
-
-    const auto endField = [&] {
-        record.fields << (wasQuoted ? field : field.trimmed());
-        field.clear();
-        wasQuoted = false;
-    };
-    const auto endRecord = [&] {
-        endField();
-        bool empty = true;
-        for (const QString& f : std::as_const(record.fields))
-            if (!f.trimmed().isEmpty()) empty = false;
-        if (!empty) records << record;
-        record = CsvRecord();
+    while (i < size) {
+        CsvRecord record;
         record.line = line;
-    };
-
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (quoted) {
-            if (c == u'"') {
-                if (i + 1 < text.size() && text.at(i + 1) == u'"') {
-                    field += u'"';
-                    ++i;
-                } else {
-                    quoted = false;
+        bool empty = true;
+        bool recordEnds = false;
+        while (!recordEnds) {
+            while (i < size && (data[i] == u' ' || data[i] == u'\t'))
+                ++i;
+            QString field;
+            if (i < size && data[i] == u'"') {
+                ++i;
+                while (i < size) {
+                    if (data[i] == u'"') {
+                        if (i + 1 < size && data[i + 1] == u'"') {
+                            field += u'"';
+                            i += 2;
+                            continue;
+                        }
+                        ++i;
+                        break;
+                    }
+                    const qsizetype start = i;
+                    while (i < size && data[i] != u'"') {
+                        if (data[i] == u'\n') ++line;
+                        ++i;
+                    }
+                    field.append(data + start, i - start);
                 }
+                // Whatever follows the closing quote up to the next comma is dropped.
+                while (i < size && data[i] != u',' && data[i] != u'\r' && data[i] != u'\n')
+                    ++i;
             } else {
-                if (c == u'\n') ++line;
-                field += c;
+                const qsizetype start = i;
+                while (i < size && data[i] != u',' && data[i] != u'\r' && data[i] != u'\n')
+                    ++i;
+                field = QString(data + start, i - start);
             }
-            continue;
-        }
-        if (c == u'"' && field.trimmed().isEmpty() && !wasQuoted) {
-            field.clear();
-            quoted = true;
-            wasQuoted = true;
-        } else if (c == u',') {
-            endField();
-        } else if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') ++i;
+            field = field.trimmed();
+            if (!field.isEmpty()) empty = false;
+            record.fields << field;
+            if (i < size && data[i] == u',') {
+                ++i;
+                continue;
+            }
+            // A line end or the end of the text.
+            if (i < size && data[i] == u'\r') ++i;
+            if (i < size && data[i] == u'\n') ++i;
             ++line;
-            endRecord();
-        } else if (!wasQuoted) {
-            field += c; // text after a closing quote is dropped
+            recordEnds = true;
         }
+        if (!empty) records << record;
     }
-    endRecord();
     return records;
 }
 
 QString CsvField(const QString& text)
 {
-    static const QRegularExpression special(QStringLiteral("[,\"\\r\\n]|^\\s|\\s$"));
-    if (!special.match(text).hasMatch()) return text;
+    bool special = !text.isEmpty() && (text.front().isSpace() || text.back().isSpace());
+    for (QChar c : text)
+        if (c == u',' || c == u'"' || c == u'\r' || c == u'\n') special = true;
+    if (!special) return text;
     QString quoted = text;
     quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
     return u'"' + quoted + u'"';
@@ -126,13 +134,14 @@ QChar DcsPolarity(const QString& tone)
     return tone.endsWith(u'I') ? u'R' : u'N';
 }
 
-const QVector<double>& ListedTones()
+// The CTCSS tones of the list, in tenths of Hz.
+const QVector<int>& ListedTones()
 {
-    static const QVector<double> tones = [] {
-        QVector<double> t;
+    static const QVector<int> tones = [] {
+        QVector<int> t;
         for (const QString& item : FullToneList()) {
             double hz = 0.0;
-            if (!IsDcs(item) && TextToNumber(item, hz)) t << hz;
+            if (!IsDcs(item) && TextToNumber(item, hz)) t << int(std::lround(hz * 10.0));
         }
         return t;
     }();
@@ -141,7 +150,13 @@ const QVector<double>& ListedTones()
 
 bool IsListedCode(const QString& code)
 {
-    return FullToneList().contains(QStringLiteral("D") + code + u'N');
+    static const QSet<QString> codes = [] {
+        QSet<QString> c;
+        for (const QString& item : FullToneList())
+            if (IsDcs(item)) c.insert(DcsCode(item));
+        return c;
+    }();
+    return codes.contains(code);
 }
 
 // The columns export writes for a channel's tones.
@@ -202,46 +217,75 @@ ToneColumns ExportTones(const QString& tx, const QString& rx)
 // ---------------------------------------------------------------------------------
 // One row of the file
 
+// The columns by their place in CsvColumns().
+namespace Col {
+enum : int {
+    Location,
+    Name,
+    Frequency,
+    Duplex,
+    Offset,
+    Tone,
+    rToneFreq,
+    cToneFreq,
+    DtcsCode,
+    DtcsPolarity,
+    RxDtcsCode,
+    CrossMode,
+    Mode,
+    TStep,
+    Skip,
+    Power,
+    Comment,
+    URCALL,
+    RPT1CALL,
+    RPT2CALL,
+    DVCODE,
+    Count
+};
+} // namespace Col
+
+// Where each column stands in the file, -1 for a column the file lacks.
+using ColumnPlaces = std::array<int, Col::Count>;
+
 class RowFields {
   public:
-    RowFields(const QHash<QString, int>& columns, const CsvRecord& record)
-        : columns(columns), record(record)
+    RowFields(const ColumnPlaces& places, const CsvRecord& record) : places(places), record(record)
     {
     }
-    bool has(const char* column) const
+    bool has(int column) const { return places[size_t(column)] >= 0; }
+    QString operator[](int column) const
     {
-        return columns.contains(QLatin1String(column).toString().toLower());
-    }
-    QString operator[](const char* column) const
-    {
-        const int i = columns.value(QString::fromLatin1(column).toLower(), -1);
-        return i >= 0 ? record.fields.value(i).trimmed() : QString();
+        const int i = places[size_t(column)];
+        return i >= 0 ? record.fields.value(i) : QString();
     }
 
   private:
-    const QHash<QString, int>& columns;
+    const ColumnPlaces& places;
     const CsvRecord& record;
 };
 
 // Reads a CTCSS field as a tone of the list; empty with a note when there is none.
-QString ReadCtcss(const QString& field, const char* column, QStringList& notes)
+QString ReadCtcss(const QString& field, int column, QStringList& notes)
 {
     double hz = 0.0;
     if (!TextToNumber(field, hz)) {
         notes << QStringLiteral("%1 \"%2\" is no tone; no tone instead.")
-                     .arg(QLatin1String(column), field);
+                     .arg(CsvColumns().at(column), field);
         return QString();
     }
     const QString exact = FormatFixed(hz, 1);
-    double best = -1.0;
-    for (double t : ListedTones()) {
-        if (FormatFixed(t, 1) == exact) return exact;
-        if (best < 0.0 || std::fabs(t - hz) < std::fabs(best - hz)) best = t;
+    const int tenths = int(std::lround(std::clamp(hz, 0.0, 10000.0) * 10.0));
+    int best = -1;
+    for (int t : ListedTones()) {
+        if (t == tenths) return exact;
+        if (best < 0 || std::abs(t - tenths) < std::abs(best - tenths)) best = t;
     }
-    if (best > 0.0 && std::fabs(best - hz) <= best * ToneTolerance) {
+    if (best > 0 && std::abs(best - tenths) <= best * ToneTolerance) {
+        const QString listed = FormatFixed(best / 10.0, 1);
         notes << QStringLiteral("Tone %1 Hz is not one the radio offers; %2 Hz instead.")
-                     .arg(exact, FormatFixed(best, 1));
-        return FormatFixed(best, 1);
+                     .arg(exact, listed);
+        return listed;
     }
     notes << QStringLiteral("Tone %1 Hz is not one the radio offers; no tone instead.").arg(exact);
     return QString();
@@ -250,8 +294,10 @@ QString ReadCtcss(const QString& field, const char* column, QStringList& notes)
 // Reads a DCS code field ("023", "23") with its polarity letter into "D023N"/"D023I".
 QString ReadDcs(const QString& field, QChar polarity, QStringList& notes)
 {
-    static const QRegularExpression octal(QStringLiteral("^[0-7]{1,3}$"));
-    if (!octal.match(field).hasMatch()) {
+    bool octal = !field.isEmpty() && field.size() <= 3;
+    for (QChar c : field)
+        if (c < u'0' || c > u'7') octal = false;
+    if (!octal) {
         notes << QStringLiteral("DCS code \"%1\" is no code; no code instead.").arg(field);
         return QString();
     }
@@ -272,15 +318,15 @@ struct WantedTones {
 WantedTones ReadTones(const RowFields& row, QStringList& notes)
 {
     WantedTones w;
-    const QString mode = row["Tone"];
+    const QString mode = row[Col::Tone];
     if (mode.isEmpty()) return w;
 
-    QString polarity = row["DtcsPolarity"].toUpper();
+    QString polarity = row[Col::DtcsPolarity].toUpper();
     if (polarity.isEmpty()) polarity = PlaceholderPolarity;
-    static const QRegularExpression twoLetters(QStringLiteral("^[NR]{2}$"));
-    if (!twoLetters.match(polarity).hasMatch()) {
+    const auto letter = [&](int i) { return polarity.at(i) == u'N' || polarity.at(i) == u'R'; };
+    if (polarity.size() != 2 || !letter(0) || !letter(1)) {
         notes << QStringLiteral("DtcsPolarity \"%1\" is not two of N and R; read as NN.")
-                     .arg(row["DtcsPolarity"]);
+                     .arg(row[Col::DtcsPolarity]);
         polarity = PlaceholderPolarity;
     }
     const QChar txPolarity = polarity.at(0);
@@ -288,22 +334,22 @@ WantedTones ReadTones(const RowFields& row, QStringList& notes)
 
     // Older files have no RxDtcsCode: their receive code is DtcsCode.
     const auto rxCode = [&] {
-        if (row.has("RxDtcsCode")) return row["RxDtcsCode"];
+        if (row.has(Col::RxDtcsCode)) return row[Col::RxDtcsCode];
         notes << QStringLiteral("No RxDtcsCode column; the receive code is DtcsCode.");
-        return row["DtcsCode"];
+        return row[Col::DtcsCode];
     };
 
     const QString m = mode.toLower();
     if (m == QLatin1String("tone")) {
-        w.tx = ReadCtcss(row["rToneFreq"], "rToneFreq", notes);
+        w.tx = ReadCtcss(row[Col::rToneFreq], Col::rToneFreq, notes);
     } else if (m == QLatin1String("tsql")) {
-        w.tx = w.rx = ReadCtcss(row["cToneFreq"], "cToneFreq", notes);
+        w.tx = w.rx = ReadCtcss(row[Col::cToneFreq], Col::cToneFreq, notes);
     } else if (m == QLatin1String("dtcs")) {
-        w.tx = ReadDcs(row["DtcsCode"], txPolarity, notes);
+        w.tx = ReadDcs(row[Col::DtcsCode], txPolarity, notes);
         w.rx = w.tx.isEmpty() ? QString() : w.tx.left(4) + (rxPolarity == u'R' ? u'I' : u'N');
     } else if (m == QLatin1String("cross")) {
-        QString cross = row["CrossMode"];
-        if (!row.has("CrossMode")) {
+        QString cross = row[Col::CrossMode];
+        if (!row.has(Col::CrossMode)) {
             notes << QStringLiteral("No CrossMode column; read as Tone->Tone.");
             cross = PlaceholderCross;
         }
@@ -318,9 +364,11 @@ WantedTones ReadTones(const RowFields& row, QStringList& notes)
             notes << QStringLiteral("CrossMode \"%1\" is unknown; no tones.").arg(cross);
             return w;
         }
-        if (txSide == QLatin1String("tone")) w.tx = ReadCtcss(row["rToneFreq"], "rToneFreq", notes);
-        if (txSide == QLatin1String("dtcs")) w.tx = ReadDcs(row["DtcsCode"], txPolarity, notes);
-        if (rxSide == QLatin1String("tone")) w.rx = ReadCtcss(row["cToneFreq"], "cToneFreq", notes);
+        if (txSide == QLatin1String("tone"))
+            w.tx = ReadCtcss(row[Col::rToneFreq], Col::rToneFreq, notes);
+        if (txSide == QLatin1String("dtcs")) w.tx = ReadDcs(row[Col::DtcsCode], txPolarity, notes);
+        if (rxSide == QLatin1String("tone"))
+            w.rx = ReadCtcss(row[Col::cToneFreq], Col::cToneFreq, notes);
         if (rxSide == QLatin1String("dtcs")) w.rx = ReadDcs(rxCode(), rxPolarity, notes);
     } else {
         notes << QStringLiteral("Tone mode \"%1\" is unknown; no tones.").arg(mode);
@@ -462,7 +510,7 @@ struct WantedChannel {
 // Fills wanted from the row; false when the row is to be skipped (the reason in notes).
 bool ReadChannel(const TALL& all, const RowFields& row, WantedChannel& w, QStringList& notes)
 {
-    const QString frequency = row["Frequency"];
+    const QString frequency = row[Col::Frequency];
     if (frequency.isEmpty()) {
         notes << QStringLiteral("The row has no frequency.");
         return false;
@@ -472,7 +520,7 @@ bool ReadChannel(const TALL& all, const RowFields& row, WantedChannel& w, QStrin
         return false;
     }
 
-    const QString mode = row["Mode"];
+    const QString mode = row[Col::Mode];
     if (mode.isEmpty()) {
         w.bandwidth = QString::number(NewChannelValue(Field::Bandwidth));
     } else if (mode.compare(QLatin1String("FM"), Qt::CaseInsensitive) == 0) {
@@ -485,16 +533,16 @@ bool ReadChannel(const TALL& all, const RowFields& row, WantedChannel& w, QStrin
         return false;
     }
 
-    bool outOfBand = false;
-    BandCheckedFrequency(all, frequency, outOfBand);
-    if (outOfBand) {
+    // The band check of BandCheckedFrequency, on the number already read.
+    double checked = w.rx;
+    if (CheckBandFrequency(all, QString(), checked)) {
         notes << QStringLiteral("Frequency %1 MHz is outside the radio's bands (%2).")
                      .arg(MHzText(w.rx), all.bandText);
         return false;
     }
 
-    const QString duplex = row["Duplex"].toLower();
-    const QString offsetField = row["Offset"];
+    const QString duplex = row[Col::Duplex].toLower();
+    const QString offsetField = row[Col::Offset];
     double offset = 0.0;
     if (duplex == QLatin1String("+") || duplex == QLatin1String("-") ||
         duplex == QLatin1String("split")) {
@@ -520,12 +568,13 @@ bool ReadChannel(const TALL& all, const RowFields& row, WantedChannel& w, QStrin
         notes << QStringLiteral("Transmit off: the radio cannot turn transmit off for one channel; "
                                 "taken as simplex.");
     } else {
-        notes << QStringLiteral("Duplex \"%1\" is none of +, -, split and off.").arg(row["Duplex"]);
+        notes << QStringLiteral("Duplex \"%1\" is none of +, -, split and off.")
+                     .arg(row[Col::Duplex]);
         return false;
     }
     if (w.tx != w.rx) {
-        BandCheckedFrequency(all, FormatMHz(w.tx), outOfBand);
-        if (outOfBand) {
+        checked = w.tx;
+        if (CheckBandFrequency(all, QString(), checked)) {
             notes << QStringLiteral("Transmit frequency %1 MHz is outside the radio's bands (%2).")
                          .arg(MHzText(w.tx), all.bandText);
             return false;
@@ -540,13 +589,13 @@ bool ReadChannel(const TALL& all, const RowFields& row, WantedChannel& w, QStrin
     }
 
     w.tones = ReadTones(row, notes);
-    w.power = row.has("Power") ? ReadPower(row["Power"], notes)
-                               : QString::number(NewChannelValue(Field::Power));
+    w.power = row.has(Col::Power) ? ReadPower(row[Col::Power], notes)
+                                  : QString::number(NewChannelValue(Field::Power));
 
-    if (!row.has("Skip")) {
+    if (!row.has(Col::Skip)) {
         w.scan = QString::number(NewChannelValue(Field::Scan));
     } else {
-        const QString skip = row["Skip"].toUpper();
+        const QString skip = row[Col::Skip].toUpper();
         w.scan = QStringLiteral("0"); // scanned
         if (skip == QLatin1String("S")) {
             w.scan = QStringLiteral("1");
@@ -554,10 +603,10 @@ bool ReadChannel(const TALL& all, const RowFields& row, WantedChannel& w, QStrin
             w.priority = true;
         } else if (!skip.isEmpty()) {
             notes << QStringLiteral("Skip \"%1\" is none of S and P; the channel is scanned.")
-                         .arg(row["Skip"]);
+                         .arg(row[Col::Skip]);
         }
     }
-    w.name = ReadName(row["Name"], notes);
+    w.name = ReadName(row[Col::Name], notes);
     return true;
 }
 
@@ -568,10 +617,16 @@ bool StoreChannel(TALL& all, int k, const WantedChannel& w, QStringList& notes, 
     const ChannelState before = SaveChannel(all, k);
     QString text;
     SetChannelField(all, k, Field::RxFreq, text); // empty: the channel starts afresh
-    bool outOfBand = false;
-    text = BandCheckedFrequency(all, FormatMHz(w.rx), outOfBand);
+    text = FormatMHz(w.rx);                       // in a band: ReadChannel checked it
     SetChannelField(all, k, Field::RxFreq, text);
-    StartNewChannel(all, k);
+    // What StartNewChannel gives a new channel, without first storing the transmit
+    // frequency, tones and name the row sets anyway (each store parses its number text
+    // again, and import is to stay fast over a full list).
+    for (int field = 0; field <= Field::Epilogue; ++field) {
+        if (NewChannelValue(field) < 0) continue;
+        text = QString::number(NewChannelValue(field));
+        SetChannelField(all, k, field, text);
+    }
     text = FormatMHz(w.tx);
     SetChannelField(all, k, Field::TxFreq, text);
     text = w.tones.rx;
@@ -618,10 +673,10 @@ bool StoreChannel(TALL& all, int k, const WantedChannel& w, QStringList& notes, 
 QString RowSource(const RowFields& row)
 {
     QStringList parts;
-    for (const char* column : {"Frequency", "Duplex", "Offset", "Name"}) {
+    for (int column : {Col::Frequency, Col::Duplex, Col::Offset, Col::Name}) {
         const QString f = row[column];
         if (f.isEmpty()) continue;
-        if (QLatin1String(column) == QLatin1String("Offset") && row["Duplex"].isEmpty()) continue;
+        if (column == Col::Offset && row[Col::Duplex].isEmpty()) continue;
         parts << f;
     }
     return parts.join(u' ');
@@ -737,25 +792,30 @@ CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv)
         plan.error = QStringLiteral("The file is empty.");
         return plan;
     }
-    QHash<QString, int> columns;
+    ColumnPlaces columns;
+    columns.fill(-1);
     const QStringList& header = records.first().fields;
-    for (int i = 0; i < header.size(); ++i) {
-        const QString name = header.at(i).trimmed().toLower();
-        if (!name.isEmpty() && !columns.contains(name)) columns.insert(name, i);
+    for (int c = 0; c < Col::Count; ++c) {
+        for (int i = 0; i < header.size(); ++i) {
+            if (header.at(i).trimmed().compare(CsvColumns().at(c), Qt::CaseInsensitive) == 0) {
+                columns[size_t(c)] = i;
+                break;
+            }
+        }
     }
-    if (!columns.contains(QStringLiteral("frequency"))) {
+    if (columns[Col::Frequency] < 0) {
         plan.error =
             QStringLiteral("The first line names no Frequency column; a channel list "
                            "starts with a header line such as Location,Name,Frequency,...");
         return plan;
     }
 
-    const bool numbered = columns.contains(QStringLiteral("location"));
+    const bool numbered = columns[Col::Location] >= 0;
     bool zeroBased = false;
     if (numbered) {
         for (int i = 1; i < records.size(); ++i) {
             bool ok = false;
-            const int location = RowFields(columns, records.at(i))["Location"].toInt(&ok);
+            const int location = RowFields(columns, records.at(i))[Col::Location].toInt(&ok);
             if (ok && location == 0) zeroBased = true;
         }
     }
@@ -771,7 +831,7 @@ CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv)
         const RowFields fields(columns, records.at(i));
         CsvImportRow row;
         row.line = records.at(i).line;
-        row.location = numbered ? fields["Location"] : QString();
+        row.location = numbered ? fields[Col::Location] : QString();
         row.source = RowSource(fields);
         wantsPriority << false;
 

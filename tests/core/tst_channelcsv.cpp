@@ -6,6 +6,7 @@
 #include "core/ChannelEntry.h"
 #include "core/ChannelRecord.h"
 #include "core/NumberText.h"
+#include "core/SettingsFields.h"
 #include "core/SettingsMap.h"
 
 #include <QtTest>
@@ -97,6 +98,7 @@ using Fields = QMap<QString, QString>;
 } // namespace
 
 Q_DECLARE_METATYPE(CsvImportRow::Kind)
+Q_DECLARE_METATYPE(ChannelSpec)
 
 class TestChannelCsv : public QObject {
     Q_OBJECT
@@ -105,6 +107,8 @@ class TestChannelCsv : public QObject {
     void exportColumnsAndRows();
     void exportWritesOnlyChannelsInUse();
     void roundTrip();
+    void entersChannelsAsTheGridDoes_data();
+    void entersChannelsAsTheGridDoes();
     void tones_data();
     void tones();
     void quotedFields();
@@ -219,6 +223,57 @@ void TestChannelCsv::roundTrip()
         QCOMPARE(rb.mid(10), ra.mid(10));
     }
     QCOMPARE(ExportChannelsCsv(target.all), csv);
+}
+
+// The record an imported row gives is the one the grid makes of the same values, down
+// to the bits the file does not carry; also over a channel that was in use before.
+void TestChannelCsv::entersChannelsAsTheGridDoes_data()
+{
+    QTest::addColumn<Fields>("fields");
+    QTest::addColumn<ChannelSpec>("grid");
+    QTest::newRow("simplex") << Fields{{"Name", "A"}}
+                             << ChannelSpec{4, "145.000", "", "", "", "1", "1", "0", "A"};
+    QTest::newRow("minus, narrow, low, skipped")
+        << Fields{{"Frequency", "439.012500"},
+                  {"Duplex", "-"},
+                  {"Offset", "5.000000"},
+                  {"Mode", "NFM"},
+                  {"Power", "Low"},
+                  {"Skip", "S"}}
+        << ChannelSpec{4, "439.0125", "434.0125", "", "", "0", "0", "1", ""};
+    QTest::newRow("5 kHz raster, tones")
+        << Fields{{"Frequency", "145.005000"}, {"Duplex", "+"},
+                  {"Offset", "0.600000"},      {"Tone", "Cross"},
+                  {"rToneFreq", "67.0"},       {"RxDtcsCode", "754"},
+                  {"DtcsPolarity", "NR"},      {"CrossMode", "Tone->DTCS"}}
+        << ChannelSpec{4, "145.005", "145.605", "D754I", "67.0", "1", "1", "0", ""};
+}
+
+void TestChannelCsv::entersChannelsAsTheGridDoes()
+{
+    QFETCH(Fields, fields);
+    QFETCH(ChannelSpec, grid);
+    for (bool usedBefore : {false, true}) {
+        TestDocument byGrid, byFile;
+        if (usedBefore) {
+            // Receive, transmit, voice mode and the record's spare bits all set otherwise.
+            enter(byFile.all, {4, "435.550", "430.000", "D023N", "100.0", "0", "0", "1", "OLD"});
+            store(byFile.all, 4, Field::VoiceMode, "2");
+            store(byFile.all, 4, Field::Vox, "0");
+            byFile.rec(4)[9] &= 0x07;
+        }
+        enter(byGrid.all, grid);
+        Fields row = fields;
+        row.insert("Location", "4");
+        const CsvImport plan = PlanCsvImport(byFile.all, fileOf({fullRow(row)}));
+        QCOMPARE(plan.rows.size(), 1);
+        QCOMPARE(plan.rows[0].notes, QStringList());
+        ApplyCsvImport(byFile.all, plan);
+        QCOMPARE(recordBytes(byFile.all, 4).toHex(' '), recordBytes(byGrid.all, 4).toHex(' '));
+        QCOMPARE(IsChannelInUse(byFile.all, 4), true);
+        QCOMPARE(IsSlotUsed(byFile.all, Image::AreaScanSkip, 4),
+                 IsSlotUsed(byGrid.all, Image::AreaScanSkip, 4));
+    }
 }
 
 void TestChannelCsv::tones_data()
