@@ -25,6 +25,8 @@ constexpr int WriteToRadio = 21;
 constexpr int ModelInformation = 30;
 constexpr int CommunicationPort = 31;
 constexpr int LanguageSetup = 32;
+constexpr int ImportCsv = 40;
+constexpr int ExportCsv = 41;
 constexpr int HelpTopics = 60;
 constexpr int About = 61;
 } // namespace Command

@@ -118,6 +118,22 @@ void RefreshChannelWindows(int reason)
     }
 }
 
+void ReopenScanWindow(QMdiArea* area)
+{
+    if (!fScanFun) return;
+    QMdiSubWindow* active = area->activeSubWindow();
+    auto* sub = qobject_cast<QMdiSubWindow*>(fScanFun->parentWidget());
+    if (!sub) return;  // every editor window lives in a sub-window
+    const QPoint position = sub->pos();
+    if (active == sub) active = nullptr;
+    delete sub;
+    ShowEditorForCommand(area, Command::ScanFunctions);
+    if (fScanFun)
+        if (auto* reopened = qobject_cast<QMdiSubWindow*>(fScanFun->parentWidget()))
+            reopened->move(position);
+    if (active) area->setActiveSubWindow(active);
+}
+
 bool RunModelDialog(QWidget* parent)
 {
     TfModel dialog(parent);

@@ -24,6 +24,11 @@ void EndGridEditing();
 // Reasons 0, 2 and 3 of RefreshViews: keeps the open channel windows in step.
 void RefreshChannelWindows(int reason);
 
+// The scan window shows the priority channel as it was when it opened; after a change
+// behind its back (a channel list import) it is opened afresh, where it was, and the
+// window that was active stays active.
+void ReopenScanWindow(QMdiArea* area);
+
 // Shows the model information dialog modally; true when the user confirmed a model.
 // False as long as the dialog does not exist in this build.
 bool RunModelDialog(QWidget* parent);

@@ -64,7 +64,7 @@ TfMainFrm::TfMainFrm(QWidget* parent)
     createStatusBar();
 
     // Never shown: lCom's caption prefixes the port panel, cbCom receives the detected
-    // ports, and the two help labels carry translatable message texts of this window.
+    // ports, and the help and CSV labels carry translatable message texts of this window.
     // A no-break space ends the caption, so that language files (whose values lose
     // ordinary blanks at their ends) can give it back.
     lCom = new QLabel(QStringLiteral("Port:") + QChar(0x00A0), this);
@@ -80,6 +80,12 @@ TfMainFrm::TfMainFrm(QWidget* parent)
     lHelpFailed = new QLabel(QStringLiteral("The help file %1 could not be opened."), this);
     lHelpFailed->setObjectName(QStringLiteral("lHelpFailed"));
     lHelpFailed->hide();
+    lCsvUnusable = new QLabel(QStringLiteral("The file %1 cannot be imported: %2"), this);
+    lCsvUnusable->setObjectName(QStringLiteral("lCsvUnusable"));
+    lCsvUnusable->hide();
+    lCsvExported = new QLabel(QStringLiteral("%1 channels written to %2."), this);
+    lCsvExported->setObjectName(QStringLiteral("lCsvExported"));
+    lCsvExported->hide();
 
     Timer = new QTimer(this);
     Timer->setObjectName(QStringLiteral("Timer"));
@@ -135,6 +141,9 @@ void TfMainFrm::createActions()
                ImageIndex::Save, "Save");
     addCommand(file, "nSaveAs", "Save &As", Command::SaveAs, QKeySequence(Qt::CTRL | Qt::Key_A),
                ImageIndex::SaveAs, "Save As");
+    file->addSeparator();
+    addCommand(file, "nImportCsv", "&Import CSV...", Command::ImportCsv, {}, -1, "Import CSV");
+    addCommand(file, "nExportCsv", "E&xport CSV...", Command::ExportCsv, {}, -1, "Export CSV");
     file->addSeparator();
     addCommand(file, "nPrint", "&Print", Command::Print, QKeySequence(Qt::CTRL | Qt::Key_P),
                ImageIndex::Print, "Print");

@@ -76,6 +76,10 @@ private:
     void WriteCommand();
     void PortCommand();
     void AboutCommand();
+    // File menu: the memory channels as a CSV channel list (MainFrmCsv.cpp).
+    void ImportCsvCommand();
+    void ExportCsvCommand();
+    QString csvStartFolder() const;
 
     void nTreeViewClick();
     void nToolbarClick(bool checked);
@@ -94,6 +98,8 @@ private:
     QComboBox* cbCom = nullptr;
     QLabel* lHelpMissing = nullptr;
     QLabel* lHelpFailed = nullptr;
+    QLabel* lCsvUnusable = nullptr;
+    QLabel* lCsvExported = nullptr;
     QAction* nTestOnline = nullptr;
     QAction* nToolbar = nullptr;
     QAction* nStatusBar = nullptr;
@@ -101,6 +107,7 @@ private:
     QPixmap ImBack;
     QTreeWidgetItem* treeRoot = nullptr;
     FileCommands files;
+    QString csvFolder;  // where the last channel list was opened or saved
     bool refreshing = false;  // the editor windows are being destroyed
     bool started = false;
 };

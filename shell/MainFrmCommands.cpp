@@ -77,6 +77,12 @@ void TfMainFrm::DispatchCommand(int command)
     case Command::About:
         AboutCommand();
         break;
+    case Command::ImportCsv:
+        ImportCsvCommand();
+        break;
+    case Command::ExportCsv:
+        ExportCsvCommand();
+        break;
     default:
         break;
     }

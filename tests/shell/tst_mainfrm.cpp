@@ -280,7 +280,9 @@ private slots:
     {
         QTest::addColumn<QString>("container");
         QTest::addColumn<QString>("layout");
-        QTest::newRow("File") << "nFile" << "nNew nOpen nSave nSaveAs | nPrint nPrintPreview | nExit";
+        QTest::newRow("File") << "nFile"
+                              << "nNew nOpen nSave nSaveAs | nImportCsv nExportCsv | "
+                                 "nPrint nPrintPreview | nExit";
         QTest::newRow("Edit") << "nEdit"
                               << "nInfo nFreq | nChInfo nChEdit nBatch | nFm nVox nScan nOpt nKey";
         QTest::newRow("Program") << "nProgram" << "nRead nWrite nTestOnline";
