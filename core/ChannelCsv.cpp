@@ -426,13 +426,12 @@ QString ReadName(const QString& field, QStringList& notes)
     QString stored = name.left(6);
     while (stored.endsWith(u' '))
         stored.chop(1);
-    if (replaced)
-        notes << QStringLiteral(
-                     "Name \"%1\" has characters the radio cannot show; stored as \"%2\".")
-                     .arg(field.trimmed(), stored);
-    else if (name.size() > 6)
-        notes << QStringLiteral("Name \"%1\" cut to 6 characters: \"%2\".")
-                     .arg(field.trimmed(), stored);
+    QStringList why;
+    if (replaced) why << QStringLiteral("characters the radio cannot show become blanks");
+    if (name.size() > 6) why << QStringLiteral("cut to 6 characters");
+    if (!why.isEmpty())
+        notes << QStringLiteral("Name \"%1\" stored as \"%2\": %3.")
+                     .arg(field.trimmed(), stored, why.join(QLatin1String("; ")));
     return stored;
 }
 

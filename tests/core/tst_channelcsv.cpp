@@ -723,28 +723,41 @@ void TestChannelCsv::names_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("stored");
-    QTest::addColumn<bool>("noted");
+    QTest::addColumn<QString>("note"); // empty: none
     QTest::newRow("upper-cased") << "call"
-                                 << "CALL  " << false;
+                                 << "CALL  "
+                                 << "";
     QTest::newRow("symbols") << "a_b/+"
-                             << "A_B/+ " << false;
+                             << "A_B/+ "
+                             << "";
     QTest::newRow("cut") << "LONGNAME"
-                         << "LONGNA" << true;
-    QTest::newRow("outside the characters") << "Café.1"
-                                            << "CAF  1" << true;
+                         << "LONGNA"
+                         << "Name \"LONGNAME\" stored as \"LONGNA\": cut to 6 characters.";
+    QTest::newRow("outside the characters")
+        << "Café.1"
+        << "CAF  1"
+        << "Name \"Café.1\" stored as \"CAF  1\": characters the radio cannot show become "
+           "blanks.";
+    QTest::newRow("outside and cut")
+        << "Call, 2m"
+        << "CALL  "
+        << "Name \"Call, 2m\" stored as \"CALL\": characters the radio cannot show become "
+           "blanks; cut to 6 characters.";
     QTest::newRow("blank") << "  "
-                           << "      " << false;
+                           << "      "
+                           << "";
 }
 
 void TestChannelCsv::names()
 {
     QFETCH(QString, name);
     QFETCH(QString, stored);
-    QFETCH(bool, noted);
+    QFETCH(QString, note);
     TestDocument doc;
     const CsvImport plan = PlanCsvImport(doc.all, fileOf({fullRow({{"Name", name}})}));
     QCOMPARE(plan.rows.size(), 1);
-    QCOMPARE(plan.rows[0].kind, noted ? CsvImportRow::Changed : CsvImportRow::Imported);
+    QCOMPARE(plan.rows[0].kind, note.isEmpty() ? CsvImportRow::Imported : CsvImportRow::Changed);
+    QCOMPARE(plan.rows[0].notes, note.isEmpty() ? QStringList() : QStringList{note});
     TChannel ch;
     TALL image = plan.image;
     QVERIFY(DecodeChannel(image, 1, ch));
@@ -874,7 +887,7 @@ void TestChannelCsv::report()
     QCOMPARE(report[1],
              QStringLiteral("line 2, Location 0 -> channel 1: changed: 1 145.00000 / "
                             "145.00000 None / None High Wide Add CALLIN (Name \"Calling\" "
-                            "cut to 6 characters: \"CALLIN\".)"));
+                            "stored as \"CALLIN\": cut to 6 characters.)"));
     QVERIFY(report[2].startsWith("line 3, Location 1: skipped ("));
     QVERIFY(report[2].contains("AM"));
     QVERIFY(report[3].startsWith("line 4, Location 300: skipped ("));
