@@ -2,6 +2,7 @@
 
 #include "BitCodecs.h"
 #include "ChannelEntry.h"
+#include "ChannelListItems.h"
 #include "ChannelRecord.h"
 #include "FrequencyCodecs.h"
 #include "NumberText.h"
@@ -17,10 +18,6 @@
 #include <cstdlib>
 
 namespace {
-
-// Record byte 2 bit 1: the record counts in 6.25 kHz steps (else 5 kHz).
-constexpr int RasterByte = 2;
-constexpr quint8 RasterBit = 0x02;
 
 // The levels as watts, for files that give watts.
 constexpr double HighWatts = 5.0;
@@ -464,7 +461,13 @@ void RestoreChannel(TALL& all, int k, const ChannelState& s)
 
 QString ToneShown(const QString& tone)
 {
-    return tone.isEmpty() ? QStringLiteral("None") : tone;
+    return tone.isEmpty() ? GridToneList().value(0) : tone;
+}
+
+// A list field as the grid shows it.
+QString ItemShown(int field, int value)
+{
+    return FindChannelList(field)->items.value(value);
 }
 
 QString TrimmedName(const QString& name)
@@ -481,9 +484,8 @@ QString ChannelLine(int k, const TChannel& ch)
         QStringLiteral("%1 %2 / %3 %4 / %5 %6 %7 %8")
             .arg(k)
             .arg(FormatMHz(ch.rxFreq), FormatMHz(ch.txFreq), ToneShown(ch.rxTone),
-                 ToneShown(ch.txTone), ch.power ? QStringLiteral("High") : QStringLiteral("Low"),
-                 ch.bandwidth ? QStringLiteral("Wide") : QStringLiteral("Narrow"),
-                 ch.scanSkip ? QStringLiteral("Del") : QStringLiteral("Add"));
+                 ToneShown(ch.txTone), ItemShown(Field::Power, ch.power),
+                 ItemShown(Field::Bandwidth, ch.bandwidth), ItemShown(Field::Scan, ch.scanSkip));
     const QString name = TrimmedName(ch.name);
     if (!name.isEmpty()) line += u' ' + name;
     return line;
@@ -719,7 +721,7 @@ QByteArray ExportChannelsCsv(TALL& all)
     TChannel ch;
     for (int k = 1; k <= count; ++k) {
         if (!DecodeChannel(all, k, ch)) continue;
-        const bool fineRaster = all.image[size_t(Image::recordOffset(k) + RasterByte)] & RasterBit;
+        const bool fineRaster = UsesFineRaster(all, k);
         const ToneColumns tones = ExportTones(ch.txTone, ch.rxTone);
         QString skip;
         if (ch.scanSkip)

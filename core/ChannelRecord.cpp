@@ -186,6 +186,11 @@ void storeName(TALL& all, int k, QString& text)
 
 } // namespace
 
+bool UsesFineRaster(const TALL& all, int k)
+{
+    return rasterFlag(all, k) == 1;
+}
+
 bool IsChannelInUse(const TALL& all, int k)
 {
     if (isFrequencyChannel(k)) return true;

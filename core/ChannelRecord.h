@@ -73,3 +73,6 @@ bool DecodeChannel(TALL& all, int k, TChannel& channel);
 void SetChannelField(TALL& all, int k, int fieldCode, QString& text);
 
 bool IsChannelInUse(const TALL& all, int k);
+
+// True when record k counts in 6.25 kHz steps, false for 5 kHz.
+bool UsesFineRaster(const TALL& all, int k);

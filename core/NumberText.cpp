@@ -12,8 +12,12 @@ QString FormatFixed(double value, int decimals)
 
 bool TextToNumber(const QString& text, double& value)
 {
+    // Through Latin-1 bytes first: many times quicker than QString's own conversion,
+    // which a channel list import calls a dozen times a channel. What that does not
+    // take goes through QString, whose idea of blanks around a number is wider.
     bool ok = false;
-    const double v = text.toDouble(&ok);
+    double v = text.toLatin1().toDouble(&ok);
+    if (!ok) v = text.toDouble(&ok);
     if (!ok || !std::isfinite(v)) return false;
     value = v;
     return true;
