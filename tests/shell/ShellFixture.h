@@ -3,6 +3,7 @@
 #include "core/DataModule.h"
 #include "files/LanguageFile.h"
 #include "files/SettingsFile.h"
+#include "shell/MainFrm.h"
 #include "shell/ShowEditorWindow.h"
 
 #include <QDir>
@@ -20,6 +21,17 @@ inline void StartProgramIn(const QString& folder)
     readers.readSettingsFile = [](TALL& all) { ReadSettingsFile(all); };
     readers.loadLanguage = [](const TALL& all, TLanguage& texts) { LoadLanguage(all, texts); };
     Maindb().DataModuleCreate(QDir(folder).filePath(QStringLiteral("qz17")), readers);
+}
+
+// A main window on an empty, unmodified document, shown and through its start-up.
+inline TfMainFrm* OpenMainWindow()
+{
+    appState().image.fill(0);
+    appState().modified = false;
+    auto* window = new TfMainFrm;
+    window->resize(1100, 750);
+    window->show();
+    return window;
 }
 
 inline void WriteTextFile(const QString& path, const QByteArray& text)

@@ -116,11 +116,7 @@ class TestCsvCommands : public QObject {
 
     void init()
     {
-        appState().image.fill(0);
-        appState().modified = false;
-        window = new TfMainFrm;
-        window->resize(1100, 750);
-        window->show();
+        window = OpenMainWindow();
         QVERIFY(window->startupDone());
     }
 

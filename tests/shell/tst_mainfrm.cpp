@@ -157,11 +157,7 @@ private slots:
 
     void init()
     {
-        appState().image.fill(0);
-        appState().modified = false;
-        window = new TfMainFrm;
-        window->resize(1100, 750);
-        window->show();
+        window = OpenMainWindow();
         QVERIFY(window->startupDone());
     }
 
