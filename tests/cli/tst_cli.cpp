@@ -103,6 +103,8 @@ class TestCli : public QObject {
         QString fm = QStringLiteral("99.5");
         SetFmChannel(doc, 1, fm);
         StoreSerialNumber(doc, QStringLiteral("SN0001"));
+        // A new image is stamped with the time it was made; two files must not differ by it.
+        WriteTimeStamp(doc.image.data() + Image::TimeStamp, QStringLiteral("2026-01-02 03:04:05"));
         if (change) change(doc);
         const QString file = path(name);
         if (!WriteDataFile(doc, file)) return QString();
@@ -355,7 +357,7 @@ private slots:
         QTest::newRow("serial number") << Change([](TALL& d) { StoreSerialNumber(d, "SN0002"); })
                                        << "serial number SN0001           → SN0002          ";
         QTest::newRow("write time") << Change([](TALL& d) { WriteTimeStamp(d.image.data() + Image::TimeStamp, "2030-01-02 03:04:05"); })
-                                    << "write time %1 → 2030-01-02 03:04:05";
+                                    << "write time 2026-01-02 03:04:05 → 2030-01-02 03:04:05";
     }
     void diffNamesEachKindOfField()
     {
@@ -363,10 +365,6 @@ private slots:
         QFETCH(QString, line);
         const QString a = makeFile(QStringLiteral("a.dat"));
         const QString b = makeFile(QStringLiteral("b.dat"), change);
-        if (line.contains(QLatin1String("%1"))) {
-            const QJsonObject d = dumpJson(a);
-            line = line.arg(d[QLatin1String("model")].toObject()[QLatin1String("write_time")].toString());
-        }
         const Run r = cli({QStringLiteral("diff"), a, b});
         QCOMPARE(r.code, ExitCode::Differ);
         QCOMPARE(r.out, line + u'\n');
