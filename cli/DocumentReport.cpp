@@ -171,7 +171,7 @@ QString DocumentText(const CliEnvironment& env, const TALL& doc, const QJsonObje
                        pad(tone(ch[QLatin1String("tx_tone")]), 7);
         for (const ChannelKey& k : ListKeys)
             if (ch.contains(QLatin1String(k.key))) line += pad(listItem(ch, k), 10);
-        if (ch.contains(QLatin1String("name"))) line += ch[QLatin1String("name")].toString().trimmed();
+        if (ch.contains(QLatin1String("name"))) line += NameWithoutPadding(ch[QLatin1String("name")].toString());
         return line.trimmed().prepend(QStringLiteral("  ")) + u'\n';
     };
     s += QStringLiteral("\nmemory channels (No. RX TX Dec Enc, TX power, W/N, scan, VOX, voice, busy lock, epilogue, name)\n");
@@ -224,7 +224,7 @@ QMap<int, QJsonObject> byNumber(const QJsonArray& array)
 // A value as a difference line shows it: names without their padding, no tone as "(none)".
 QString shown(const QString& key, const QJsonValue& v)
 {
-    if (key == QLatin1String("name")) return v.toString().trimmed();
+    if (key == QLatin1String("name")) return NameWithoutPadding(v.toString());
     if (key.endsWith(QLatin1String("_tone")) && v.toString().isEmpty()) return QStringLiteral("(none)");
     return text(v);
 }

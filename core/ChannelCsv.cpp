@@ -420,9 +420,7 @@ QString ReadName(const QString& field, QStringList& notes)
             replaced = true;
         }
     }
-    QString stored = name.left(6);
-    while (stored.endsWith(u' '))
-        stored.chop(1);
+    const QString stored = NameWithoutPadding(name.left(6));
     QStringList why;
     if (replaced) why << QStringLiteral("characters the radio cannot show become blanks");
     if (name.size() > 6) why << QStringLiteral("cut to 6 characters");
@@ -470,14 +468,6 @@ QString ItemShown(int field, int value)
     return FindChannelList(field)->items.value(value);
 }
 
-QString TrimmedName(const QString& name)
-{
-    QString n = name;
-    while (n.endsWith(u' '))
-        n.chop(1);
-    return n;
-}
-
 QString ChannelLine(int k, const TChannel& ch)
 {
     QString line =
@@ -486,7 +476,7 @@ QString ChannelLine(int k, const TChannel& ch)
             .arg(FormatMHz(ch.rxFreq), FormatMHz(ch.txFreq), ToneShown(ch.rxTone),
                  ToneShown(ch.txTone), ItemShown(Field::Power, ch.power),
                  ItemShown(Field::Bandwidth, ch.bandwidth), ItemShown(Field::Scan, ch.scanSkip));
-    const QString name = TrimmedName(ch.name);
+    const QString name = NameWithoutPadding(ch.name);
     if (!name.isEmpty()) line += u' ' + name;
     return line;
 }
@@ -730,7 +720,7 @@ QByteArray ExportChannelsCsv(TALL& all)
             skip = QStringLiteral("P");
         const QStringList fields = {
             QString::number(k),
-            TrimmedName(ch.name),
+            NameWithoutPadding(ch.name),
             MHzText(ch.rxFreq),
             ch.direction == 1   ? QStringLiteral("+")
             : ch.direction == 2 ? QStringLiteral("-")

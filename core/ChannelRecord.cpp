@@ -180,11 +180,16 @@ void storeName(TALL& all, int k, QString& text)
     QString name = (text + QStringLiteral("      ")).left(6);
     for (QChar& c : name) c = c.toUpper();
     for (int i = 0; i < 6; ++i) record(all, k)[10 + i] = NameCharToCode(name.at(i));
-    while (name.endsWith(QLatin1Char(' '))) name.chop(1);
-    text = name;
+    text = NameWithoutPadding(name);
 }
 
 } // namespace
+
+QString NameWithoutPadding(QString name)
+{
+    while (name.endsWith(QLatin1Char(' '))) name.chop(1);
+    return name;
+}
 
 bool UsesFineRaster(const TALL& all, int k)
 {

@@ -74,5 +74,8 @@ void SetChannelField(TALL& all, int k, int fieldCode, QString& text);
 
 bool IsChannelInUse(const TALL& all, int k);
 
+// A name as the windows show it: without the blanks that pad it to six characters.
+QString NameWithoutPadding(QString name);
+
 // True when record k counts in 6.25 kHz steps, false for 5 kHz.
 bool UsesFineRaster(const TALL& all, int k);

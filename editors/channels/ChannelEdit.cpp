@@ -56,13 +56,6 @@ QString boxValue(const QCheckBox* box)
     return box->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
 }
 
-QString trimmedName(QString name)
-{
-    while (name.endsWith(QLatin1Char(' ')))
-        name.chop(1);
-    return name;
-}
-
 } // namespace
 
 TfChsEdit::TfChsEdit(QWidget* parent) : QWidget(parent)
@@ -255,7 +248,7 @@ void TfChsEdit::LoadChannel()
         cxScan->setChecked(ch.scanSkip == 0);
         cxBclo->setChecked(ch.busyLock == 0);
         cxVox_S->setChecked(ch.vox == 0);
-        cxName->setText(trimmedName(ch.name));
+        cxName->setText(NameWithoutPadding(ch.name));
     } else {
         eRx->clear();
         EnableControls(false);

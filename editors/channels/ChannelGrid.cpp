@@ -360,11 +360,7 @@ void TfChsInfo::FillRow(int channel)
             gvData->setCellText(c, r, selectorOf(c)->itemText(value));
         }
         gvData->setCellValue(ColName, r, QString());
-        // The record keeps six characters; the cell shows the name without its padding.
-        QString name = ch.name;
-        while (name.endsWith(QLatin1Char(' ')))
-            name.chop(1);
-        gvData->setCellText(ColName, r, name);
+        gvData->setCellText(ColName, r, NameWithoutPadding(ch.name));
     } else {
         gvData->setCellValue(ColNumber, r, QString());
         for (int c = ColRx; c <= ColName; ++c) {
@@ -442,8 +438,7 @@ void TfChsInfo::gvDataSetForeText(int col, int row, QString& text)
         break;
     }
     case ColName:
-        while (text.endsWith(QLatin1Char(' ')))
-            text.chop(1);
+        text = NameWithoutPadding(text);
         SetChannelField(all, k, Field::Name, text);
         RequestRefresh(RefreshReason::GridStored);
         break;
