@@ -17,10 +17,10 @@ struct FieldName {
     int field;
 };
 constexpr FieldName FieldNames[] = {
-    {"rx", Field::RxFreq},       {"tx", Field::TxFreq},         {"offset", Field::Offset},
-    {"duplex", Field::Direction}, {"rx_tone", Field::RxTone},   {"tx_tone", Field::TxTone},
-    {"power", Field::Power},     {"bandwidth", Field::Bandwidth}, {"scan", Field::Scan},
-    {"vox", Field::Vox},         {"voice", Field::VoiceMode},   {"busy_lock", Field::BusyLock},
+    {"rx", Field::RxFreq},         {"tx", Field::TxFreq},           {"offset", Field::Offset},
+    {"duplex", Field::Direction},  {"rx_tone", Field::RxTone},      {"tx_tone", Field::TxTone},
+    {"power", Field::Power},       {"bandwidth", Field::Bandwidth}, {"scan", Field::Scan},
+    {"vox", Field::Vox},           {"voice", Field::VoiceMode},     {"busy_lock", Field::BusyLock},
     {"epilogue", Field::Epilogue}, {"name", Field::Name},
 };
 
@@ -46,18 +46,19 @@ int recordOfChannel(const TALL& doc, const QString& text)
 }
 
 class Setter {
-public:
+  public:
     Setter(CliEnvironment& e, TALL& d, int k) : env(e), doc(d), record(k) {}
 
     // False, after telling why, for a value the field cannot take.
     bool apply(const QString& name, const QString& value);
 
-private:
+  private:
     bool frequencyChannel() const { return record >= Image::FirstFrequencyChannel; }
     QString label() const
     {
-        return frequencyChannel() ? QStringLiteral("F%1").arg(record - Image::FirstFrequencyChannel + 1)
-                                  : QString::number(record);
+        return frequencyChannel()
+                   ? QStringLiteral("F%1").arg(record - Image::FirstFrequencyChannel + 1)
+                   : QString::number(record);
     }
     void show(const QString& name, const QString& value)
     {
@@ -108,7 +109,8 @@ bool Setter::apply(const QString& name, const QString& value)
         show(name, text);
         return true;
     case Field::TxFreq: {
-        if (frequencyChannel()) return refuse(QStringLiteral("a frequency channel takes offset= and duplex=, not tx="));
+        if (frequencyChannel())
+            return refuse(QStringLiteral("a frequency channel takes offset= and duplex=, not tx="));
         TChannel ch;
         DecodeChannel(doc, record, ch);
         const QString wanted = checked(text.isEmpty() ? FormatMHz(ch.rxFreq) : text);
@@ -121,7 +123,8 @@ bool Setter::apply(const QString& name, const QString& value)
         return true;
     }
     case Field::Offset: {
-        if (!frequencyChannel()) return refuse(QStringLiteral("a memory channel's offset follows from tx="));
+        if (!frequencyChannel())
+            return refuse(QStringLiteral("a memory channel's offset follows from tx="));
         // The frequency channel window's rule: no number or below 0 is 0, above the largest 99.995.
         double v = 0.0;
         if (!TextToNumber(text, v) || v < 0.0) v = 0.0;
@@ -132,8 +135,10 @@ bool Setter::apply(const QString& name, const QString& value)
         return true;
     }
     case Field::Direction: {
-        if (!frequencyChannel()) return refuse(QStringLiteral("a memory channel's shift follows from tx="));
-        static const QStringList shifts = {QStringLiteral("none"), QStringLiteral("+"), QStringLiteral("-")};
+        if (!frequencyChannel())
+            return refuse(QStringLiteral("a memory channel's shift follows from tx="));
+        static const QStringList shifts = {QStringLiteral("none"), QStringLiteral("+"),
+                                           QStringLiteral("-")};
         int v = text.isEmpty() ? 0 : shifts.indexOf(text.toLower());
         if (v < 0) {
             bool ok = false;
@@ -149,8 +154,10 @@ bool Setter::apply(const QString& name, const QString& value)
     case Field::RxTone:
     case Field::TxTone: {
         const QString none = GridToneList().value(0);
-        if (text.compare(none, Qt::CaseInsensitive) == 0) text.clear();
-        else text = NormaliseToneText(text);
+        if (text.compare(none, Qt::CaseInsensitive) == 0)
+            text.clear();
+        else
+            text = NormaliseToneText(text);
         SetChannelField(doc, record, field, text);
         show(name, text.isEmpty() ? none : text);
         return true;
@@ -200,8 +207,10 @@ int SetChannelFields(CliEnvironment& env, TALL& doc, const QString& channel,
 {
     const int record = recordOfChannel(doc, channel);
     if (record < 0) {
-        env.tell(QStringLiteral("no channel \"%1\": memory channels are 1 to %2, frequency channels F1 and F2")
-                     .arg(channel).arg(doc.channelCount));
+        env.tell(QStringLiteral(
+                     "no channel \"%1\": memory channels are 1 to %2, frequency channels F1 and F2")
+                     .arg(channel)
+                     .arg(doc.channelCount));
         return ExitCode::Usage;
     }
     Setter setter(env, doc, record);

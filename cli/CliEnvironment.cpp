@@ -15,7 +15,8 @@ CliEnvironment::CliEnvironment(const QString& executablePath, QTextStream& o, QT
     readers.loadLanguage = [](const TALL& all, TLanguage& texts) { LoadLanguage(all, texts); };
     db.DataModuleCreate(executablePath, readers);
     MakeFirstDocument(db.all, db.macList);
-    languageFile = std::make_unique<TIniFile>(LanguageFilePath(db.all.appFolder, db.all.languageName));
+    languageFile =
+        std::make_unique<TIniFile>(LanguageFilePath(db.all.appFolder, db.all.languageName));
 }
 
 CliEnvironment::~CliEnvironment() = default;
@@ -31,11 +32,18 @@ bool CliEnvironment::open(const QString& path, TALL& doc)
 {
     const DataFileResult result = ReadDataFile(doc, db.macList, path);
     switch (result.status) {
-    case DataFileResult::Ok: return true;
-    case DataFileResult::UnknownModel: tell(path + QLatin1String(": ") + db.language.modError); break;
-    case DataFileResult::TooShort: tell(TooShortText(doc, path, result.size)); break;
+    case DataFileResult::Ok:
+        return true;
+    case DataFileResult::UnknownModel:
+        tell(path + QLatin1String(": ") + db.language.modError);
+        break;
+    case DataFileResult::TooShort:
+        tell(TooShortText(doc, path, result.size));
+        break;
     case DataFileResult::OpenFailed:
-    case DataFileResult::ReadFailed: tell(OpenFailedText(doc, path, result.reason)); break;
+    case DataFileResult::ReadFailed:
+        tell(OpenFailedText(doc, path, result.reason));
+        break;
     }
     return false;
 }
@@ -55,12 +63,14 @@ QString CliEnvironment::item(const QString& form, const QString& control, int in
     if (index < 0 || translation == Translation::NeverTranslate ||
         (translation == Translation::FirstItemOnly && index > 0))
         return fallback;
-    return languageFile->ReadString(form, control + QLatin1Char('.') + QString::number(index), fallback);
+    return languageFile->ReadString(form, control + QLatin1Char('.') + QString::number(index),
+                                    fallback);
 }
 
 void CliEnvironment::tell(const QString& text)
 {
-    err << "qz17-cli: " << QString(text).replace(QLatin1Char('\n'), QLatin1String(": ")) << Qt::endl;
+    err << "qz17-cli: " << QString(text).replace(QLatin1Char('\n'), QLatin1String(": "))
+        << Qt::endl;
 }
 
 bool CliEnvironment::confirm(const QString& question)

@@ -13,7 +13,7 @@ class TIniFile;
 // model list, as the program has them when it starts), the two output streams and
 // the file routines with their messages. Each command holds its own documents.
 class CliEnvironment {
-public:
+  public:
     CliEnvironment(const QString& executablePath, QTextStream& out, QTextStream& err);
     ~CliEnvironment();
 
@@ -45,7 +45,7 @@ public:
     // Asks on stderr; true only for an answer starting with y or Y.
     bool confirm(const QString& question);
 
-private:
+  private:
     TfMaindb db;
     std::unique_ptr<TIniFile> languageFile;
 };

@@ -34,13 +34,15 @@ struct Arguments {
             return false;
         }
         positional = parser.positionalArguments();
-        if (positional.size() < minPositional || (maxPositional >= 0 && positional.size() > maxPositional)) {
+        if (positional.size() < minPositional ||
+            (maxPositional >= 0 && positional.size() > maxPositional)) {
             env.tell(command + QLatin1String(": wrong number of arguments; see qz17-cli --help"));
             return false;
         }
         for (const QCommandLineOption& o : options) {
             if (!o.valueName().isEmpty() && parser.isSet(o) && parser.value(o).isEmpty()) {
-                env.tell(QStringLiteral("%1: --%2 needs a value").arg(command, o.names().constLast()));
+                env.tell(
+                    QStringLiteral("%1: --%2 needs a value").arg(command, o.names().constLast()));
                 return false;
             }
         }
@@ -51,11 +53,14 @@ struct Arguments {
 };
 
 const QCommandLineOption OutputOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                      QStringLiteral("The data file to write."), QStringLiteral("FILE"));
-const QCommandLineOption PortOption(QStringLiteral("port"), QStringLiteral("COMn or a device path."),
+                                      QStringLiteral("The data file to write."),
+                                      QStringLiteral("FILE"));
+const QCommandLineOption PortOption(QStringLiteral("port"),
+                                    QStringLiteral("COMn or a device path."),
                                     QStringLiteral("PORT"));
 
-bool requireOption(CliEnvironment& env, const QString& command, const Arguments& a, const QCommandLineOption& o)
+bool requireOption(CliEnvironment& env, const QString& command, const Arguments& a,
+                   const QCommandLineOption& o)
 {
     if (a.isSet(o)) return true;
     env.tell(QStringLiteral("%1 needs --%2").arg(command, o.names().constLast()));
@@ -74,7 +79,8 @@ int commandNew(CliEnvironment& env, const QStringList& args)
 int commandRead(CliEnvironment& env, const QStringList& args)
 {
     Arguments a;
-    if (!a.parse(env, QStringLiteral("read"), args, {PortOption, OutputOption}, 0, 0)) return ExitCode::Usage;
+    if (!a.parse(env, QStringLiteral("read"), args, {PortOption, OutputOption}, 0, 0))
+        return ExitCode::Usage;
     if (!requireOption(env, QStringLiteral("read"), a, PortOption) ||
         !requireOption(env, QStringLiteral("read"), a, OutputOption))
         return ExitCode::Usage;
@@ -91,16 +97,20 @@ int firstDifferentBlock(const QByteArray& read, const TALL& sent)
 {
     for (int b = 0; b < Image::BlockCount; ++b)
         if (read.mid(b * Image::BlockSize, Image::BlockSize) !=
-            QByteArray(reinterpret_cast<const char*>(sent.image.data()) + b * Image::BlockSize, Image::BlockSize))
+            QByteArray(reinterpret_cast<const char*>(sent.image.data()) + b * Image::BlockSize,
+                       Image::BlockSize))
             return b;
     return -1;
 }
 
 int commandWrite(CliEnvironment& env, const QStringList& args)
 {
-    const QCommandLineOption force(QStringLiteral("force"), QStringLiteral("Write into a related model."));
-    const QCommandLineOption verify(QStringLiteral("verify"), QStringLiteral("Read back and compare."));
-    const QCommandLineOption backup(QStringLiteral("backup"), QStringLiteral("Save the radio's memory first."),
+    const QCommandLineOption force(QStringLiteral("force"),
+                                   QStringLiteral("Write into a related model."));
+    const QCommandLineOption verify(QStringLiteral("verify"),
+                                    QStringLiteral("Read back and compare."));
+    const QCommandLineOption backup(QStringLiteral("backup"),
+                                    QStringLiteral("Save the radio's memory first."),
                                     QStringLiteral("OLD.dat"));
     Arguments a;
     if (!a.parse(env, QStringLiteral("write"), args, {PortOption, force, verify, backup}, 1, 1))
@@ -119,22 +129,27 @@ int commandWrite(CliEnvironment& env, const QStringList& args)
         QThread::msleep(SettleMs);
     }
 
-    if (const int code = WriteRadio(env, port, doc, a.isSet(force)); code != ExitCode::Ok) return code;
+    if (const int code = WriteRadio(env, port, doc, a.isSet(force)); code != ExitCode::Ok)
+        return code;
 
     if (a.isSet(verify)) {
         QThread::msleep(SettleMs);
         TALL check = env.newDocument();
         QByteArray blocks;
-        if (const int code = ReadRadio(env, port, check, &blocks); code != ExitCode::Ok) return code;
+        if (const int code = ReadRadio(env, port, check, &blocks); code != ExitCode::Ok)
+            return code;
         const int block = firstDifferentBlock(blocks, doc);
         if (block >= 0) {
-            env.tell(QStringLiteral("verify failed: block %1 (bytes 0x%2 to 0x%3) differs from what was written")
-                         .arg(block)
-                         .arg(block * Image::BlockSize, 3, 16, QLatin1Char('0'))
-                         .arg(block * Image::BlockSize + Image::BlockSize - 1, 3, 16, QLatin1Char('0')));
+            env.tell(
+                QStringLiteral(
+                    "verify failed: block %1 (bytes 0x%2 to 0x%3) differs from what was written")
+                    .arg(block)
+                    .arg(block * Image::BlockSize, 3, 16, QLatin1Char('0'))
+                    .arg(block * Image::BlockSize + Image::BlockSize - 1, 3, 16, QLatin1Char('0')));
             return ExitCode::Verify;
         }
-        env.tell(QStringLiteral("verified: blocks 0 to %1 read back as written").arg(Image::BlockCount - 1));
+        env.tell(QStringLiteral("verified: blocks 0 to %1 read back as written")
+                     .arg(Image::BlockCount - 1));
     }
     return ExitCode::Ok;
 }
@@ -157,23 +172,28 @@ int commandDump(CliEnvironment& env, const QStringList& args)
     TALL doc = env.newDocument();
     if (!env.open(a.positional.at(0), doc)) return ExitCode::File;
     const QJsonObject description = DescribeDocument(doc);
-    if (a.isSet(json)) env.out << QJsonDocument(description).toJson(QJsonDocument::Indented);
-    else env.out << DocumentText(env, doc, description);
+    if (a.isSet(json))
+        env.out << QJsonDocument(description).toJson(QJsonDocument::Indented);
+    else
+        env.out << DocumentText(env, doc, description);
     return ExitCode::Ok;
 }
 
 int commandSet(CliEnvironment& env, const QStringList& args)
 {
-    const QCommandLineOption channel(QStringLiteral("channel"), QStringLiteral("1 to 128, F1 or F2."),
-                                     QStringLiteral("N"));
-    const QCommandLineOption remove(QStringLiteral("delete"), QStringLiteral("Delete the memory channel."));
+    const QCommandLineOption channel(QStringLiteral("channel"),
+                                     QStringLiteral("1 to 128, F1 or F2."), QStringLiteral("N"));
+    const QCommandLineOption remove(QStringLiteral("delete"),
+                                    QStringLiteral("Delete the memory channel."));
     Arguments a;
-    if (!a.parse(env, QStringLiteral("set"), args, {channel, remove, OutputOption}, 1, -1)) return ExitCode::Usage;
+    if (!a.parse(env, QStringLiteral("set"), args, {channel, remove, OutputOption}, 1, -1))
+        return ExitCode::Usage;
     if (!requireOption(env, QStringLiteral("set"), a, channel)) return ExitCode::Usage;
     const QString file = a.positional.at(0);
     TALL doc = env.newDocument();
     if (!env.open(file, doc)) return ExitCode::File;
-    const int code = SetChannelFields(env, doc, a.value(channel), a.positional.mid(1), a.isSet(remove));
+    const int code =
+        SetChannelFields(env, doc, a.value(channel), a.positional.mid(1), a.isSet(remove));
     if (code != ExitCode::Ok) return code;
     const QString target = a.isSet(OutputOption) ? a.value(OutputOption) : file;
     return env.save(doc, target) ? ExitCode::Ok : ExitCode::File;
@@ -184,9 +204,11 @@ int commandDiff(CliEnvironment& env, const QStringList& args)
     Arguments a;
     if (!a.parse(env, QStringLiteral("diff"), args, {}, 2, 2)) return ExitCode::Usage;
     TALL left = env.newDocument(), right = env.newDocument();
-    if (!env.open(a.positional.at(0), left) || !env.open(a.positional.at(1), right)) return ExitCode::File;
+    if (!env.open(a.positional.at(0), left) || !env.open(a.positional.at(1), right))
+        return ExitCode::File;
     const QStringList lines = DocumentDifferences(DescribeDocument(left), DescribeDocument(right));
-    for (const QString& line : lines) env.out << line << '\n';
+    for (const QString& line : lines)
+        env.out << line << '\n';
     env.out.flush();
     return lines.isEmpty() ? ExitCode::Ok : ExitCode::Differ;
 }
@@ -194,7 +216,8 @@ int commandDiff(CliEnvironment& env, const QStringList& args)
 int commandExportCsv(CliEnvironment& env, const QStringList& args)
 {
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("The CSV file to write."), QStringLiteral("FILE"));
+                                    QStringLiteral("The CSV file to write."),
+                                    QStringLiteral("FILE"));
     Arguments a;
     if (!a.parse(env, QStringLiteral("export-csv"), args, {output}, 1, 1)) return ExitCode::Usage;
     if (!requireOption(env, QStringLiteral("export-csv"), a, output)) return ExitCode::Usage;
@@ -206,7 +229,9 @@ int commandExportCsv(CliEnvironment& env, const QStringList& args)
         env.tell(WriteFailedText(doc, a.value(output), reason));
         return ExitCode::File;
     }
-    env.tell(QStringLiteral("%1 channels exported to %2").arg(qMax(0, int(csv.count('\n')) - 1)).arg(a.value(output)));
+    env.tell(QStringLiteral("%1 channels exported to %2")
+                 .arg(qMax(0, int(csv.count('\n')) - 1))
+                 .arg(a.value(output)));
     return ExitCode::Ok;
 }
 
@@ -215,7 +240,8 @@ int commandImportCsv(CliEnvironment& env, const QStringList& args)
     const QCommandLineOption yes(QStringList{QStringLiteral("y"), QStringLiteral("yes")},
                                  QStringLiteral("Import without asking."));
     Arguments a;
-    if (!a.parse(env, QStringLiteral("import-csv"), args, {OutputOption, yes}, 2, 2)) return ExitCode::Usage;
+    if (!a.parse(env, QStringLiteral("import-csv"), args, {OutputOption, yes}, 2, 2))
+        return ExitCode::Usage;
     const QString csvPath = a.positional.at(0), file = a.positional.at(1);
     TALL doc = env.newDocument();
     if (!env.open(file, doc)) return ExitCode::File;
@@ -226,7 +252,8 @@ int commandImportCsv(CliEnvironment& env, const QStringList& args)
         return ExitCode::File;
     }
     const CsvImport plan = PlanCsvImport(doc, csv);
-    for (const QString& line : CsvImportReport(plan)) env.err << line << '\n';
+    for (const QString& line : CsvImportReport(plan))
+        env.err << line << '\n';
     env.err.flush();
     if (!plan.ok()) return ExitCode::File;
     const int taken = plan.count(CsvImportRow::Imported) + plan.count(CsvImportRow::Changed);
@@ -235,7 +262,8 @@ int commandImportCsv(CliEnvironment& env, const QStringList& args)
         return ExitCode::File;
     }
     const QString target = a.isSet(OutputOption) ? a.value(OutputOption) : file;
-    if (!a.isSet(yes) && !env.confirm(QStringLiteral("Import %1 channels into %2?").arg(taken).arg(target))) {
+    if (!a.isSet(yes) &&
+        !env.confirm(QStringLiteral("Import %1 channels into %2?").arg(taken).arg(target))) {
         env.tell(QStringLiteral("not imported; nothing was saved"));
         return ExitCode::Declined;
     }
@@ -292,16 +320,21 @@ int RunCli(const QStringList& arguments, CliEnvironment& env)
 {
     const QString command = arguments.value(0);
     const QStringList rest = arguments.mid(1);
-    if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
+    if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
+        command == QLatin1String("help")) {
         env.out << CliHelpText();
         return ExitCode::Ok;
     }
     using Command = int (*)(CliEnvironment&, const QStringList&);
     static const QList<QPair<QString, Command>> commands = {
-        {QStringLiteral("new"), commandNew},   {QStringLiteral("read"), commandRead},
-        {QStringLiteral("write"), commandWrite}, {QStringLiteral("info"), commandInfo},
-        {QStringLiteral("dump"), commandDump}, {QStringLiteral("set"), commandSet},
-        {QStringLiteral("diff"), commandDiff}, {QStringLiteral("export-csv"), commandExportCsv},
+        {QStringLiteral("new"), commandNew},
+        {QStringLiteral("read"), commandRead},
+        {QStringLiteral("write"), commandWrite},
+        {QStringLiteral("info"), commandInfo},
+        {QStringLiteral("dump"), commandDump},
+        {QStringLiteral("set"), commandSet},
+        {QStringLiteral("diff"), commandDiff},
+        {QStringLiteral("export-csv"), commandExportCsv},
         {QStringLiteral("import-csv"), commandImportCsv},
     };
     for (const auto& [name, run] : commands)

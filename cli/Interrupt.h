@@ -6,7 +6,7 @@
 // stop between two exchanges instead of dying in the middle of one.
 class Interrupt : public QObject {
     Q_OBJECT
-public:
+  public:
     static Interrupt& instance();
     // Installs the signal handlers; the program entry calls it once.
     void catchSignals();
@@ -15,10 +15,10 @@ public:
     void request();
     void reset() { wasRequested = false; }
 
-signals:
+  signals:
     void requestedNow();
 
-private:
+  private:
     Interrupt() = default;
     bool wasRequested = false;
 };

@@ -82,7 +82,8 @@ int ReadRadio(CliEnvironment& env, const QString& port, TALL& doc, QByteArray* r
     const int code = runSession(env, session, false, QStringLiteral("read"), Clone::ReadBlockCount,
                                 CloneSession::Message::ReadOk);
     if (code == ExitCode::Ok && !session.success()) return ExitCode::Radio;
-    if (code == ExitCode::Interrupted) env.tell(QStringLiteral("read interrupted; nothing was saved"));
+    if (code == ExitCode::Interrupted)
+        env.tell(QStringLiteral("read interrupted; nothing was saved"));
     if (code == ExitCode::Ok && rawBlocks)
         *rawBlocks = QByteArray(reinterpret_cast<const char*>(session.blocksRead()), Image::Size);
     return code;
@@ -94,12 +95,15 @@ int WriteRadio(CliEnvironment& env, const QString& port, TALL& doc, bool force)
     TApdComPort com;
     SerialLinkPort link(com);
     WriteSession session(link, doc, env.models(), env.texts());
-    const int code = runSession(env, session, force, QStringLiteral("write"), Clone::WriteBlockCount,
-                                CloneSession::Message::WriteOk);
+    const int code = runSession(env, session, force, QStringLiteral("write"),
+                                Clone::WriteBlockCount, CloneSession::Message::WriteOk);
     if (code == ExitCode::Interrupted && session.progress() > 0)
-        env.tell(QStringLiteral("write interrupted after %1 blocks; the radio's memory is incomplete, "
-                                "write again").arg(session.progress()));
+        env.tell(
+            QStringLiteral("write interrupted after %1 blocks; the radio's memory is incomplete, "
+                           "write again")
+                .arg(session.progress()));
     else if (code == ExitCode::Interrupted)
-        env.tell(QStringLiteral("write interrupted before the first block; the radio is unchanged"));
+        env.tell(
+            QStringLiteral("write interrupted before the first block; the radio is unchanged"));
     return code;
 }

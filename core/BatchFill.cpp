@@ -14,7 +14,7 @@
 namespace {
 
 constexpr int LastMemoryChannel = Image::FirstFrequencyChannel - 1;
-constexpr qint64 MaxOffsetUnits = 9999500;  // 99.995 MHz
+constexpr qint64 MaxOffsetUnits = 9999500; // 99.995 MHz
 
 // Frequencies are stepped in 10 Hz units so that a long run does not drift off the
 // raster or past a band edge by a rounding error.
@@ -24,9 +24,15 @@ bool inBand(const TALL& all, qint64 units)
     return !CheckBandFrequency(all, QString(), f);
 }
 
-QString flagText(bool checked) { return checked ? QStringLiteral("0") : QStringLiteral("1"); }
+QString flagText(bool checked)
+{
+    return checked ? QStringLiteral("0") : QStringLiteral("1");
+}
 
-void store(TALL& all, int ch, int field, QString text) { SetChannelField(all, ch, field, text); }
+void store(TALL& all, int ch, int field, QString text)
+{
+    SetChannelField(all, ch, field, text);
+}
 
 // An in-use channel keeps its transmit frequency when the receive frequency changes and
 // refuses a change that would need an offset above 99.995 MHz. The fill overwrites the
@@ -41,7 +47,7 @@ void remakeWhenTooFar(TALL& all, int ch, qint64 rxUnits)
 
     const size_t spareByte = size_t(Image::recordOffset(ch) + 9);
     const quint8 spare = all.image[spareByte] & 0xF8;
-    store(all, ch, Field::RxFreq, QString());  // deletes the channel
+    store(all, ch, Field::RxFreq, QString()); // deletes the channel
     QString rx = FormatMHz(UnitsToMHz(rxUnits));
     SetChannelField(all, ch, Field::RxFreq, rx);
     all.image[spareByte] = quint8((all.image[spareByte] & 0x07) | spare);

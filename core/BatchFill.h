@@ -11,9 +11,9 @@ struct TALL;
 // The epilogue bit is never written: existing channels keep theirs.
 
 enum class BatchTransmit {
-    SameAsReceive,  // transmit = receive
-    Excursion,      // receive plus or minus a fixed offset
-    OwnStart,       // its own start value and step
+    SameAsReceive, // transmit = receive
+    Excursion,     // receive plus or minus a fixed offset
+    OwnStart,      // its own start value and step
 };
 
 struct BatchFillOptions {
@@ -21,7 +21,7 @@ struct BatchFillOptions {
     bool allChannels = true;
     int from = 1;
     int to = 1;
-    bool clear = false;  // delete the range instead of filling it
+    bool clear = false; // delete the range instead of filling it
 
     // Receive frequency, MHz.
     double rxStart = 0.0;
@@ -48,12 +48,12 @@ struct BatchFillOptions {
     bool txToneRandom = false;
 
     // Common values, as the record stores them.
-    int bandwidth = 1;  // 1 wide
-    int power = 1;      // 1 high
+    int bandwidth = 1; // 1 wide
+    int power = 1;     // 1 high
     int voiceMode = 0;
     QString name;
     bool nameIsChannelNumber = false;
-    bool busyLock = false;  // checked boxes: the stored bit is 0
+    bool busyLock = false; // checked boxes: the stored bit is 0
     bool vox = false;
     bool scanAdd = false;
 };

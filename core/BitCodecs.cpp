@@ -60,13 +60,15 @@ QString BytesToText(const quint8* bytes, int count)
 {
     QString text;
     text.reserve(count);
-    for (int i = 0; i < count; ++i) text.append(QChar(bytes[i]));
+    for (int i = 0; i < count; ++i)
+        text.append(QChar(bytes[i]));
     return text;
 }
 
 void FillFF(quint8* buffer, int n)
 {
-    for (int i = 0; i <= n; ++i) buffer[i] = 0xFF;
+    for (int i = 0; i <= n; ++i)
+        buffer[i] = 0xFF;
 }
 
 QString SerialCharFilter(quint8 byte)
@@ -82,12 +84,18 @@ quint8 NameCharToCode(QChar c)
     if (u >= '0' && u <= '9') return quint8(u - '0');
     if (u >= 'A' && u <= 'Z') return quint8(14 + u - 'A');
     switch (u) {
-    case '-': return 11;
-    case '*': return 12;
-    case '+': return 13;
-    case '_': return 40;
-    case '/': return 41;
-    default: return 10;
+    case '-':
+        return 11;
+    case '*':
+        return 12;
+    case '+':
+        return 13;
+    case '_':
+        return 40;
+    case '/':
+        return 41;
+    default:
+        return 10;
     }
 }
 
@@ -96,11 +104,17 @@ QString NameCodeToChar(quint8 code)
     if (code <= 9) return QString(QChar('0' + code));
     if (code >= 14 && code <= 39) return QString(QChar('A' + code - 14));
     switch (code) {
-    case 11: return QStringLiteral("-");
-    case 12: return QStringLiteral("*");
-    case 13: return QStringLiteral("+");
-    case 40: return QStringLiteral("_");
-    case 41: return QStringLiteral("/");
-    default: return QStringLiteral(" ");
+    case 11:
+        return QStringLiteral("-");
+    case 12:
+        return QStringLiteral("*");
+    case 13:
+        return QStringLiteral("+");
+    case 40:
+        return QStringLiteral("_");
+    case 41:
+        return QStringLiteral("/");
+    default:
+        return QStringLiteral(" ");
     }
 }

@@ -17,11 +17,11 @@ void WriteU16LE(quint16 value, quint8* bytes);
 qint64 HexTextToInt(const QString& text);
 quint8 HexPairToByte(const QString& pair);
 QString BytesToText(const quint8* bytes, int count);
-void FillFF(quint8* buffer, int n);  // bytes 0..n, that is n + 1 bytes
+void FillFF(quint8* buffer, int n); // bytes 0..n, that is n + 1 bytes
 
 QString SerialCharFilter(quint8 byte);
 
 // Channel and radio names: one code per character.
 //   0-9 "0".."9", 10 space, 11 "-", 12 "*", 13 "+", 14-39 "A".."Z", 40 "_", 41 "/"
-quint8 NameCharToCode(QChar c);     // characters outside the table give 10 (space)
+quint8 NameCharToCode(QChar c);      // characters outside the table give 10 (space)
 QString NameCodeToChar(quint8 code); // codes above 41 give a space

@@ -9,8 +9,8 @@
 // the grid's section under the selector's name.
 
 struct ChannelList {
-    int field;         // Field:: code
-    QString control;   // the grid selector's objectName
+    int field;       // Field:: code
+    QString control; // the grid selector's objectName
     QStringList items;
 };
 

@@ -18,10 +18,19 @@ bool isFrequencyChannel(int k)
     return k == Image::FirstFrequencyChannel || k == Image::SecondFrequencyChannel;
 }
 
-bool isMemoryChannel(int k) { return k >= 1 && k <= 128; }
+bool isMemoryChannel(int k)
+{
+    return k >= 1 && k <= 128;
+}
 
-quint8* record(TALL& all, int k) { return all.image.data() + Image::recordOffset(k); }
-const quint8* record(const TALL& all, int k) { return all.image.data() + Image::recordOffset(k); }
+quint8* record(TALL& all, int k)
+{
+    return all.image.data() + Image::recordOffset(k);
+}
+const quint8* record(const TALL& all, int k)
+{
+    return all.image.data() + Image::recordOffset(k);
+}
 
 qint64 receiveUnits(const TALL& all, int k)
 {
@@ -46,13 +55,19 @@ qint64 transmitUnits(const TALL& all, int k)
 {
     const qint64 rx = receiveUnits(all, k);
     switch (direction(all, k)) {
-    case 1: return rx + offsetUnits(all, k);
-    case 2: return rx - offsetUnits(all, k);
-    default: return rx;
+    case 1:
+        return rx + offsetUnits(all, k);
+    case 2:
+        return rx - offsetUnits(all, k);
+    default:
+        return rx;
     }
 }
 
-int rasterFlag(const TALL& all, int k) { return (record(all, k)[2] & 0x02) ? 1 : 0; }
+int rasterFlag(const TALL& all, int k)
+{
+    return (record(all, k)[2] & 0x02) ? 1 : 0;
+}
 
 void setBit(TALL& all, int k, int byte, int bit, const QString& text)
 {
@@ -66,7 +81,10 @@ int smallValue(const QString& text)
     return ok ? (v & 3) : 0;
 }
 
-QString directionText(qint64 d) { return d > 0 ? QStringLiteral("1") : d < 0 ? QStringLiteral("2") : QStringLiteral("0"); }
+QString directionText(qint64 d)
+{
+    return d > 0 ? QStringLiteral("1") : d < 0 ? QStringLiteral("2") : QStringLiteral("0");
+}
 
 void storeReceive(TALL& all, int k, QString& text)
 {
@@ -89,7 +107,8 @@ void storeReceive(TALL& all, int k, QString& text)
         // Deleting a memory channel erases its record and takes it out of the scan list.
         SetSlotUsed(all, Image::AreaChannelEmpty, k, false);
         SetSlotUsed(all, Image::AreaScanSkip, k, false);
-        for (int i = 0; i < Image::RecordSize; ++i) record(all, k)[i] = 0xFF;
+        for (int i = 0; i < Image::RecordSize; ++i)
+            record(all, k)[i] = 0xFF;
         text.clear();
         return;
     }
@@ -178,8 +197,10 @@ void storeOffset(TALL& all, int k, QString& text)
 void storeName(TALL& all, int k, QString& text)
 {
     QString name = (text + QStringLiteral("      ")).left(6);
-    for (QChar& c : name) c = c.toUpper();
-    for (int i = 0; i < 6; ++i) record(all, k)[10 + i] = NameCharToCode(name.at(i));
+    for (QChar& c : name)
+        c = c.toUpper();
+    for (int i = 0; i < 6; ++i)
+        record(all, k)[10 + i] = NameCharToCode(name.at(i));
     text = NameWithoutPadding(name);
 }
 
@@ -187,7 +208,8 @@ void storeName(TALL& all, int k, QString& text)
 
 QString NameWithoutPadding(QString name)
 {
-    while (name.endsWith(QLatin1Char(' '))) name.chop(1);
+    while (name.endsWith(QLatin1Char(' ')))
+        name.chop(1);
     return name;
 }
 
@@ -218,9 +240,9 @@ bool DecodeChannel(TALL& all, int k, TChannel& ch)
 
     const quint8* r = record(all, k);
     ch.direction = quint8(direction(all, k));
-    ch.txFreq = ch.direction == 1 ? ch.rxFreq + ch.offset
-              : ch.direction == 2 ? ch.rxFreq - ch.offset
-                                  : ch.rxFreq;
+    ch.txFreq = ch.direction == 1   ? ch.rxFreq + ch.offset
+                : ch.direction == 2 ? ch.rxFreq - ch.offset
+                                    : ch.rxFreq;
 
     ch.rxTone = DecodeToneBytes(r[5], r[6]);
     SetChannelField(all, k, Field::RxTone, ch.rxTone);
@@ -235,7 +257,8 @@ bool DecodeChannel(TALL& all, int k, TChannel& ch)
     ch.voiceMode = KeepInRange(quint8(r[9] & 3), 0, 2, 0);
 
     ch.name.clear();
-    for (int i = 10; i < 16; ++i) ch.name += NameCodeToChar(r[i]);
+    for (int i = 10; i < 16; ++i)
+        ch.name += NameCodeToChar(r[i]);
 
     if (isMemoryChannel(k)) ch.scanSkip = IsSlotUsed(all, Image::AreaScanSkip, k) ? 0 : 1;
     return true;
@@ -248,10 +271,18 @@ void SetChannelField(TALL& all, int k, int code, QString& text)
     quint8 b0 = 0, b1 = 0;
 
     switch (code) {
-    case Field::RxFreq: storeReceive(all, k, text); break;
-    case Field::TxFreq: storeTransmit(all, k, text); break;
-    case Field::Offset: storeOffset(all, k, text); break;
-    case Field::Direction: r[2] = quint8((r[2] & 0x3F) | (smallValue(text) << 6)); break;
+    case Field::RxFreq:
+        storeReceive(all, k, text);
+        break;
+    case Field::TxFreq:
+        storeTransmit(all, k, text);
+        break;
+    case Field::Offset:
+        storeOffset(all, k, text);
+        break;
+    case Field::Direction:
+        r[2] = quint8((r[2] & 0x3F) | (smallValue(text) << 6));
+        break;
     case Field::RxTone:
         EncodeToneText(text, b0, b1);
         r[5] = b0;
@@ -262,18 +293,33 @@ void SetChannelField(TALL& all, int k, int code, QString& text)
         r[7] = b0;
         r[8] = b1;
         break;
-    case Field::BusyLock: setBit(all, k, 2, 5, text); break;
-    case Field::Bandwidth: setBit(all, k, 2, 4, text); break;
-    case Field::Power: setBit(all, k, 9, 2, text); break;
-    case Field::Vox: setBit(all, k, 2, 3, text); break;
-    case Field::VoiceMode: r[9] = quint8((r[9] & 0xFC) | smallValue(text)); break;
+    case Field::BusyLock:
+        setBit(all, k, 2, 5, text);
+        break;
+    case Field::Bandwidth:
+        setBit(all, k, 2, 4, text);
+        break;
+    case Field::Power:
+        setBit(all, k, 9, 2, text);
+        break;
+    case Field::Vox:
+        setBit(all, k, 2, 3, text);
+        break;
+    case Field::VoiceMode:
+        r[9] = quint8((r[9] & 0xFC) | smallValue(text));
+        break;
     case Field::Scan:
         // The frequency channels have no scan bit.
         if (isMemoryChannel(k))
             SetSlotUsed(all, Image::AreaScanSkip, k, text == QLatin1String("0"));
         break;
-    case Field::Name: storeName(all, k, text); break;
-    case Field::Epilogue: setBit(all, k, 2, 2, text); break;
-    default: break;
+    case Field::Name:
+        storeName(all, k, text);
+        break;
+    case Field::Epilogue:
+        setBit(all, k, 2, 2, text);
+        break;
+    default:
+        break;
     }
 }

@@ -26,21 +26,21 @@ struct TALL;
 // bitmaps; the frequency channels always count as in use.
 
 struct TChannel {
-    double rxFreq = 0.0;    // MHz
-    double txFreq = 0.0;    // MHz, derived
-    double offset = 0.0;    // MHz, 0 to 99.995
-    quint8 direction = 0;   // 0 none, 1 plus, 2 minus
-    QString rxTone;         // empty = none
+    double rxFreq = 0.0;  // MHz
+    double txFreq = 0.0;  // MHz, derived
+    double offset = 0.0;  // MHz, 0 to 99.995
+    quint8 direction = 0; // 0 none, 1 plus, 2 minus
+    QString rxTone;       // empty = none
     QString txTone;
-    quint8 txInhibit = 0;   // no bit in the record
-    quint8 busyLock = 0;    // record bit as it is (0 = on)
-    quint8 bandwidth = 0;   // 1 = wide
-    quint8 power = 0;       // 1 = high
+    quint8 txInhibit = 0; // no bit in the record
+    quint8 busyLock = 0;  // record bit as it is (0 = on)
+    quint8 bandwidth = 0; // 1 = wide
+    quint8 power = 0;     // 1 = high
     quint8 voiceMode = 0;
-    quint8 scanSkip = 0;    // 1 = "Del"
-    quint8 epilogue = 0;    // 1 = on
-    quint8 vox = 0;         // 0 = on
-    QString name;           // always 6 characters
+    quint8 scanSkip = 0; // 1 = "Del"
+    quint8 epilogue = 0; // 1 = on
+    quint8 vox = 0;      // 0 = on
+    QString name;        // always 6 characters
 };
 
 namespace Field {

@@ -17,7 +17,7 @@ struct StartupReaders {
 };
 
 class TfMaindb {
-public:
+  public:
     // Runs once before the main window exists. The settings and language readers
     // belong to the file layer; the program entry hands them in.
     void DataModuleCreate(const QString& executablePath, const StartupReaders& readers = {});
@@ -29,10 +29,22 @@ public:
 };
 
 TfMaindb& Maindb();
-inline TALL& appState() { return Maindb().all; }
-inline TMacList& modelList() { return Maindb().macList; }
-inline TChannel& workingChannel() { return Maindb().channel; }
-inline TLanguage& languageTexts() { return Maindb().language; }
+inline TALL& appState()
+{
+    return Maindb().all;
+}
+inline TMacList& modelList()
+{
+    return Maindb().macList;
+}
+inline TChannel& workingChannel()
+{
+    return Maindb().channel;
+}
+inline TLanguage& languageTexts()
+{
+    return Maindb().language;
+}
 
 // Makes every number text and parse in the process use "." as decimal separator.
 void FixDecimalSeparator();

@@ -9,7 +9,7 @@ struct TALL;
 // Whole 25 kHz steps in mhz, rounded down.
 int FmBoundCount(double mhz);
 
-double FmLowerBound(const TALL& all);  // MHz
+double FmLowerBound(const TALL& all); // MHz
 double FmUpperBound(const TALL& all);
 
 // Store a typed bound and return the value the edit shows. upperShown / lowerShown

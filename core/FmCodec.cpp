@@ -7,11 +7,20 @@
 
 namespace {
 
-bool validIndex(int n) { return (n >= 1 && n <= Image::FmSlotCount) || n == Image::FmTunedIndex; }
+bool validIndex(int n)
+{
+    return (n >= 1 && n <= Image::FmSlotCount) || n == Image::FmTunedIndex;
+}
 
-quint8* word(TALL& all, int n) { return all.image.data() + Image::FmChannels + 2 * (n - 1); }
+quint8* word(TALL& all, int n)
+{
+    return all.image.data() + Image::FmChannels + 2 * (n - 1);
+}
 
-int limit(const TALL& all, int offset) { return ReadU16LE(all.image.data() + offset); }
+int limit(const TALL& all, int offset)
+{
+    return ReadU16LE(all.image.data() + offset);
+}
 
 } // namespace
 

@@ -18,4 +18,7 @@ double GetFmChannel(TALL& all, int n);
 bool SetFmChannel(TALL& all, int n, QString& text);
 
 // Count of 25 kHz -> MHz.
-inline double FmCountToMHz(int count) { return count * 2500 / 100000.0; }
+inline double FmCountToMHz(int count)
+{
+    return count * 2500 / 100000.0;
+}

@@ -26,7 +26,10 @@ int snapWith(double& mhz, qint64 a, int step)
     return int(count);
 }
 
-bool activeBand(const TBandLimits& b) { return b.low != 0.0 && b.high != 0.0; }
+bool activeBand(const TBandLimits& b)
+{
+    return b.low != 0.0 && b.high != 0.0;
+}
 
 } // namespace
 

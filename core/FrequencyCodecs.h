@@ -9,12 +9,12 @@ struct TALL;
 // of the 5 kHz (500) or 6.25 kHz (625) raster; the FM area counts 25 kHz (2500).
 
 namespace Raster {
-constexpr int Step5k = 0;      // 5 kHz raster
-constexpr int Step625 = 1;     // 6.25 kHz raster
-constexpr int Auto = 2;        // input: the better fitting raster; result: both or neither
-constexpr int StepFamily = 3;  // input: the family of the frequency channels' step
-constexpr int Fm25k = 4;       // 25 kHz raster
-constexpr int AutoKeep = 5;    // as Auto, but the mode variable stays 5
+constexpr int Step5k = 0;     // 5 kHz raster
+constexpr int Step625 = 1;    // 6.25 kHz raster
+constexpr int Auto = 2;       // input: the better fitting raster; result: both or neither
+constexpr int StepFamily = 3; // input: the family of the frequency channels' step
+constexpr int Fm25k = 4;      // 25 kHz raster
+constexpr int AutoKeep = 5;   // as Auto, but the mode variable stays 5
 } // namespace Raster
 
 qint64 DecodeFrequencyCount(quint8 low, quint8 middle, quint8 flags);
@@ -31,4 +31,7 @@ bool CheckBandFrequency(const TALL& all, const QString& text, double& value);
 double NearestBandEdge(const TALL& all, bool upper, double mhz);
 
 // Lowest active low band limit.
-inline double LowestBandEdge(const TALL& all) { return NearestBandEdge(all, false, -1.0); }
+inline double LowestBandEdge(const TALL& all)
+{
+    return NearestBandEdge(all, false, -1.0);
+}

@@ -23,12 +23,12 @@
 namespace Image {
 
 constexpr int BlockSize = 16;
-constexpr int BlockCount = 145;               // blocks 0..144 make up the image
-constexpr int Size = BlockSize * BlockCount;  // 2320 bytes in use
-constexpr int BufferSize = 2338;              // bytes 2320..2337 are never touched
+constexpr int BlockCount = 145;              // blocks 0..144 make up the image
+constexpr int Size = BlockSize * BlockCount; // 2320 bytes in use
+constexpr int BufferSize = 2338;             // bytes 2320..2337 are never touched
 
 constexpr int RecordSize = 16;
-constexpr int FirstFrequencyChannel = 129;    // records 129 and 130
+constexpr int FirstFrequencyChannel = 129; // records 129 and 130
 constexpr int SecondFrequencyChannel = 130;
 
 constexpr int FreqChannel1 = 0x810;
@@ -61,7 +61,13 @@ constexpr int AreaChannelEmpty = 0;
 constexpr int AreaScanSkip = 16;
 constexpr int AreaFmEmpty = 32;
 
-constexpr int recordOffset(int k) { return RecordSize * k; }
-constexpr int settingsOffset(int n) { return Settings + n; }
+constexpr int recordOffset(int k)
+{
+    return RecordSize * k;
+}
+constexpr int settingsOffset(int n)
+{
+    return Settings + n;
+}
 
 } // namespace Image

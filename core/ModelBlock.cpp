@@ -26,27 +26,27 @@ struct SettingsRule {
 
 // Fields reset after a load when out of range, in this order.
 const SettingsRule settingsRules[] = {
-    {1, 0xFF, 0, 127, 0},  {2, 0xFF, 0, 127, 0},  {3, 0xFF, 0, 19, 0},
-    {5, 0x0F, 0, 4, 4},    // battery save
-    {6, 0x0C, 0, 2, 2},    // lamp
-    {7, 0x0F, 0, 9, 5},    // squelch level
-    {7, 0xF0, 0, 12, 6},   // transmit time-out
-    {8, 0x0F, 0, 8, 4},    // VOX gain
-    {9, 0x0F, 0, 7, 4},    // frequency channel step
-    {9, 0xF0, 0, 3, 1},    // FM step
-    {10, 0x0F, 0, 2, 0},   // scan mode
-    {10, 0xF0, 0, 9, 1},   // scan speed
-    {11, 0xFF, 0, 27, 12}, // scan dropout delay
-    {12, 0xFF, 0, 128, 0}, // priority channel
-    {13, 0x0F, 0, 3, 1},   // key 1
-    {13, 0xF0, 0, 3, 2},   // key 2
-    {14, 0x0F, 0, 6, 0},   // automatic power-off
-    {15, 0x0F, 0, 8, 0},   // group
-    {15, 0x30, 0, 2, 2},   // power-on display
+    {1, 0xFF, 0, 127, 0},  {2, 0xFF, 0, 127, 0},
+    {3, 0xFF, 0, 19, 0},   {5, 0x0F, 0, 4, 4}, // battery save
+    {6, 0x0C, 0, 2, 2},                        // lamp
+    {7, 0x0F, 0, 9, 5},                        // squelch level
+    {7, 0xF0, 0, 12, 6},                       // transmit time-out
+    {8, 0x0F, 0, 8, 4},                        // VOX gain
+    {9, 0x0F, 0, 7, 4},                        // frequency channel step
+    {9, 0xF0, 0, 3, 1},                        // FM step
+    {10, 0x0F, 0, 2, 0},                       // scan mode
+    {10, 0xF0, 0, 9, 1},                       // scan speed
+    {11, 0xFF, 0, 27, 12},                     // scan dropout delay
+    {12, 0xFF, 0, 128, 0},                     // priority channel
+    {13, 0x0F, 0, 3, 1},                       // key 1
+    {13, 0xF0, 0, 3, 2},                       // key 2
+    {14, 0x0F, 0, 6, 0},                       // automatic power-off
+    {15, 0x0F, 0, 8, 0},                       // group
+    {15, 0x30, 0, 2, 2},                       // power-on display
 };
 
-constexpr int FmLowest = 2800;   // 70.000 MHz in 25 kHz units
-constexpr int FmHighest = 4560;  // 114.000 MHz
+constexpr int FmLowest = 2800;  // 70.000 MHz in 25 kHz units
+constexpr int FmHighest = 4560; // 114.000 MHz
 constexpr int FmDefaultLow = 3520;
 constexpr int FmDefaultHigh = 4320;
 
@@ -93,7 +93,8 @@ void WriteModelBlock(TALL& all)
     quint8* img = all.image.data();
     img[Image::ModelMarker] = 0x50;
     const QByteArray id = all.modelId.toLatin1().leftJustified(4, ' ', true);
-    for (int i = 0; i < 4; ++i) img[Image::ModelId + i] = quint8(id.at(i));
+    for (int i = 0; i < 4; ++i)
+        img[Image::ModelId + i] = quint8(id.at(i));
     img[Image::BandSourceMarker] = all.bandSourceMarker;
     img[Image::BandMask] = all.bandMask;
     img[Image::ModelReserved] = 0;
@@ -162,7 +163,8 @@ void CheckSettings(TALL& all)
     quint8* high = all.image.data() + Image::FmUpperLimit;
     const int lo = ReadU16LE(low);
     const int hi = ReadU16LE(high);
-    const bool keep = lo >= FmLowest && lo <= FmHighest && hi >= FmLowest && hi <= FmHighest && hi > lo;
+    const bool keep =
+        lo >= FmLowest && lo <= FmHighest && hi >= FmLowest && hi <= FmHighest && hi > lo;
     if (!keep) {
         WriteU16LE(FmDefaultLow, low);
         WriteU16LE(FmDefaultHigh, high);

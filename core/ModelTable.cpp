@@ -91,7 +91,8 @@ const TMacType* TMacList::FindByName(const QString& name) const
 void TMacList::ListNames(QStringList& names) const
 {
     names.clear();
-    for (const auto& m : models) names.append(m->name);
+    for (const auto& m : models)
+        names.append(m->name);
 }
 
 void RegisterModels(TALL& all, TMacList& list)

@@ -12,7 +12,7 @@ struct TALL;
 // limits with their masks. A band's two-bit value in a mask: 0 not used,
 // 1 limits from the image, 2 or 3 the model's own limits.
 class TMacType {
-public:
+  public:
     TMacType(const QString& identifier, const QString& name, int channelCount);
 
     void SetBand(int i, double low, double high);
@@ -27,16 +27,16 @@ public:
     QString identifier;
     QString name;
     int channelCount = 0;
-    std::array<double, 8> standardLimits{};     // (low, high) per band
+    std::array<double, 8> standardLimits{}; // (low, high) per band
     std::array<double, 8> alternativeLimits{};
-    std::array<quint8, 8> editFlags{};          // (low editable, high editable) per band
+    std::array<quint8, 8> editFlags{}; // (low editable, high editable) per band
     quint8 standardMask = 0;
     quint8 alternativeMask = 0;
 };
 
 // All models in registration order. Lookups are linear and exact; the first match wins.
 class TMacList {
-public:
+  public:
     void AddModel(std::unique_ptr<TMacType> model);
     const TMacType* GetModel(int index) const;
     const TMacType* FindByIdentifier(const QString& identifier) const;
@@ -44,7 +44,7 @@ public:
     void ListNames(QStringList& names) const;
     int count() const { return int(models.size()); }
 
-private:
+  private:
     std::vector<std::unique_ptr<TMacType>> models;
 };
 

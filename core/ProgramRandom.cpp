@@ -20,4 +20,7 @@ int ProgramRandom(int range)
     return int(generator()() % unsigned(range));
 }
 
-void ResetProgramRandom() { generator().seed(FixedSeed); }
+void ResetProgramRandom()
+{
+    generator().seed(FixedSeed);
+}

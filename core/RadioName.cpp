@@ -8,7 +8,8 @@ QString RadioNameText(const TALL& all)
 {
     QString text;
     for (int i = 0; i < Setting::RadioNameLength; ++i)
-        text += NameCodeToChar(all.image[size_t(Image::settingsOffset(Setting::RadioNameByte + i))]);
+        text +=
+            NameCodeToChar(all.image[size_t(Image::settingsOffset(Setting::RadioNameByte + i))]);
     return text;
 }
 

@@ -12,7 +12,10 @@ int lowestBit(quint8 mask)
     return 0;
 }
 
-bool validSetting(int n) { return n >= 0 && n < Image::SettingsCount; }
+bool validSetting(int n)
+{
+    return n >= 0 && n < Image::SettingsCount;
+}
 
 // The bitmaps are 16 bytes (channels) and 4 bytes (FM); slots beyond them have no bit.
 bool slotByte(int area, int n, int& offset)

@@ -11,33 +11,47 @@ int DisplayModeToItem(int stored)
 int DisplayModeFromItem(int item)
 {
     switch (item) {
-    case DisplayModeItem::ChannelFrequency: return 13;
-    case DisplayModeItem::Channel: return 14;
-    case DisplayModeItem::FmFrequency: return 7;
-    case DisplayModeItem::FmChannel: return 3;
-    default: return 15;
+    case DisplayModeItem::ChannelFrequency:
+        return 13;
+    case DisplayModeItem::Channel:
+        return 14;
+    case DisplayModeItem::FmFrequency:
+        return 7;
+    case DisplayModeItem::FmChannel:
+        return 3;
+    default:
+        return 15;
     }
 }
 
 int KeyToneToItem(int stored)
 {
     switch (stored & 0x03) {
-    case 1: return 1;
-    case 3: return 2;
-    default: return 0;
+    case 1:
+        return 1;
+    case 3:
+        return 2;
+    default:
+        return 0;
     }
 }
 
 int KeyToneFromItem(int item)
 {
     switch (item) {
-    case 1: return 1;
-    case 2: return 3;
-    default: return 0;
+    case 1:
+        return 1;
+    case 2:
+        return 3;
+    default:
+        return 0;
     }
 }
 
-int Burst1750ToItem(int stored) { return ((stored & 0x0F) + 1) % 16; }
+int Burst1750ToItem(int stored)
+{
+    return ((stored & 0x0F) + 1) % 16;
+}
 
 int Burst1750FromItem(int item)
 {

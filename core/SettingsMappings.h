@@ -19,7 +19,7 @@ constexpr int FmChannel = 4;        // "FM Chs."
 } // namespace DisplayModeItem
 
 int DisplayModeToItem(int stored);
-int DisplayModeFromItem(int item);  // no item (-1) or an unknown one writes 15
+int DisplayModeFromItem(int item); // no item (-1) or an unknown one writes 15
 
 int KeyToneToItem(int stored);
 int KeyToneFromItem(int item);

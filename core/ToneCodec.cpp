@@ -7,8 +7,14 @@
 
 namespace {
 
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
-bool isOctal(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('7'); }
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+bool isOctal(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('7');
+}
 
 } // namespace
 
@@ -72,7 +78,8 @@ QString NormaliseToneText(const QString& text)
 
     if (first == QLatin1Char('D') || first == QLatin1Char('d')) {
         QString t = text.left(5);
-        while (t.size() < 4) t.append(QLatin1Char('0'));
+        while (t.size() < 4)
+            t.append(QLatin1Char('0'));
         if (t.size() == 4) t.append(QLatin1Char('N'));
         for (int i = 1; i <= 3; ++i)
             if (!isOctal(t.at(i))) t[i] = QLatin1Char('7');

@@ -7,8 +7,14 @@ namespace {
 EditorHost* host = nullptr;
 }
 
-void SetEditorHost(EditorHost* h) { host = h; }
-EditorHost* editorHost() { return host; }
+void SetEditorHost(EditorHost* h)
+{
+    host = h;
+}
+EditorHost* editorHost()
+{
+    return host;
+}
 
 void RequestRefresh(int reason)
 {

@@ -7,7 +7,7 @@ class QWidget;
 // stored or moved; 1: the document was replaced; 2: the grid stored or moved;
 // 3: the batch fill ran).
 class EditorHost {
-public:
+  public:
     virtual ~EditorHost() = default;
     virtual void RefreshViews(int reason) = 0;
 };

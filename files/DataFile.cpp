@@ -10,9 +10,10 @@
 #include <QSaveFile>
 
 namespace {
-constexpr int FirstStoredByte = Image::BlockSize;  // image block 1
+constexpr int FirstStoredByte = Image::BlockSize; // image block 1
 constexpr int StoredBytes = Image::Size - FirstStoredByte;
-static_assert(DataFile::HeaderSize + StoredBytes == DataFile::Size, "file = header + blocks 1..144");
+static_assert(DataFile::HeaderSize + StoredBytes == DataFile::Size,
+              "file = header + blocks 1..144");
 } // namespace
 
 QString SaveTimeText()

@@ -27,10 +27,10 @@ bool WriteDataFile(TALL& all, const QString& path, QString* reason = nullptr,
 struct DataFileResult {
     enum Status {
         Ok,
-        OpenFailed,    // reason: the system's reason
-        ReadFailed,    // reason: the system's reason
-        TooShort,      // size: the file's length
-        UnknownModel,  // modelId: what the header names
+        OpenFailed,   // reason: the system's reason
+        ReadFailed,   // reason: the system's reason
+        TooShort,     // size: the file's length
+        UnknownModel, // modelId: what the header names
     };
     Status status = Ok;
     QString reason;

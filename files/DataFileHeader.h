@@ -13,7 +13,7 @@
 
 namespace DataFile {
 constexpr int HeaderSize = 16;
-constexpr int Size = 2320;  // header + image blocks 1..144
+constexpr int Size = 2320; // header + image blocks 1..144
 } // namespace DataFile
 
 // name: "P" + identifier; code: six hexadecimal digits; date: "yyyy-MM-dd HH:mm",

@@ -18,7 +18,10 @@ FileCommands::FileCommands(Hooks hooks, QWidget* dialogParent)
 {
 }
 
-QString FileCommands::filter() { return QStringLiteral("Data File(*.dat)"); }
+QString FileCommands::filter()
+{
+    return QStringLiteral("Data File(*.dat)");
+}
 
 void FileCommands::updateStatusBar() const
 {
@@ -44,7 +47,7 @@ QString FileCommands::startFolder() const
 bool FileCommands::askSaveFirst()
 {
     if (!appState().modified) return true;
-    if (!ask(languageTexts().saveProgram)) return true;  // No drops the changes
+    if (!ask(languageTexts().saveProgram)) return true; // No drops the changes
     return Save();
 }
 
@@ -131,7 +134,8 @@ bool FileCommands::ReadDataFile()
         return true;
     case DataFileResult::UnknownModel:
         fileName.clear();
-        ShowMessageBox(languageTexts().confirmation, languageTexts().modError, MessageKind::Information);
+        ShowMessageBox(languageTexts().confirmation, languageTexts().modError,
+                       MessageKind::Information);
         return false;
     case DataFileResult::TooShort:
         ShowTooShortBox(fileName, result.size);

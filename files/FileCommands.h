@@ -19,10 +19,10 @@ class QWidget;
 // cancelled, replacing declined, write failed), New, Open and closing stop and the
 // document stays as it is.
 class FileCommands {
-public:
+  public:
     struct Hooks {
-        std::function<void()> updateStatusBar;   // status bar and caption
-        std::function<void(int)> refreshViews;   // reason 1: the document was replaced
+        std::function<void()> updateStatusBar; // status bar and caption
+        std::function<void(int)> refreshViews; // reason 1: the document was replaced
     };
 
     explicit FileCommands(Hooks hooks = {}, QWidget* dialogParent = nullptr);
@@ -49,8 +49,8 @@ public:
     // The open and save dialogs' filter.
     static QString filter();
 
-private:
-    bool askSaveFirst();  // false: the user wanted a save that did not happen
+  private:
+    bool askSaveFirst(); // false: the user wanted a save that did not happen
     bool ask(const QString& question) const;
     void updateStatusBar() const;
     void refreshViews(int reason) const;

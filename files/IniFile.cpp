@@ -10,13 +10,18 @@ namespace {
 const QByteArray Utf8Bom("\xEF\xBB\xBF");
 
 // The profile access trims blanks only; an ideographic space inside a text stays.
-bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == QChar(0xFEFF); }
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\r' || c == QChar(0xFEFF);
+}
 
 QString trimBlanks(const QString& s)
 {
     int from = 0, to = int(s.size());
-    while (from < to && isBlank(s[from])) ++from;
-    while (to > from && isBlank(s[to - 1])) --to;
+    while (from < to && isBlank(s[from]))
+        ++from;
+    while (to > from && isBlank(s[to - 1]))
+        --to;
     return s.mid(from, to - from);
 }
 
@@ -196,7 +201,8 @@ QByteArray TIniFile::bytes() const
 {
     QByteArray out;
     if (textEncoding == Encoding::Utf8Bom) out += Utf8Bom;
-    for (const Line& l : lines) out += l.raw + l.end;
+    for (const Line& l : lines)
+        out += l.raw + l.end;
     return out;
 }
 

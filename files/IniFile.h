@@ -15,7 +15,7 @@
 // writing a key re-encodes only that line, in the file's own encoding, so every other
 // byte of the file stays as it was.
 class TIniFile {
-public:
+  public:
     enum class Encoding { Utf8, Utf8Bom, Gbk };
 
     // Reads the whole file now; a missing or unreadable file reads as empty.
@@ -40,15 +40,15 @@ public:
     // The bytes the file would hold (for UpdateFile and the tests).
     QByteArray bytes() const;
 
-private:
+  private:
     struct Line {
-        QByteArray raw;  // without the line end
-        QByteArray end;  // "\r\n", "\n" or empty for the last line
+        QByteArray raw; // without the line end
+        QByteArray end; // "\r\n", "\n" or empty for the last line
         enum Kind { Other, Section, Entry } kind = Other;
-        QString name;    // section name or key, trimmed
-        QString value;   // trimmed value of an entry
-        int equalsAt = -1;  // position of '=' in the decoded line
-        QString text;    // decoded line
+        QString name;      // section name or key, trimmed
+        QString value;     // trimmed value of an entry
+        int equalsAt = -1; // position of '=' in the decoded line
+        QString text;      // decoded line
     };
 
     void parse(const QByteArray& content);

@@ -51,7 +51,8 @@ QString LanguageFilePath(const QString& appFolder, const QString& languageName)
 TLanguage EnglishMessageTexts()
 {
     TLanguage texts;
-    for (const MessageKey& k : Keys) texts.*k.field = QString::fromLatin1(k.englishText);
+    for (const MessageKey& k : Keys)
+        texts.*k.field = QString::fromLatin1(k.englishText);
     return texts;
 }
 
@@ -60,8 +61,8 @@ void LoadLanguageFile(const QString& path, TLanguage& texts)
     const TIniFile ini(path);
     const QString section = QStringLiteral("Language");
     for (const MessageKey& k : Keys)
-        texts.*k.field = ini.ReadString(section, QString::fromLatin1(k.key),
-                                        QString::fromLatin1(k.englishText));
+        texts.*k.field =
+            ini.ReadString(section, QString::fromLatin1(k.key), QString::fromLatin1(k.englishText));
 }
 
 void LoadLanguage(const TALL& all, TLanguage& texts)

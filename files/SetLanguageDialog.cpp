@@ -25,7 +25,7 @@ TfSetLanguage::TfSetLanguage(QWidget* parent) : QDialog(parent)
     cbLanguage = new QComboBox(this);
     cbLanguage->setObjectName(QStringLiteral("cbLanguage"));
     cbLanguage->setMinimumWidth(160);
-    Tag::set(cbLanguage, Tag::NeverTranslate);  // the names come from the settings file
+    Tag::set(cbLanguage, Tag::NeverTranslate); // the names come from the settings file
     lbName->setBuddy(cbLanguage);
 
     Language = new QListWidget(this);
@@ -90,4 +90,7 @@ void TfSetLanguage::btnOkClick()
     accept();
 }
 
-void TfSetLanguage::btnCancelClick() { reject(); }
+void TfSetLanguage::btnCancelClick()
+{
+    reject();
+}

@@ -14,7 +14,7 @@ class QPushButton;
 class TfSetLanguage : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TfSetLanguage(QWidget* parent = nullptr);
 
     bool changed() const { return languageChanged; }
@@ -26,14 +26,14 @@ public:
 
     QLabel* lbName = nullptr;
     QComboBox* cbLanguage = nullptr;
-    QListWidget* Language = nullptr;  // file names; never visible
+    QListWidget* Language = nullptr; // file names; never visible
     QPushButton* btnOk = nullptr;
     QPushButton* btnCancel = nullptr;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     bool languageChanged = false;
     bool prepared = false;
 };

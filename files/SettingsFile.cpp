@@ -21,7 +21,7 @@ const QString DefaultDisplayNames = QStringLiteral(u"中文|英文");
 // Each key from the per-user file when it is in use and has the key, else from the
 // shipped file, else the default.
 class SettingsReader {
-public:
+  public:
     explicit SettingsReader(const SettingsPlace& place)
         : shipped(place.shippedPath), user(place.useUserFile ? place.userPath : QString())
     {
@@ -32,7 +32,7 @@ public:
         return shipped.ReadString(Section, key, def);
     }
 
-private:
+  private:
     TIniFile shipped;
     TIniFile user;
 };
@@ -122,13 +122,17 @@ QStringList SplitList(const QString& list)
     return parts;
 }
 
-void ReadSettingsFile(TALL& all) { ReadSettingsFileAt(all, LocateSettingsFile(all.appFolder)); }
+void ReadSettingsFile(TALL& all)
+{
+    ReadSettingsFileAt(all, LocateSettingsFile(all.appFolder));
+}
 
 void ReadSettingsFileAt(TALL& all, const SettingsPlace& place)
 {
     const SettingsReader ini(place);
     all.portName = ini.read(QStringLiteral("Com"), QStringLiteral("Com1"));
-    const QString defaultLanguage = ini.read(QStringLiteral("DefaultLanguage"), QStringLiteral("0"));
+    const QString defaultLanguage =
+        ini.read(QStringLiteral("DefaultLanguage"), QStringLiteral("0"));
     all.helpPrefix = ini.read(QStringLiteral("Help"), QStringLiteral("WT"));
     all.languageIndex = toIntOr(defaultLanguage, 0);
 
@@ -138,8 +142,8 @@ void ReadSettingsFileAt(TALL& all, const SettingsPlace& place)
     // number is written back unchanged.
     all.pictureNumber = ok ? qint32(quint32(picId) + 1u) : 1;
 
-    all.languageName =
-        ChooseListEntry(ini.read(QStringLiteral("Language"), DefaultLanguageList), all.languageIndex);
+    all.languageName = ChooseListEntry(ini.read(QStringLiteral("Language"), DefaultLanguageList),
+                                       all.languageIndex);
 }
 
 bool WriteSettingsFile(const TALL& all, QString* reason)

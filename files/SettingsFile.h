@@ -14,9 +14,9 @@ struct TALL;
 // file first and from the shipped one next, so the shipped language lists stay in use.
 
 struct SettingsPlace {
-    QString shippedPath;       // program folder + "SysInfo.Ini"
-    QString userPath;          // the per-user file
-    bool useUserFile = false;  // the program folder's file cannot be written
+    QString shippedPath;      // program folder + "SysInfo.Ini"
+    QString userPath;         // the per-user file
+    bool useUserFile = false; // the program folder's file cannot be written
 };
 
 // Where the settings of a program in appFolder are read from and written to.

@@ -21,7 +21,7 @@ namespace {
 
 // Lookups in one window's section; only keys that are present change anything.
 class FormTexts {
-public:
+  public:
     FormTexts(const TIniFile& ini, const QString& section) : ini(ini), section(section) {}
 
     template <typename Apply>
@@ -30,7 +30,7 @@ public:
         if (const auto text = ini.find(section, name + u'.' + suffix)) apply(*text);
     }
 
-private:
+  private:
     const TIniFile& ini;
     QString section;
 };
@@ -38,7 +38,8 @@ private:
 void translateCombo(QComboBox* combo, const QString& name, const FormTexts& texts)
 {
     const int selected = combo->currentIndex();
-    const int count = Tag::of(combo) == Tag::FirstItemOnly ? qMin(1, combo->count()) : combo->count();
+    const int count =
+        Tag::of(combo) == Tag::FirstItemOnly ? qMin(1, combo->count()) : combo->count();
     for (int n = 0; n < count; ++n)
         texts.set(name, QString::number(n), [&](const QString& t) { combo->setItemText(n, t); });
     combo->setCurrentIndex(selected);
@@ -52,7 +53,8 @@ void translateObject(QObject* object, bool translateLists, const FormTexts& text
     if (auto* grid = dynamic_cast<TranslatableGrid*>(object)) {
         if (Tag::of(object) == Tag::NeverTranslate) return;
         for (int c = 1; c < grid->headerColumnCount(); ++c)
-            texts.set(name, QString::number(c), [&](const QString& t) { grid->setHeaderText(c, t); });
+            texts.set(name, QString::number(c),
+                      [&](const QString& t) { grid->setHeaderText(c, t); });
         return;
     }
     if (auto* action = qobject_cast<QAction*>(object)) {
@@ -92,18 +94,21 @@ void translateObject(QObject* object, bool translateLists, const FormTexts& text
         for (int i = 0; i < tabs->count(); ++i) {
             const QString page = tabs->widget(i)->objectName();
             if (page.isEmpty()) continue;
-            texts.set(page, QStringLiteral("Caption"), [&](const QString& t) { tabs->setTabText(i, t); });
+            texts.set(page, QStringLiteral("Caption"),
+                      [&](const QString& t) { tabs->setTabText(i, t); });
         }
         return;
     }
     if (auto* combo = qobject_cast<QComboBox*>(object)) {
-        if (translateLists && Tag::of(combo) != Tag::NeverTranslate) translateCombo(combo, name, texts);
+        if (translateLists && Tag::of(combo) != Tag::NeverTranslate)
+            translateCombo(combo, name, texts);
         return;
     }
     if (auto* list = qobject_cast<QListWidget*>(object)) {
         if (Tag::of(list) == Tag::NeverTranslate) return;
         for (int n = 0; n < list->count(); ++n)
-            texts.set(name, QString::number(n), [&](const QString& t) { list->item(n)->setText(t); });
+            texts.set(name, QString::number(n),
+                      [&](const QString& t) { list->item(n)->setText(t); });
         return;
     }
 }
@@ -118,12 +123,15 @@ void TranslateFormFromFile(QWidget* window, const QString& languageFilePath, boo
     const QString formName = window->objectName();
     if (formName.isEmpty()) return;
     const FormTexts texts(ini, formName);
-    texts.set(formName, QStringLiteral("Caption"), [&](const QString& t) { window->setWindowTitle(t); });
+    texts.set(formName, QStringLiteral("Caption"),
+              [&](const QString& t) { window->setWindowTitle(t); });
     const QList<QObject*> children = window->findChildren<QObject*>();
-    for (QObject* child : children) translateObject(child, translateLists, texts);
+    for (QObject* child : children)
+        translateObject(child, translateLists, texts);
 }
 
 void TranslateForm(QWidget* window, const QString& languageName, bool translateLists)
 {
-    TranslateFormFromFile(window, LanguageFilePath(appState().appFolder, languageName), translateLists);
+    TranslateFormFromFile(window, LanguageFilePath(appState().appFolder, languageName),
+                          translateLists);
 }

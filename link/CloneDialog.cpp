@@ -87,9 +87,15 @@ void CloneDialog::FormShow()
     engine->FormShow();
 }
 
-void CloneDialog::btnOkClick() { engine->btnOkClick(); }
+void CloneDialog::btnOkClick()
+{
+    engine->btnOkClick();
+}
 
-void CloneDialog::btnCancelClick() { done(succeeded() ? QDialog::Accepted : QDialog::Rejected); }
+void CloneDialog::btnCancelClick()
+{
+    done(succeeded() ? QDialog::Accepted : QDialog::Rejected);
+}
 
 void CloneDialog::done(int result)
 {

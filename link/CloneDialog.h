@@ -14,12 +14,12 @@ class TApdComPort;
 // The dialog only shows what the session reports; closing it closes the port.
 class CloneDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     ~CloneDialog() override;
 
     CloneSession& session() { return *engine; }
 
-protected:
+  protected:
     CloneDialog(QWidget* parent, const QString& formName, const QString& caption);
     // Called by the subclass's constructor, before the dialog is shown.
     void setSession(std::unique_ptr<CloneSession> session);
@@ -30,7 +30,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
 
-private:
+  private:
     void FormShow();
     void btnOkClick();
     void btnCancelClick();

@@ -27,7 +27,10 @@ QByteArray WakeUpFrame(quint8 key)
     return f;
 }
 
-QByteArray ReadRequest(int block) { return header(ReadCommand, block); }
+QByteArray ReadRequest(int block)
+{
+    return header(ReadCommand, block);
+}
 
 QByteArray WriteFrame(int block, const quint8* data)
 {

@@ -30,11 +30,11 @@ constexpr int IdentLength = 16;
 constexpr int IdentModelOffset = 1;
 constexpr int IdentModelLength = 4;
 constexpr int IdentKeyOffset = 6;
-constexpr int ReadAnswerLength = 20;  // 4 header bytes, then the data
+constexpr int ReadAnswerLength = 20; // 4 header bytes, then the data
 constexpr int ReadAnswerDataOffset = 4;
 constexpr int WriteFrameLength = 20;
 
-constexpr int ReadBlockCount = 146;   // block 145 is fetched but not kept
+constexpr int ReadBlockCount = 146; // block 145 is fetched but not kept
 constexpr int WriteBlockCount = 145;
 
 QByteArray WakeUpFrame(quint8 key);
@@ -42,7 +42,10 @@ QByteArray ReadRequest(int block);
 QByteArray WriteFrame(int block, const quint8* data);
 
 // The radio echoes the key with its two 4-bit halves exchanged.
-constexpr quint8 KeyEcho(quint8 key) { return quint8((key * 16 + key / 16) % 256); }
+constexpr quint8 KeyEcho(quint8 key)
+{
+    return quint8((key * 16 + key / 16) % 256);
+}
 
 // 0x60 + the port number for COM1..COM9; any other port takes 0x65..0x69 from the
 // program's random generator.

@@ -22,7 +22,10 @@ CloneSession::CloneSession(LinkPort& p, TALL& a, const TMacList& m, const TLangu
 
 CloneSession::~CloneSession() = default;
 
-void CloneSession::setHost(Host h) { host = std::move(h); }
+void CloneSession::setHost(Host h)
+{
+    host = std::move(h);
+}
 
 void CloneSession::addTimer(QTimer& t, const char* name, int ms, std::function<void()> handler)
 {
@@ -41,7 +44,8 @@ QTimer* CloneSession::timer(const QString& name) const
 
 void CloneSession::FormClose()
 {
-    for (QTimer* t : timers) t->stop();
+    for (QTimer* t : timers)
+        t->stop();
     currentState = 0;
     port.close();
 }
@@ -67,7 +71,7 @@ void CloneSession::OnTriggerAvail(int count)
 {
     for (int i = 0; i < count; ++i) {
         quint8 b = 0;
-        if (!port.takeByte(b)) return;  // a port error ends the handler silently
+        if (!port.takeByte(b)) return; // a port error ends the handler silently
         if (receivedCount <= BufferBound) buffer[size_t(receivedCount++)] = b;
     }
     if (receivedCount >= expectedLength && receivedCount <= BufferBound) step();
@@ -86,7 +90,10 @@ bool CloneSession::SendFrame(const QByteArray& bytes, int expected, bool acknowl
     return true;
 }
 
-bool CloneSession::sendEnd() { return SendFrame(QByteArray(1, char(Clone::End)), 0, false); }
+bool CloneSession::sendEnd()
+{
+    return SendFrame(QByteArray(1, char(Clone::End)), 0, false);
+}
 
 bool CloneSession::sendWakeUp()
 {
@@ -139,12 +146,25 @@ int CloneSession::message(Message m, const QString& detail)
     QString text;
     int kind = 1;
     switch (m) {
-    case Message::ComError: text = texts.comError; break;
-    case Message::ModError: text = texts.modError; break;
-    case Message::ReadOk: text = texts.readOk; break;
-    case Message::WriteOk: text = texts.writeOk; break;
-    case Message::LPortError: text = texts.lPortError; break;
-    case Message::Modforce: text = texts.modforce; kind = 2; break;
+    case Message::ComError:
+        text = texts.comError;
+        break;
+    case Message::ModError:
+        text = texts.modError;
+        break;
+    case Message::ReadOk:
+        text = texts.readOk;
+        break;
+    case Message::WriteOk:
+        text = texts.writeOk;
+        break;
+    case Message::LPortError:
+        text = texts.lPortError;
+        break;
+    case Message::Modforce:
+        text = texts.modforce;
+        kind = 2;
+        break;
     }
     if (!detail.isEmpty()) text += QLatin1Char('\n') + detail;
     shown << m;
@@ -154,8 +174,10 @@ int CloneSession::message(Message m, const QString& detail)
 
 void CloneSession::wait(int ms)
 {
-    if (host.sleep) host.sleep(ms);
-    else QThread::msleep(ulong(ms));
+    if (host.sleep)
+        host.sleep(ms);
+    else
+        QThread::msleep(ulong(ms));
 }
 
 bool CloneSession::receivedAck(int index) const

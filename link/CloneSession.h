@@ -26,7 +26,7 @@ class LinkPort;
 // identification, 3 block phase. Within one transfer only the first error box shows.
 class CloneSession : public QObject {
     Q_OBJECT
-public:
+  public:
     enum class Message { ComError, ModError, ReadOk, WriteOk, LPortError, Modforce };
 
     struct Host {
@@ -37,8 +37,8 @@ public:
         std::function<void(int ms)> sleep;
     };
 
-    static constexpr int BufferSize = 49;   // indices 0..48
-    static constexpr int BufferBound = 48;  // an exchange completes only up to here
+    static constexpr int BufferSize = 49;  // indices 0..48
+    static constexpr int BufferBound = 48; // an exchange completes only up to here
     static constexpr int ProgressMaximum = 144;
 
     CloneSession(LinkPort& port, TALL& all, const TMacList& models, const TLanguage& texts,
@@ -58,7 +58,7 @@ public:
     virtual void OnTriggerLineError() = 0;
 
     // Timer handlers; public so that a test can let a timer expire at once.
-    void HeadTimeTimer();  // the handshake timeout is the same both ways
+    void HeadTimeTimer(); // the handshake timeout is the same both ways
     virtual void TryTimeTimer() = 0;
     void CloseTimeTimer();
 
@@ -74,12 +74,12 @@ public:
     // Timers by name: "CloseTime", "TryTime", "HeadTime" (and "ReTime" on read).
     QTimer* timer(const QString& name) const;
 
-signals:
+  signals:
     void progressChanged(int value);
     void okEnabledChanged(bool enabled);
     void closeRequested();
 
-protected:
+  protected:
     // SendFrame: the only way a frame leaves. With acknowledge set the first byte goes
     // out as 0x06. Waits in drain steps until the bytes have left. False when the port
     // would not take the frame.
@@ -129,7 +129,7 @@ protected:
     QTimer TryTime;
     QTimer HeadTime;
 
-private:
+  private:
     std::vector<QTimer*> timers;
     QList<Message> shown;
     int currentState = 0;

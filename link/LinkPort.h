@@ -9,7 +9,7 @@
 // Notifications must come from the event loop, never from inside a call on the port.
 class LinkPort : public QObject {
     Q_OBJECT
-public:
+  public:
     using QObject::QObject;
 
     // Picks the port by its program name (COMn or a device path) and sets the line
@@ -33,7 +33,7 @@ public:
     // The last failure in the system's words.
     virtual QString errorText() const = 0;
 
-signals:
+  signals:
     void dataAvailable(int count);
     void lineError();
 };

@@ -18,8 +18,10 @@ bool naturalLess(const QString& a, const QString& b)
     while (i < a.size() && j < b.size()) {
         if (a[i].isDigit() && b[j].isDigit()) {
             int ei = i, ej = j;
-            while (ei < a.size() && a[ei].isDigit()) ++ei;
-            while (ej < b.size() && b[ej].isDigit()) ++ej;
+            while (ei < a.size() && a[ei].isDigit())
+                ++ei;
+            while (ej < b.size() && b[ej].isDigit())
+                ++ej;
             const qulonglong va = a.mid(i, ei - i).toULongLong();
             const qulonglong vb = b.mid(j, ej - j).toULongLong();
             if (va != vb) return va < vb;
@@ -36,7 +38,10 @@ bool naturalLess(const QString& a, const QString& b)
 
 } // namespace
 
-bool IsComPortName(const QString& name) { return name.startsWith(QLatin1String("COM"), Qt::CaseInsensitive); }
+bool IsComPortName(const QString& name)
+{
+    return name.startsWith(QLatin1String("COM"), Qt::CaseInsensitive);
+}
 
 int ComPortNumber(const QString& name)
 {
@@ -107,7 +112,8 @@ QList<DetectedPort> DetectSerialPorts()
 void ListSerialPorts(QStringList* list)
 {
     if (!list) return;
-    for (const DetectedPort& p : DetectSerialPorts()) list->append(p.name);
+    for (const DetectedPort& p : DetectSerialPorts())
+        list->append(p.name);
 }
 
 QString SettlePortName(const QString& name, const QStringList& detected)

@@ -32,8 +32,8 @@ void ListSerialPorts(QStringList* list);
 
 // A detected port with the system's description of it, for the port dialog.
 struct DetectedPort {
-    QString name;         // program name: COMn or a device path
-    QString description;  // e.g. "FT232R USB UART"; may be empty
+    QString name;        // program name: COMn or a device path
+    QString description; // e.g. "FT232R USB UART"; may be empty
 };
 QList<DetectedPort> DetectSerialPorts();
 

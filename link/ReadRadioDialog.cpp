@@ -12,4 +12,7 @@ TfReadRadio::TfReadRadio(QWidget* parent)
     setSession(std::move(session));
 }
 
-bool TfReadRadio::success() const { return reader->success(); }
+bool TfReadRadio::success() const
+{
+    return reader->success();
+}

@@ -8,13 +8,13 @@ class ReadSession;
 // the read completed and replaced the document (marked modified, the radio's model).
 class TfReadRadio : public CloneDialog {
     Q_OBJECT
-public:
+  public:
     explicit TfReadRadio(QWidget* parent = nullptr);
     bool success() const;
 
-protected:
+  protected:
     bool succeeded() const override { return success(); }
 
-private:
+  private:
     ReadSession* reader;
 };

@@ -69,7 +69,7 @@ void ReadSession::step()
     }
     case 3:
         if (acknowledgeMode) {
-            if (buffer[0] != Clone::Ack) return;  // the timeout follows
+            if (buffer[0] != Clone::Ack) return; // the timeout follows
             TryTime.stop();
             ++block;
             if (block == Clone::ReadBlockCount) return finish();
@@ -124,7 +124,7 @@ void ReadSession::OnTriggerLineError()
     port.emptyOutput();
     setState(0);
     if (retryAllowed) {
-        errorWasShown = true;  // a timeout still pending stays silent
+        errorWasShown = true; // a timeout still pending stays silent
         retryAllowed = false;
         ReTime.start();
     } else {

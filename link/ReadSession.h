@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CloneSession.h"
 #include "CloneFrames.h"
+#include "CloneSession.h"
 
 #include <array>
 
@@ -10,7 +10,7 @@
 // and runs the load processing. One automatic restart follows a first line error.
 class ReadSession : public CloneSession {
     Q_OBJECT
-public:
+  public:
     ReadSession(LinkPort& port, TALL& all, const TMacList& models, const TLanguage& texts,
                 QObject* parent = nullptr);
 
@@ -27,12 +27,12 @@ public:
     // after a successful transfer.
     const quint8* blocksRead() const { return readCopy.data(); }
 
-protected:
+  protected:
     void step() override;
     int drainStepMs() const override { return 20; }
     int drainSteps() const override { return 50; }
 
-private:
+  private:
     void finish();
 
     QTimer ReTime;

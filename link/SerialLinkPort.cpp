@@ -36,18 +36,36 @@ bool SerialLinkPort::open(QString* reason)
     return false;
 }
 
-void SerialLinkPort::close() { port.close(); }
-bool SerialLinkPort::isOpen() const { return port.isOpen(); }
-bool SerialLinkPort::emptyInput() { return port.flushInBuffer(); }
-bool SerialLinkPort::emptyOutput() { return port.flushOutBuffer(); }
+void SerialLinkPort::close()
+{
+    port.close();
+}
+bool SerialLinkPort::isOpen() const
+{
+    return port.isOpen();
+}
+bool SerialLinkPort::emptyInput()
+{
+    return port.flushInBuffer();
+}
+bool SerialLinkPort::emptyOutput()
+{
+    return port.flushOutBuffer();
+}
 
 bool SerialLinkPort::send(const QByteArray& bytes)
 {
     return port.putBlock(bytes.constData(), int(bytes.size()));
 }
 
-int SerialLinkPort::bytesWaitingToSend() { return port.outBuffUsed(); }
-void SerialLinkPort::waitForSent(int ms) { port.waitOutput(ms); }
+int SerialLinkPort::bytesWaitingToSend()
+{
+    return port.outBuffUsed();
+}
+void SerialLinkPort::waitForSent(int ms)
+{
+    port.waitOutput(ms);
+}
 
 bool SerialLinkPort::takeByte(quint8& byte)
 {
@@ -57,4 +75,7 @@ bool SerialLinkPort::takeByte(quint8& byte)
     return true;
 }
 
-QString SerialLinkPort::errorText() const { return port.errorText(); }
+QString SerialLinkPort::errorText() const
+{
+    return port.errorText();
+}

@@ -7,7 +7,7 @@ class TApdComPort;
 // The clone transport over the serial port component the dialog owns.
 class SerialLinkPort : public LinkPort {
     Q_OBJECT
-public:
+  public:
     explicit SerialLinkPort(TApdComPort& port, QObject* parent = nullptr);
 
     bool configure(const QString& portName, int baud, QString* reason) override;
@@ -22,6 +22,6 @@ public:
     bool takeByte(quint8& byte) override;
     QString errorText() const override;
 
-private:
+  private:
     TApdComPort& port;
 };

@@ -112,7 +112,8 @@ void TfSetPort::FormShow()
 
     const QList<DetectedPort> ports = detect ? detect() : QList<DetectedPort>();
     cbCom->clear();
-    for (const DetectedPort& p : ports) cbCom->addItem(p.name);
+    for (const DetectedPort& p : ports)
+        cbCom->addItem(p.name);
 
     for (const DetectedPort& p : ports) {
         const int n = ComPortNumber(p.name);
@@ -125,10 +126,9 @@ void TfSetPort::FormShow()
     cxDeviceList->clear();
     for (const DetectedPort& p : ports) {
         if (IsComPortName(p.name)) continue;
-        auto* item = new QListWidgetItem(p.description.isEmpty()
-                                             ? p.name
-                                             : p.name + QStringLiteral("  -  ") + p.description,
-                                         cxDeviceList);
+        auto* item = new QListWidgetItem(
+            p.description.isEmpty() ? p.name : p.name + QStringLiteral("  -  ") + p.description,
+            cxDeviceList);
         item->setData(PathRole, p.name);
         if (p.name == all.portName) cxDeviceList->setCurrentItem(item);
     }
@@ -166,7 +166,10 @@ void TfSetPort::deviceChosen()
     uncheckPortButtons();
 }
 
-void TfSetPort::pathEdited() { uncheckPortButtons(); }
+void TfSetPort::pathEdited()
+{
+    uncheckPortButtons();
+}
 
 void TfSetPort::uncheckPortButtons()
 {

@@ -19,14 +19,14 @@ class QRadioButton;
 // name; Cancel changes nothing. Detection never opens a device.
 class TfSetPort : public QDialog {
     Q_OBJECT
-public:
+  public:
     using Detector = std::function<QList<DetectedPort>()>;
     explicit TfSetPort(QWidget* parent = nullptr, Detector detect = DetectSerialPorts);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void FormShow();
     void btnOkClick();
     void portButtonToggled(bool checked);

@@ -6,6 +6,6 @@
 // changes the document's time stamp only.
 class TfWriteRadio : public CloneDialog {
     Q_OBJECT
-public:
+  public:
     explicit TfWriteRadio(QWidget* parent = nullptr);
 };

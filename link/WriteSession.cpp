@@ -7,7 +7,10 @@
 #include "core/ModelTable.h"
 #include "core/TimeStamp.h"
 
-void WriteSession::FormShow() { setUpPort(false, false); }
+void WriteSession::FormShow()
+{
+    setUpPort(false, false);
+}
 
 void WriteSession::btnOkClick()
 {
@@ -34,7 +37,7 @@ void WriteSession::step()
         identified();
         break;
     case 3: {
-        if (buffer[0] != Clone::Ack) return;  // the timeout follows
+        if (buffer[0] != Clone::Ack) return; // the timeout follows
         TryTime.stop();
         ++block;
         if (block == Clone::WriteBlockCount) return finish();
@@ -69,7 +72,7 @@ void WriteSession::identified()
         CloseTime.start();
         return;
     }
-    if (related && message(Message::Modforce) != 6) return;  // the user leaves with Cancel
+    if (related && message(Message::Modforce) != 6) return; // the user leaves with Cancel
     stampAndStart();
 }
 

@@ -7,7 +7,7 @@
 // The time stamp is the only change a write makes to the document.
 class WriteSession : public CloneSession {
     Q_OBJECT
-public:
+  public:
     using CloneSession::CloneSession;
 
     void FormShow() override;
@@ -15,12 +15,12 @@ public:
     void OnTriggerLineError() override;
     void TryTimeTimer() override;
 
-protected:
+  protected:
     void step() override;
     int drainStepMs() const override { return 50; }
     int drainSteps() const override { return 100; }
 
-private:
+  private:
     void identified();
     void stampAndStart();
     void finish();

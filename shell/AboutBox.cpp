@@ -37,7 +37,7 @@ TfFrmAbout::TfFrmAbout(QWidget* parent) : QDialog(parent)
     ImApp->setObjectName(QStringLiteral("ImApp"));
     ImApp->setGeometry(16, 16, 32, 32);
     ImApp->setAlignment(Qt::AlignCenter);
-    ImApp->setAttribute(Qt::WA_NoMousePropagation);  // a click on the icon keeps the box
+    ImApp->setAttribute(Qt::WA_NoMousePropagation); // a click on the icon keeps the box
 
     // Six lines to the right of the icon, top to bottom in this order.
     const char* const names[] = {"Label1", "Label2", "Label3", "Label8", "Label4", "Label9"};

@@ -9,20 +9,20 @@ class QPlainTextEdit;
 // are placeholders. A click on the dialog or on one of its text lines closes it.
 class TfFrmAbout : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TfFrmAbout(QWidget* parent = nullptr);
 
     // Translates the dialog and fills its caption and memo; runs when it is shown.
     void FormShow();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QLabel* ImApp = nullptr;
-    QList<QLabel*> lines;  // Label1, Label2, Label3, Label8, Label4, Label9
+    QList<QLabel*> lines; // Label1, Label2, Label3, Label8, Label4, Label9
     QLabel* Label5 = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* Label7 = nullptr;

@@ -5,7 +5,10 @@
 #include <QSvgRenderer>
 
 // The resources sit in a static library; naming them keeps the linker from dropping them.
-static void initShellResources() { Q_INIT_RESOURCE(shell); }
+static void initShellResources()
+{
+    Q_INIT_RESOURCE(shell);
+}
 
 namespace {
 
@@ -16,9 +19,9 @@ void ensureResources()
 }
 
 const char* const imageFiles[ImageIndex::Count] = {
-    "00-new", "01-open", "02-print", "03-save", "04-saveas", "05-write",
-    "06-help", "07-read", "08-chedit", "09-batch", "10-node", "11-node-selected",
-    "12-info", "13-fm", "14-language", "15-com",
+    "00-new",  "01-open", "02-print",    "03-save",  "04-saveas", "05-write",
+    "06-help", "07-read", "08-chedit",   "09-batch", "10-node",   "11-node-selected",
+    "12-info", "13-fm",   "14-language", "15-com",
 };
 
 } // namespace

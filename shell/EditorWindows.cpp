@@ -37,8 +37,7 @@ struct EditorEntry {
     QWidget* (*open)(QMdiArea* area);
 };
 
-template <auto& instance>
-QWidget* Open(QMdiArea* area)
+template <auto& instance> QWidget* Open(QMdiArea* area)
 {
     return ShowEditorWindow(area, instance);
 }
@@ -49,7 +48,8 @@ const std::vector<EditorEntry>& editorTable()
         {Command::BatchEdit, &Open<fBatch>},
         {Command::FreqChannel, &Open<fFreqEdit>},
         {Command::MemoryChannels, &Open<fChsInfo>},
-        {Command::ChannelEdit, [](QMdiArea* area) -> QWidget* {
+        {Command::ChannelEdit,
+         [](QMdiArea* area) -> QWidget* {
              TfChsEdit* window = ShowEditorWindow(area, fChsEdit);
              window->LoadChannel();
              return window;
@@ -80,7 +80,8 @@ bool ShowEditorForCommand(QMdiArea* area, int command)
 QList<int> EditorCommands()
 {
     QList<int> commands;
-    for (const EditorEntry& entry : editorTable()) commands << entry.command;
+    for (const EditorEntry& entry : editorTable())
+        commands << entry.command;
     return commands;
 }
 
@@ -89,7 +90,8 @@ void DestroyEditorWindows(QMdiArea* area)
     // Deleting the sub-window deletes the editor inside it, whose destructor clears
     // its global pointer, so the next ShowEditorWindow makes a fresh one.
     const QList<QMdiSubWindow*> windows = area->subWindowList();
-    for (QMdiSubWindow* sub : windows) delete sub;
+    for (QMdiSubWindow* sub : windows)
+        delete sub;
 }
 
 void EndGridEditing()
@@ -123,7 +125,7 @@ void ReopenScanWindow(QMdiArea* area)
     if (!fScanFun) return;
     QMdiSubWindow* active = area->activeSubWindow();
     auto* sub = qobject_cast<QMdiSubWindow*>(fScanFun->parentWidget());
-    if (!sub) return;  // every editor window lives in a sub-window
+    if (!sub) return; // every editor window lives in a sub-window
     const QPoint position = sub->pos();
     if (active == sub) active = nullptr;
     delete sub;

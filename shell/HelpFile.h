@@ -8,7 +8,7 @@ struct TALL;
 // Where no help viewer for .chm exists (or the file is absent) an HTML help of the same
 // base name stands in for it.
 
-QString HelpBaseName(const TALL& all);  // e.g. /opt/qz17/WT_English
+QString HelpBaseName(const TALL& all); // e.g. /opt/qz17/WT_English
 
 // The help file to open: the .chm when it exists, else the .html, else empty.
 QString FindHelpFile(const TALL& all);

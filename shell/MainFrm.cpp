@@ -41,7 +41,8 @@ TfMainFrm::TfMainFrm(QWidget* parent)
     setObjectName(QStringLiteral("fMainFrm"));
     SetEditorHost(this);
 
-    for (int i = 0; i < ImageIndex::Count; ++i) Image << ToolImage(i);
+    for (int i = 0; i < ImageIndex::Count; ++i)
+        Image << ToolImage(i);
 
     MdiArea = new QMdiArea;
     MdiArea->setObjectName(QStringLiteral("MdiArea"));
@@ -150,22 +151,21 @@ void TfMainFrm::createActions()
     addCommand(file, "nPrintPreview", "Print Pre&view", Command::PrintPreview,
                QKeySequence(Qt::CTRL | Qt::Key_T), -1, "Print Preview");
     file->addSeparator();
-    QAction* nExit = addCommand(file, "nExit", "&Exit", 0, QKeySequence(Qt::CTRL | Qt::Key_X),
-                                -1, "Exit");
+    QAction* nExit =
+        addCommand(file, "nExit", "&Exit", 0, QKeySequence(Qt::CTRL | Qt::Key_X), -1, "Exit");
     connect(nExit, &QAction::triggered, this, &QWidget::close);
 
     QMenu* edit = addMenu("nEdit", "&Edit");
     addCommand(edit, "nInfo", "Radio &Information", Command::RadioInformation, {},
                ImageIndex::Information, "Radio Information");
-    addCommand(edit, "nFreq", "F&req. Channel", Command::FreqChannel, {}, -1,
-               "Freq. Information");
+    addCommand(edit, "nFreq", "F&req. Channel", Command::FreqChannel, {}, -1, "Freq. Information");
     edit->addSeparator();
     addCommand(edit, "nChInfo", "Memory C&hannel", Command::MemoryChannels, {}, -1,
                "Channel Information");
-    addCommand(edit, "nChEdit", "&Channel Edit", Command::ChannelEdit, {},
-               ImageIndex::ChannelEdit, "Channel Edit");
-    addCommand(edit, "nBatch", "&Batch Channel Edit", Command::BatchEdit, {},
-               ImageIndex::BatchEdit, "Batch Channel Edit");
+    addCommand(edit, "nChEdit", "&Channel Edit", Command::ChannelEdit, {}, ImageIndex::ChannelEdit,
+               "Channel Edit");
+    addCommand(edit, "nBatch", "&Batch Channel Edit", Command::BatchEdit, {}, ImageIndex::BatchEdit,
+               "Batch Channel Edit");
     edit->addSeparator();
     addCommand(edit, "nFm", "&Fm Information", Command::FmFunctions, {}, ImageIndex::FmRadio,
                "Fm Information");
@@ -225,7 +225,8 @@ QToolButton* TfMainFrm::addToolButton(const char* name, const char* hint, int co
     button->setAutoRaise(true);
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     Tag::set(button, command);
-    connect(button, &QToolButton::clicked, this, [this, button] { DispatchCommand(Tag::of(button)); });
+    connect(button, &QToolButton::clicked, this,
+            [this, button] { DispatchCommand(Tag::of(button)); });
     tbar->addWidget(button);
     return button;
 }
@@ -360,7 +361,19 @@ bool TfMainFrm::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
-void TfMainFrm::nTreeViewClick() { pTree->setVisible(!pTree->isVisible()); }
-void TfMainFrm::TreeHideClick() { pTree->hide(); }
-void TfMainFrm::nToolbarClick(bool checked) { tbar->setVisible(checked); }
-void TfMainFrm::nStatusBarClick(bool checked) { MainBar->setVisible(checked); }
+void TfMainFrm::nTreeViewClick()
+{
+    pTree->setVisible(!pTree->isVisible());
+}
+void TfMainFrm::TreeHideClick()
+{
+    pTree->hide();
+}
+void TfMainFrm::nToolbarClick(bool checked)
+{
+    tbar->setVisible(checked);
+}
+void TfMainFrm::nStatusBarClick(bool checked)
+{
+    MainBar->setVisible(checked);
+}

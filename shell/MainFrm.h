@@ -30,7 +30,7 @@ class QTreeWidgetItem;
 // closing asks ExitProgram / SaveProgram and writes the settings file.
 class TfMainFrm : public QMainWindow, public EditorHost {
     Q_OBJECT
-public:
+  public:
     explicit TfMainFrm(QWidget* parent = nullptr);
     ~TfMainFrm() override;
 
@@ -48,13 +48,13 @@ public:
     QString panelText(int panel) const;
     bool startupDone() const { return started; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
 
-private:
+  private:
     void createActions();
     void createToolBar();
     void createTree();
@@ -103,12 +103,12 @@ private:
     QAction* nTestOnline = nullptr;
     QAction* nToolbar = nullptr;
     QAction* nStatusBar = nullptr;
-    QVector<QIcon> Image;   // 16 tool and tree images, then the application icon
+    QVector<QIcon> Image; // 16 tool and tree images, then the application icon
     QPixmap ImBack;
     QTreeWidgetItem* treeRoot = nullptr;
     FileCommands files;
-    QString csvFolder;  // where the last channel list was opened or saved
-    bool refreshing = false;  // the editor windows are being destroyed
+    QString csvFolder;       // where the last channel list was opened or saved
+    bool refreshing = false; // the editor windows are being destroyed
     bool started = false;
 };
 

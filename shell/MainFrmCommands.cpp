@@ -124,7 +124,10 @@ void TfMainFrm::UpdateStatusBar()
     setWindowTitle(caption);
 }
 
-void TfMainFrm::TimerTimer() { panels[2]->setText(StatusTimeText(QTime::currentTime())); }
+void TfMainFrm::TimerTimer()
+{
+    panels[2]->setText(StatusTimeText(QTime::currentTime()));
+}
 
 void TfMainFrm::SetTreeTexts()
 {
@@ -145,7 +148,10 @@ void TfMainFrm::cxTreeDblClick(const QPoint& position)
     DispatchCommand(node->data(0, Qt::UserRole).toInt());
 }
 
-QString TfMainFrm::currentFileName() const { return files.currentFileName(); }
+QString TfMainFrm::currentFileName() const
+{
+    return files.currentFileName();
+}
 
 void TfMainFrm::LanguageSwitch()
 {
@@ -166,9 +172,9 @@ void TfMainFrm::ModelCommand()
     TALL& all = appState();
     const TModelSelection before = CurrentModelSelection(all);
     if (!RunModelDialog(this)) return;
-    const bool replace = !all.modified || ShowMessageBox(languageTexts().confirmation,
-                                                         languageTexts().clearData,
-                                                         MessageKind::Question) == IdYes;
+    const bool replace =
+        !all.modified || ShowMessageBox(languageTexts().confirmation, languageTexts().clearData,
+                                        MessageKind::Question) == IdYes;
     if (replace && files.New()) return;
     RestoreModelSelection(all, before);
 }

@@ -9,12 +9,11 @@
 // clears. The window lives in a sub-window of the main window's MDI area; closing the
 // sub-window destroys both, which clears the pointer again. Frame hints the window sets
 // on itself (Qt::FramelessWindowHint, ...) go to its sub-window.
-template <class T>
-T* ShowEditorWindow(QMdiArea* area, T*& instance)
+template <class T> T* ShowEditorWindow(QMdiArea* area, T*& instance)
 {
     if (!instance) {
         auto* window = new T;
-        instance = window;  // normally done by the constructor already
+        instance = window; // normally done by the constructor already
         const Qt::WindowFlags hints = window->windowFlags() & ~Qt::WindowType_Mask;
         QMdiSubWindow* sub =
             area->addSubWindow(window, hints ? (Qt::SubWindow | hints) : Qt::WindowFlags());

@@ -34,10 +34,10 @@ bool passes(KeySet set, QChar& c)
 }
 
 class KeyFilter : public QObject {
-public:
+  public:
     KeyFilter(QObject* parent, KeySet set) : QObject(parent), set(set) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() != QEvent::KeyPress) return false;
@@ -58,7 +58,7 @@ protected:
         return true;
     }
 
-private:
+  private:
     KeySet set;
 };
 

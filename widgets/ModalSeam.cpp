@@ -10,8 +10,14 @@ ModalScript* currentScript = nullptr;
 
 namespace Modal {
 
-void setScript(ModalScript* script) { currentScript = script; }
-ModalScript* script() { return currentScript; }
+void setScript(ModalScript* script)
+{
+    currentScript = script;
+}
+ModalScript* script()
+{
+    return currentScript;
+}
 
 QMessageBox::StandardButton messageBox(QWidget* parent, QMessageBox::Icon icon,
                                        const QString& caption, const QString& text,

@@ -12,7 +12,7 @@ class QWidget;
 // that answers instead of a user, so no test ever waits on a dialog.
 
 class ModalScript {
-public:
+  public:
     virtual ~ModalScript() = default;
     virtual QMessageBox::StandardButton messageBox(QWidget* parent, QMessageBox::Icon icon,
                                                    const QString& caption, const QString& text,

@@ -32,10 +32,10 @@ namespace {
 // The range edits take any whole number while it is typed and bring it into their range
 // when it is committed: a typed 200 becomes the channel count instead of a refused key.
 class RangeSpinBox : public QSpinBox {
-public:
+  public:
     using QSpinBox::QSpinBox;
 
-protected:
+  protected:
     QValidator::State validate(QString& text, int&) const override
     {
         if (text.isEmpty()) return QValidator::Intermediate;
@@ -47,8 +47,7 @@ protected:
     int valueFromText(const QString& text) const override { return text.toInt(); }
 };
 
-template <class T>
-T* named(T* widget, const char* name)
+template <class T> T* named(T* widget, const char* name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -90,7 +89,8 @@ QComboBox* pickList(QWidget* parent, const char* name, const QStringList& items,
 void exclusive(QWidget* owner, std::initializer_list<QRadioButton*> buttons)
 {
     auto* group = new QButtonGroup(owner);
-    for (QRadioButton* b : buttons) group->addButton(b);
+    for (QRadioButton* b : buttons)
+        group->addButton(b);
     (*buttons.begin())->setChecked(true);
 }
 
@@ -124,7 +124,7 @@ TfBatch::TfBatch(QWidget* parent) : QWidget(parent)
     cxTo = named(new RangeSpinBox(gbBound), "cxTo");
     for (QSpinBox* s : {cxFrom, cxTo}) {
         s->setRange(1, 128);
-        s->setKeyboardTracking(false);  // validated when committed, not per keystroke
+        s->setKeyboardTracking(false); // validated when committed, not per keystroke
         s->setAlignment(Qt::AlignRight);
         s->setFixedWidth(64);
     }
@@ -245,8 +245,9 @@ TfBatch::TfBatch(QWidget* parent) : QWidget(parent)
     auto* gbOther = named(new QGroupBox(this), "gbOther");
     cxPower = pickList(gbOther, "cxPower", {QStringLiteral("Low"), QStringLiteral("High")}, 1);
     cxWn = pickList(gbOther, "cxWn", {QStringLiteral("Narrow"), QStringLiteral("Wide")}, 1);
-    cxApro = pickList(gbOther, "cxApro",
-                      {QStringLiteral("None"), QStringLiteral("Compander"), QStringLiteral("Scrambler")}, 0);
+    cxApro = pickList(
+        gbOther, "cxApro",
+        {QStringLiteral("None"), QStringLiteral("Compander"), QStringLiteral("Scrambler")}, 0);
     cxName = named(new QLineEdit(gbOther), "cxName");
     cxName->setMaxLength(6);
     cxName->setFixedWidth(FreqWidth);
@@ -269,7 +270,8 @@ TfBatch::TfBatch(QWidget* parent) : QWidget(parent)
         l->addWidget(cxName, 1, 3);
         l->addWidget(cxUse_Chs, 1, 4);
         auto* flags = new QHBoxLayout;
-        for (QCheckBox* b : {cxBclo, cxVox, cxScan, cxTxRev}) flags->addWidget(b);
+        for (QCheckBox* b : {cxBclo, cxVox, cxScan, cxTxRev})
+            flags->addWidget(b);
         flags->addStretch();
         l->addLayout(flags, 2, 0, 1, 5);
     }
@@ -300,17 +302,22 @@ TfBatch::TfBatch(QWidget* parent) : QWidget(parent)
     outer->setSizeConstraint(QLayout::SetFixedSize);
 
     // Start values of the edits; FormShow puts in the band-dependent ones.
-    for (QLineEdit* e : {cxRx_Step, cxExc_Freq, cxTx_step}) e->setText(FormatMHz(0.0));
-    for (QLineEdit* e : {cxRx_Dcts_step, cxTx_Dcts_step}) e->setText(QStringLiteral("0"));
+    for (QLineEdit* e : {cxRx_Step, cxExc_Freq, cxTx_step})
+        e->setText(FormatMHz(0.0));
+    for (QLineEdit* e : {cxRx_Dcts_step, cxTx_Dcts_step})
+        e->setText(QStringLiteral("0"));
 
     connect(btnOk, &QPushButton::clicked, this, &TfBatch::btnOkClick);
     connect(btnCancel, &QPushButton::clicked, this, &TfBatch::btnCancelClick);
-    for (QRadioButton* b : {cxAll, cxChs}) connect(b, &QRadioButton::toggled, this, &TfBatch::cxAllClick);
+    for (QRadioButton* b : {cxAll, cxChs})
+        connect(b, &QRadioButton::toggled, this, &TfBatch::cxAllClick);
     for (QRadioButton* b : {cxTx_def, cxTx_Exc, cxTx_Self})
         connect(b, &QRadioButton::toggled, this, &TfBatch::cxTx_defClick);
-    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{cxTx_Dcts_def, cxTx_Dcts_self, cxTx_ran})
+    for (QAbstractButton* b :
+         std::initializer_list<QAbstractButton*>{cxTx_Dcts_def, cxTx_Dcts_self, cxTx_ran})
         connect(b, &QAbstractButton::toggled, this, &TfBatch::cxTx_Dcts_defClick);
-    for (QCheckBox* b : {cxRx_Ran, cxClear}) connect(b, &QCheckBox::toggled, this, &TfBatch::cxRx_RanClick);
+    for (QCheckBox* b : {cxRx_Ran, cxClear})
+        connect(b, &QCheckBox::toggled, this, &TfBatch::cxRx_RanClick);
 
     // Edits are corrected when committed (Enter or leaving them), never per keystroke.
     auto onCommit = [this](QLineEdit* edit, auto handler) {
@@ -431,7 +438,8 @@ void TfBatch::commitPendingEdits()
         if (e->isModified()) stepPropertiesEditValueChanged(e);
     for (QLineEdit* e : {cxRx_Dcts_step, cxTx_Dcts_step})
         if (e->isModified()) spacePropertiesEditValueChanged(e);
-    for (QSpinBox* s : {cxFrom, cxTo}) s->interpretText();
+    for (QSpinBox* s : {cxFrom, cxTo})
+        s->interpretText();
 }
 
 void TfBatch::cxAllClick()
@@ -445,8 +453,10 @@ void TfBatch::cxTx_defClick()
 {
     const bool excursion = cxTx_Exc->isChecked();
     const bool own = cxTx_Self->isChecked();
-    for (QWidget* w : std::initializer_list<QWidget*>{cxExc_Freq, cxDup_add, cxDup_Dec}) w->setEnabled(excursion);
-    for (QWidget* w : std::initializer_list<QWidget*>{cxTx_Freq, cxTx_step, cxTx_asc, cxTx_dec}) w->setEnabled(own);
+    for (QWidget* w : std::initializer_list<QWidget*>{cxExc_Freq, cxDup_add, cxDup_Dec})
+        w->setEnabled(excursion);
+    for (QWidget* w : std::initializer_list<QWidget*>{cxTx_Freq, cxTx_step, cxTx_asc, cxTx_dec})
+        w->setEnabled(own);
 }
 
 void TfBatch::cxTx_Dcts_defClick()
@@ -454,14 +464,16 @@ void TfBatch::cxTx_Dcts_defClick()
     const bool own = cxTx_Dcts_self->isChecked();
     const bool stepping = own && !cxTx_ran->isChecked();
     cxTx_ran->setEnabled(own);
-    for (QWidget* w : std::initializer_list<QWidget*>{cxTx_Dcts, cxTx_Dcts_step, cxTx_Dcts_asc, cxTx_Dcts_dec})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{cxTx_Dcts, cxTx_Dcts_step, cxTx_Dcts_asc, cxTx_Dcts_dec})
         w->setEnabled(stepping);
 }
 
 void TfBatch::cxRx_RanClick()
 {
     const bool stepping = !cxRx_Ran->isChecked();
-    for (QWidget* w : std::initializer_list<QWidget*>{cxRx_Dcts, cxRx_Dcts_step, cxRx_Dcts_asc, cxRx_Dcts_dec})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{cxRx_Dcts, cxRx_Dcts_step, cxRx_Dcts_asc, cxRx_Dcts_dec})
         w->setEnabled(stepping);
 }
 

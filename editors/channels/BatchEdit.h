@@ -17,17 +17,17 @@ struct BatchFillOptions;
 class TfBatch : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit TfBatch(QWidget* parent = nullptr);
     ~TfBatch() override;
 
     // The options the controls describe, as "&Ok" passes them to the fill.
     BatchFillOptions FillOptions() const;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void FormShow();
     void btnOkClick();
     void btnCancelClick();

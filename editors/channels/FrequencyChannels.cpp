@@ -59,7 +59,10 @@ QLineEdit* frequencyEdit(QWidget* parent, const char* name)
     return edit;
 }
 
-QString checkText(const QCheckBox* box) { return box->isChecked() ? QStringLiteral("0") : QStringLiteral("1"); }
+QString checkText(const QCheckBox* box)
+{
+    return box->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
+}
 
 } // namespace
 
@@ -77,7 +80,8 @@ TfFreqEdit::TfFreqEdit(QWidget* parent) : QWidget(parent)
     cxFreq->setObjectName(QStringLiteral("cxFreq"));
     cxFreq->addTab(new QWidget, QStringLiteral("Freq_Down"));
     cxFreq->addTab(new QWidget, QStringLiteral("Freq_Up"));
-    for (int i = 0; i < 2; ++i) new QVBoxLayout(cxFreq->widget(i));
+    for (int i = 0; i < 2; ++i)
+        new QVBoxLayout(cxFreq->widget(i));
 
     // The tab captions come from these two when the window is translated.
     Ldown = label(this, "Ldown", QStringLiteral("Freq_Down"));
@@ -88,7 +92,8 @@ TfFreqEdit::TfFreqEdit(QWidget* parent) : QWidget(parent)
     page = new QWidget;
     eRx = frequencyEdit(page, "eRx");
     eTX = frequencyEdit(page, "eTX");
-    cxDuplex = pickList(page, "cxDuplex", {QStringLiteral("OFF"), QStringLiteral("+Dup"), QStringLiteral("-Dup")});
+    cxDuplex = pickList(page, "cxDuplex",
+                        {QStringLiteral("OFF"), QStringLiteral("+Dup"), QStringLiteral("-Dup")});
     cxFreqStep = pickList(page, "cxFreqStep",
                           {QStringLiteral("5.00"), QStringLiteral("6.25"), QStringLiteral("10.0"),
                            QStringLiteral("12.5"), QStringLiteral("20.0"), QStringLiteral("25.0"),
@@ -103,7 +108,9 @@ TfFreqEdit::TfFreqEdit(QWidget* parent) : QWidget(parent)
     cxWn = pickList(page, "cxWn", {QStringLiteral("Narrow"), QStringLiteral("Wide")});
     cxPower = pickList(page, "cxPower", {QStringLiteral("Low"), QStringLiteral("High")});
     cxTail = pickList(page, "cxTail", {QStringLiteral("Off"), QStringLiteral("On")});
-    cxApro = pickList(page, "cxApro", {QStringLiteral("None"), QStringLiteral("Compander"), QStringLiteral("Scrambler")});
+    cxApro = pickList(
+        page, "cxApro",
+        {QStringLiteral("None"), QStringLiteral("Compander"), QStringLiteral("Scrambler")});
     cxBclo = new QCheckBox(QStringLiteral("Busy Lock"), page);
     cxBclo->setObjectName(QStringLiteral("cxBclo"));
     cxVox_S = new QCheckBox(QStringLiteral("Vox"), page);
@@ -155,7 +162,8 @@ TfFreqEdit::TfFreqEdit(QWidget* parent) : QWidget(parent)
     connect(eTX, &QLineEdit::editingFinished, this, [this] {
         if (eTX->isModified()) eTXPropertiesEditValueChanged();
     });
-    connect(cxFreqStep, &QComboBox::currentIndexChanged, this, &TfFreqEdit::cxFreqStepPropertiesEditValueChanged);
+    connect(cxFreqStep, &QComboBox::currentIndexChanged, this,
+            &TfFreqEdit::cxFreqStepPropertiesEditValueChanged);
     connect(cxRxDcts, &ToneSelector::toneCommitted, this, &TfFreqEdit::cxRxDctsExit);
     connect(cxTxDcts, &ToneSelector::toneCommitted, this, &TfFreqEdit::cxTxDctsExit);
     connect(cxRxDcts, &ToneSelector::doubleClicked, this, &TfFreqEdit::cxRxDctsDblClick);
@@ -212,7 +220,7 @@ void TfFreqEdit::cxFreq_TabChange(int index)
 {
     if (index < 0) return;
     cxFreq->widget(index)->layout()->addWidget(page);
-    page->show();  // a moved widget stays hidden until shown again
+    page->show(); // a moved widget stays hidden until shown again
     record = Image::FirstFrequencyChannel + index;
     LoadFrequencyChannel();
 }
@@ -345,15 +353,22 @@ void TfFreqEdit::cxFreqStepPropertiesEditValueChanged(int index)
 
     // Decoding stores the other channel again, now on the new raster.
     TChannel other;
-    DecodeChannel(all, record == Image::FirstFrequencyChannel ? Image::SecondFrequencyChannel
-                                                              : Image::FirstFrequencyChannel,
+    DecodeChannel(all,
+                  record == Image::FirstFrequencyChannel ? Image::SecondFrequencyChannel
+                                                         : Image::FirstFrequencyChannel,
                   other);
     busy = false;
 }
 
-void TfFreqEdit::cxRxDctsExit() { StoreFrequencyChannel(); }
+void TfFreqEdit::cxRxDctsExit()
+{
+    StoreFrequencyChannel();
+}
 
-void TfFreqEdit::cxTxDctsExit() { StoreFrequencyChannel(); }
+void TfFreqEdit::cxTxDctsExit()
+{
+    StoreFrequencyChannel();
+}
 
 void TfFreqEdit::pickTone(ToneSelector* selector)
 {
@@ -361,10 +376,22 @@ void TfFreqEdit::pickTone(ToneSelector* selector)
     if (!tone.isEmpty()) selector->pickTone(tone);
 }
 
-void TfFreqEdit::cxRxDctsDblClick() { pickTone(cxRxDcts); }
+void TfFreqEdit::cxRxDctsDblClick()
+{
+    pickTone(cxRxDcts);
+}
 
-void TfFreqEdit::cxTxDctsDblClick() { pickTone(cxTxDcts); }
+void TfFreqEdit::cxTxDctsDblClick()
+{
+    pickTone(cxTxDcts);
+}
 
-void TfFreqEdit::cbkzChange() { StoreFrequencyChannel(); }
+void TfFreqEdit::cbkzChange()
+{
+    StoreFrequencyChannel();
+}
 
-void TfFreqEdit::cxBcloClick() { StoreFrequencyChannel(); }
+void TfFreqEdit::cxBcloClick()
+{
+    StoreFrequencyChannel();
+}

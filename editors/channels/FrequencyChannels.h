@@ -20,7 +20,7 @@ class ToneSelector;
 class TfFreqEdit : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit TfFreqEdit(QWidget* parent = nullptr);
     ~TfFreqEdit() override;
 
@@ -31,10 +31,10 @@ public:
 
     int recordInEdit() const { return record; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void FormShow();
     void btnCloseClick();
     void cxFreq_TabChange(int index);
@@ -54,7 +54,7 @@ private:
     void pickTone(ToneSelector* selector);
 
     QTabWidget* cxFreq = nullptr;
-    QWidget* page = nullptr;  // the controls, moved into the selected tab
+    QWidget* page = nullptr; // the controls, moved into the selected tab
     QLabel* Ldown = nullptr;
     QLabel* Lup = nullptr;
     QLineEdit* eRx = nullptr;
@@ -74,7 +74,7 @@ private:
     int record = 129;
     bool busy = false;
     bool shown = false;
-    bool rxGuard = false;  // re-entry guards of the frequency edits
+    bool rxGuard = false; // re-entry guards of the frequency edits
     bool txGuard = false;
 };
 

@@ -31,12 +31,24 @@ constexpr int ColWidths[GridCols] = {0, 50, 100, 50, 100};
 constexpr int HeaderHeight = 23;
 constexpr int RowHeight = 20;
 
-QString boundText(double mhz) { return FormatFixed(mhz, 3); }
-QString channelText(double mhz) { return mhz > 0 ? FormatMHz(mhz) : QString(); }
+QString boundText(double mhz)
+{
+    return FormatFixed(mhz, 3);
+}
+QString channelText(double mhz)
+{
+    return mhz > 0 ? FormatMHz(mhz) : QString();
+}
 
 // Where FM channel k (1..20) is shown.
-int colOfChannel(int k) { return k <= 10 ? 2 : 4; }
-int rowOfChannel(int k) { return k <= 10 ? k + 1 : k - 9; }
+int colOfChannel(int k)
+{
+    return k <= 10 ? 2 : 4;
+}
+int rowOfChannel(int k)
+{
+    return k <= 10 ? k + 1 : k - 9;
+}
 
 QString notANumber(const QString& text)
 {
@@ -85,7 +97,8 @@ TfFmFun::TfFmFun(QWidget* parent)
     cxFMVol = new QComboBox(cxtbBase);
     cxFMVol->setObjectName(QStringLiteral("cxFMVol"));
     FillList(cxFMVol, Described("cxFMVol"));
-    for (QComboBox* list : {cxFMStep, cxFMVol}) list->setFixedWidth(100);
+    for (QComboBox* list : {cxFMStep, cxFMVol})
+        list->setFixedWidth(100);
 
     cxFM_Min = numberEdit(cxtbBase, "cxFM_Min", 70);
     cxFM_Max = numberEdit(cxtbBase, "cxFM_Max", 70);
@@ -144,8 +157,10 @@ TfFmFun::TfFmFun(QWidget* parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(cxFMStep, &QComboBox::currentIndexChanged, this, &TfFmFun::cxFMVolPropertiesEditValueChanged);
-    connect(cxFMVol, &QComboBox::currentIndexChanged, this, &TfFmFun::cxFMVolPropertiesEditValueChanged);
+    connect(cxFMStep, &QComboBox::currentIndexChanged, this,
+            &TfFmFun::cxFMVolPropertiesEditValueChanged);
+    connect(cxFMVol, &QComboBox::currentIndexChanged, this,
+            &TfFmFun::cxFMVolPropertiesEditValueChanged);
     // The edits' handlers run when the user commits a changed text (Enter or leaving).
     connect(cxRx, &QLineEdit::editingFinished, this, [this] {
         if (cxRx->isModified()) eRxPropertiesEditValueChanged();
@@ -177,7 +192,7 @@ void TfFmFun::InitForm()
 {
     QScopedValueRollback<bool> guard(loading, true);
     TranslateWhenNeeded(true);
-    SetupGrid();  // again, for the translated header captions
+    SetupGrid(); // again, for the translated header captions
     LoadSettings();
 }
 
@@ -188,7 +203,8 @@ void TfFmFun::SetupGrid()
     gvData->setRowCount(GridRows);
     gvData->setFixedCols(0);
     gvData->setFixedRows(1);
-    for (int c = 1; c < GridCols; ++c) gvData->setColWidth(c, ColWidths[c]);
+    for (int c = 1; c < GridCols; ++c)
+        gvData->setColWidth(c, ColWidths[c]);
     gvData->setDefaultRowHeight(RowHeight);
     gvData->setRowHeight(1, HeaderHeight);
 
@@ -213,8 +229,10 @@ void TfFmFun::SetupGrid()
     gvData->endUpdate();
 
     int width = 2 * gvData->frameWidth();
-    for (int c = 1; c < GridCols; ++c) width += ColWidths[c];
-    gvData->setFixedSize(width, 2 * gvData->frameWidth() + HeaderHeight + (GridRows - 2) * RowHeight);
+    for (int c = 1; c < GridCols; ++c)
+        width += ColWidths[c];
+    gvData->setFixedSize(width,
+                         2 * gvData->frameWidth() + HeaderHeight + (GridRows - 2) * RowHeight);
 }
 
 void TfFmFun::LoadChannels()

@@ -17,7 +17,7 @@ class QTabWidget;
 class TfFmFun : public TSettingsWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit TfFmFun(QWidget* parent = nullptr);
     ~TfFmFun() override;
 
@@ -35,12 +35,12 @@ public:
     void cxFM_MinPropertiesValidate();
     void cxFM_MaxPropertiesValidate();
 
-protected:
+  protected:
     void FormShow() override;
 
-private:
+  private:
     void showBounds();
-    static int channelOfCell(int col, int row);  // 0 for a cell that holds no channel
+    static int channelOfCell(int col, int row); // 0 for a cell that holds no channel
 
     QTabWidget* cxChInfo = nullptr;
     QLineEdit* cxRx = nullptr;
@@ -52,7 +52,7 @@ private:
     CellGrid* gvData = nullptr;
     QLabel* LNo = nullptr;
     QLabel* LFreq = nullptr;
-    bool rxBusy = false;  // while the tuned frequency edit gets its normalised text back
+    bool rxBusy = false; // while the tuned frequency edit gets its normalised text back
 };
 
 extern TfFmFun* fFmFun;

@@ -12,7 +12,7 @@ class QListWidget;
 class TfKeyFun : public TSettingsWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit TfKeyFun(QWidget* parent = nullptr);
     ~TfKeyFun() override;
 
@@ -21,10 +21,10 @@ public:
     void StoreSettings();
     void ComborPropertiesChange();
 
-protected:
+  protected:
     void FormShow() override;
 
-private:
+  private:
     void storeKey(const QComboBox* key, SettingsFieldRef field);
 
     QComboBox* cxKey1 = nullptr;

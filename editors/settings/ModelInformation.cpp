@@ -19,7 +19,10 @@
 
 namespace {
 
-QString edgeText(double mhz) { return FormatMHz(mhz); }
+QString edgeText(double mhz)
+{
+    return FormatMHz(mhz);
+}
 
 // An edge the user left empty or unreadable counts as 0, the empty edge.
 double edgeValue(const QLineEdit* edit)
@@ -95,7 +98,8 @@ TfModel::TfModel(QWidget* parent) : QDialog(parent)
         row->addStretch();
         layout->addWidget(r.panel);
 
-        connect(r.use, &QCheckBox::toggled, this, [this, box = r.use] { cxUse_1PropertiesChange(box); });
+        connect(r.use, &QCheckBox::toggled, this,
+                [this, box = r.use] { cxUse_1PropertiesChange(box); });
         connect(r.low, &QLineEdit::editingFinished, this, [this, i] {
             if (rows[size_t(i)].low->isModified()) LowerEdgeChanged(i);
         });
@@ -202,7 +206,8 @@ void TfModel::cxModelPropertiesChange()
 
 void TfModel::layOutRows()
 {
-    for (BandRow& r : rows) r.panel->setVisible(r.low->isEnabled() || r.high->isEnabled() || r.use->isEnabled());
+    for (BandRow& r : rows)
+        r.panel->setVisible(r.low->isEnabled() || r.high->isEnabled() || r.use->isEnabled());
     adjustSize();
 }
 

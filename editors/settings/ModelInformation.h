@@ -20,7 +20,7 @@ class TMacType;
 class TfModel : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TfModel(QWidget* parent = nullptr);
 
     // Read by the main window after the dialog closed.
@@ -28,15 +28,15 @@ public:
 
     void cxModelPropertiesChange();
     void cxUse_1PropertiesChange(QCheckBox* box);
-    void LowerEdgeChanged(int band);   // cxFreq_1LPropertiesEditValueChanged .. 4L
-    void UpperEdgeChanged(int band);   // cxFreq_1HPropertiesEditValueChanged .. 4H
+    void LowerEdgeChanged(int band); // cxFreq_1LPropertiesEditValueChanged .. 4L
+    void UpperEdgeChanged(int band); // cxFreq_1HPropertiesEditValueChanged .. 4H
     void btnOkClick();
     void btnCancelClick();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void FormShow();
     void layOutRows();
     TBandLimits edgesOf(int band) const;
@@ -49,8 +49,8 @@ private:
         QLineEdit* low = nullptr;
         QLineEdit* high = nullptr;
         QCheckBox* use = nullptr;
-        TBandLimits limits;        // the model's standard limits: the edges' range
-        TBandLimits defaultRange;  // what the edges show by default
+        TBandLimits limits;       // the model's standard limits: the edges' range
+        TBandLimits defaultRange; // what the edges show by default
     };
 
     QComboBox* cxModel = nullptr;
@@ -58,8 +58,8 @@ private:
     QPushButton* btnOk = nullptr;
     QPushButton* btnCancel = nullptr;
 
-    const TMacType* model = nullptr;  // the model selected in the list
-    quint8 bandMask = 0;              // its standard band mask
+    const TMacType* model = nullptr; // the model selected in the list
+    quint8 bandMask = 0;             // its standard band mask
     bool loading = false;
     bool accepted = false;
     bool shown = false;

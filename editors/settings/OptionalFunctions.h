@@ -11,9 +11,9 @@ class QLineEdit;
 class TfOptFun : public TSettingsWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit TfOptFun(QWidget* parent = nullptr);
-    ~TfOptFun() override;  // FormDestroy
+    ~TfOptFun() override; // FormDestroy
 
     void InitForm();
     void LoadSettings();
@@ -22,10 +22,10 @@ public:
     void ComborPropertiesChange();
     void cxNamePropertiesEditValueChanged();
 
-protected:
+  protected:
     void FormShow() override;
 
-private:
+  private:
     QComboBox* cxMode = nullptr;
     QComboBox* cxShow = nullptr;
     QComboBox* cxSQL = nullptr;

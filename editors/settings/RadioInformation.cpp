@@ -36,8 +36,8 @@ TfInfoMsg::TfInfoMsg(QWidget* parent)
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
-    const auto field = [&](int row, const char* labelName, const QString& caption,
-                           const char* name, int maxLength) {
+    const auto field = [&](int row, const char* labelName, const QString& caption, const char* name,
+                           int maxLength) {
         auto* label = new QLabel(caption, this);
         label->setObjectName(QLatin1String(labelName));
         auto* edit = new QLineEdit(this);
@@ -103,7 +103,8 @@ void TfInfoMsg::LoadSettings()
     cxSerial->setText(SerialNumberText(all));
     cxRadioTime->setText(FormatTimeStamp(all.image.data() + Image::TimeStamp));
     setFieldEditable(cxSerial, all.serialEditable);
-    for (QLineEdit* edit : {cxModel, cxFreq, cxSerial, cxRadioTime}) edit->setCursorPosition(0);
+    for (QLineEdit* edit : {cxModel, cxFreq, cxSerial, cxRadioTime})
+        edit->setCursorPosition(0);
 }
 
 void TfInfoMsg::StoreSerial()

@@ -11,7 +11,7 @@ class QPushButton;
 class TfInfoMsg : public TSettingsWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit TfInfoMsg(QWidget* parent = nullptr);
     ~TfInfoMsg() override;
 
@@ -22,10 +22,10 @@ public:
     void cxSerialPropertiesChange();
     void btnOkClick();
 
-protected:
+  protected:
     void FormShow() override;
 
-private:
+  private:
     // Setting the serial text while loading must not store it.
     enum class SerialState { Initial, Loading, Ready };
 

@@ -9,7 +9,7 @@ class QComboBox;
 class TfScanFun : public TSettingsWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit TfScanFun(QWidget* parent = nullptr);
     ~TfScanFun() override;
 
@@ -18,10 +18,10 @@ public:
     void StoreSettings();
     void ComborPropertiesChange();
 
-protected:
+  protected:
     void FormShow() override;
 
-private:
+  private:
     QComboBox* cxScanMode = nullptr;
     QComboBox* cxScanRate = nullptr;
     QComboBox* cxScanDely = nullptr;

@@ -15,13 +15,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TSettingsWindow::TSettingsWindow(const QString& formName, const QString& caption,
-                                 QWidget* parent)
+TSettingsWindow::TSettingsWindow(const QString& formName, const QString& caption, QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(formName);
     setWindowTitle(caption);
-    setAttribute(Qt::WA_DeleteOnClose);  // FormClose: closing frees the window
+    setAttribute(Qt::WA_DeleteOnClose); // FormClose: closing frees the window
 }
 
 void TSettingsWindow::showEvent(QShowEvent* event)

@@ -18,11 +18,11 @@ class QPushButton;
 class TSettingsWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     // The window's "&Close" button.
     void btnCancelClick();
 
-protected:
+  protected:
     TSettingsWindow(const QString& formName, const QString& caption, QWidget* parent);
 
     virtual void FormShow() = 0;
@@ -56,7 +56,7 @@ protected:
 
     bool loading = false;
 
-private:
+  private:
     bool shown = false;
 };
 

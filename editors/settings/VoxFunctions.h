@@ -8,7 +8,7 @@ class QComboBox;
 class TfVoxFun : public TSettingsWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit TfVoxFun(QWidget* parent = nullptr);
     ~TfVoxFun() override;
 
@@ -17,10 +17,10 @@ public:
     void StoreSettings();
     void ComborPropertiesChange();
 
-protected:
+  protected:
     void FormShow() override;
 
-private:
+  private:
     QComboBox* cxVox = nullptr;
     QComboBox* cxVoxDely = nullptr;
     QComboBox* cxRxDis = nullptr;

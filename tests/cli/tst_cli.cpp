@@ -66,7 +66,8 @@ void setField(TALL& doc, int k, int field, const QString& value)
 void addRelatedModel(CliEnvironment& env)
 {
     const TMacType* base = env.models().GetModel(0);
-    auto m = std::make_unique<TMacType>(QStringLiteral("QZ18"), QStringLiteral("QZ18"), base->channelCount);
+    auto m = std::make_unique<TMacType>(QStringLiteral("QZ18"), QStringLiteral("QZ18"),
+                                        base->channelCount);
     m->standardLimits = base->standardLimits;
     m->alternativeLimits = base->alternativeLimits;
     m->SetBandMasks(base->standardMask, base->alternativeMask);
@@ -77,7 +78,7 @@ QByteArray fileBlocks(const QString& path)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll().mid(16);  // blocks 1..144 after the header
+    return f.readAll().mid(16); // blocks 1..144 after the header
 }
 
 } // namespace
@@ -121,14 +122,17 @@ class TestCli : public QObject {
     static QJsonObject channelOf(const QJsonObject& dump, const QString& which)
     {
         const bool frequency = which.startsWith(u'F');
-        const QJsonArray list = dump[frequency ? QLatin1String("frequency_channels") : QLatin1String("channels")].toArray();
+        const QJsonArray list =
+            dump[frequency ? QLatin1String("frequency_channels") : QLatin1String("channels")]
+                .toArray();
         const int number = which.mid(frequency ? 1 : 0).toInt();
         for (const QJsonValue& v : list)
             if (v.toObject()[QLatin1String("number")].toInt() == number) return v.toObject();
         return {};
     }
 
-    bool startRadio(const RadioSimOptions& options, const QByteArray& memory = RadioSimulator::RealisticMemory())
+    bool startRadio(const RadioSimOptions& options,
+                    const QByteArray& memory = RadioSimulator::RealisticMemory())
     {
         radio = std::make_unique<RadioSimulator>(options);
         radio->setMemory(memory);
@@ -136,7 +140,7 @@ class TestCli : public QObject {
     }
     QString port() const { return radio->devicePath(); }
 
-private slots:
+  private slots:
     void initTestCase() { QVERIFY(dir.isValid()); }
     void cleanup()
     {
@@ -171,19 +175,26 @@ private slots:
         shortFile.close();
 
         QTest::newRow("no command") << QStringList{} << ExitCode::Usage << "no command given";
-        QTest::newRow("unknown command") << QStringList{"flash"} << ExitCode::Usage << "unknown command \"flash\"";
-        QTest::newRow("unknown option") << QStringList{"info", "--fast", missing} << ExitCode::Usage << "Unknown option 'fast'";
-        QTest::newRow("new without -o") << QStringList{"new"} << ExitCode::Usage << "new needs --output";
-        QTest::newRow("read without port") << QStringList{"read", "-o", missing} << ExitCode::Usage << "read needs --port";
-        QTest::newRow("diff with one file") << QStringList{"diff", missing} << ExitCode::Usage << "wrong number of arguments";
+        QTest::newRow("unknown command")
+            << QStringList{"flash"} << ExitCode::Usage << "unknown command \"flash\"";
+        QTest::newRow("unknown option")
+            << QStringList{"info", "--fast", missing} << ExitCode::Usage << "Unknown option 'fast'";
+        QTest::newRow("new without -o")
+            << QStringList{"new"} << ExitCode::Usage << "new needs --output";
+        QTest::newRow("read without port")
+            << QStringList{"read", "-o", missing} << ExitCode::Usage << "read needs --port";
+        QTest::newRow("diff with one file")
+            << QStringList{"diff", missing} << ExitCode::Usage << "wrong number of arguments";
         QTest::newRow("missing file") << QStringList{"info", missing} << ExitCode::File
                                       << QString("Cannot open the file %1.").arg(missing);
         QTest::newRow("short file") << QStringList{"dump", shortFile.fileName()} << ExitCode::File
                                     << "it holds 10 bytes, a data file holds 2320 bytes";
         QTest::newRow("save into a missing folder")
-            << QStringList{"new", "-o", dir.filePath("no/such/folder/x.dat")} << ExitCode::File << "Cannot save the file";
+            << QStringList{"new", "-o", dir.filePath("no/such/folder/x.dat")} << ExitCode::File
+            << "Cannot save the file";
         QTest::newRow("port that cannot open")
-            << QStringList{"read", "--port", "/dev/qz17-no-such-port", "-o", missing} << ExitCode::Port << English.lPortError;
+            << QStringList{"read", "--port", "/dev/qz17-no-such-port", "-o", missing}
+            << ExitCode::Port << English.lPortError;
     }
     void usageAndFileErrors()
     {
@@ -201,34 +212,44 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QStringList>("printed");
         QTest::addColumn<QString>("message");
-        QTest::addColumn<QVariantMap>("stored");  // the channel's fields in dump --json
+        QTest::addColumn<QVariantMap>("stored"); // the channel's fields in dump --json
 
         QTest::newRow("a new channel gets the grid's defaults")
-            << QStringList{"--channel", "7", "rx=438.5"} << QStringList{"channel 7 rx 438.50000"} << QString()
-            << QVariantMap{{"tx", "438.50000"}, {"rx_tone", ""}, {"tx_tone", ""}, {"power", 1}, {"bandwidth", 1},
-                           {"scan_skip", 1}, {"vox", 1}, {"voice", 0}, {"busy_lock", 1}, {"epilogue", 1}, {"name", "      "}};
-        QTest::newRow("fields in order, as items or stored values")
-            << QStringList{"--channel", "5", "tx=145.1", "rx_tone=67", "tx_tone=d023i", "power=low", "bandwidth=0",
-                           "vox=Yes", "voice=scrambler", "name=abcdefgh"}
-            << QStringList{"channel 5 tx 145.10000", "channel 5 rx_tone 67.0", "channel 5 tx_tone D023I",
-                           "channel 5 power Low", "channel 5 bandwidth Narrow", "channel 5 vox Yes",
-                           "channel 5 voice Scrambler", "channel 5 name ABCDEF"}
+            << QStringList{"--channel", "7", "rx=438.5"} << QStringList{"channel 7 rx 438.50000"}
             << QString()
-            << QVariantMap{{"rx", "145.50000"}, {"tx", "145.10000"}, {"offset", "0.40000"}, {"duplex", 2},
-                           {"rx_tone", "67.0"}, {"tx_tone", "D023I"}, {"power", 0}, {"bandwidth", 0}, {"vox", 0},
-                           {"voice", 2}, {"name", "ABCDEF"}};
+            << QVariantMap{{"tx", "438.50000"}, {"rx_tone", ""},  {"tx_tone", ""},   {"power", 1},
+                           {"bandwidth", 1},    {"scan_skip", 1}, {"vox", 1},        {"voice", 0},
+                           {"busy_lock", 1},    {"epilogue", 1},  {"name", "      "}};
+        QTest::newRow("fields in order, as items or stored values")
+            << QStringList{"--channel",       "5",
+                           "tx=145.1",        "rx_tone=67",
+                           "tx_tone=d023i",   "power=low",
+                           "bandwidth=0",     "vox=Yes",
+                           "voice=scrambler", "name=abcdefgh"}
+            << QStringList{"channel 5 tx 145.10000",     "channel 5 rx_tone 67.0",
+                           "channel 5 tx_tone D023I",    "channel 5 power Low",
+                           "channel 5 bandwidth Narrow", "channel 5 vox Yes",
+                           "channel 5 voice Scrambler",  "channel 5 name ABCDEF"}
+            << QString()
+            << QVariantMap{{"rx", "145.50000"}, {"tx", "145.10000"}, {"offset", "0.40000"},
+                           {"duplex", 2},       {"rx_tone", "67.0"}, {"tx_tone", "D023I"},
+                           {"power", 0},        {"bandwidth", 0},    {"vox", 0},
+                           {"voice", 2},        {"name", "ABCDEF"}};
         QTest::newRow("out of band: the lowest band edge and the caution")
             << QStringList{"--channel", "8", "rx=300"} << QStringList{"channel 8 rx 430.00000"}
-            << English.caution + ": " + English.errRange << QVariantMap{{"rx", "430.00000"}, {"tx", "430.00000"}};
+            << English.caution + ": " + English.errRange
+            << QVariantMap{{"rx", "430.00000"}, {"tx", "430.00000"}};
         QTest::newRow("a refused offset keeps the transmit frequency")
             << QStringList{"--channel", "5", "tx=435"} << QStringList{"channel 5 tx 145.50000"}
             << "tx 435.00000 lies more than 99.99500 MHz from rx; tx stays 145.50000"
             << QVariantMap{{"tx", "145.50000"}, {"offset", "0.00000"}, {"duplex", 0}};
         QTest::newRow("a frequency channel, offset capped")
             << QStringList{"--channel", "F2", "rx=145.2", "offset=120", "duplex=-", "busy_lock=Yes"}
-            << QStringList{"channel F2 rx 145.20000", "channel F2 offset 99.99500", "channel F2 duplex -",
-                           "channel F2 busy_lock Yes"}
-            << QString() << QVariantMap{{"rx", "145.20000"}, {"offset", "99.99500"}, {"duplex", 2}, {"busy_lock", 0}};
+            << QStringList{"channel F2 rx 145.20000", "channel F2 offset 99.99500",
+                           "channel F2 duplex -", "channel F2 busy_lock Yes"}
+            << QString()
+            << QVariantMap{
+                   {"rx", "145.20000"}, {"offset", "99.99500"}, {"duplex", 2}, {"busy_lock", 0}};
     }
     void setFields()
     {
@@ -239,11 +260,12 @@ private slots:
         const QString file = makeFile(QStringLiteral("set.dat"));
         const QString out = path(QStringLiteral("set-out.dat"));
         const QByteArray before = fileBlocks(file);
-        const Run r = cli(QStringList{QStringLiteral("set"), file} + args + QStringList{QStringLiteral("-o"), out});
+        const Run r = cli(QStringList{QStringLiteral("set"), file} + args +
+                          QStringList{QStringLiteral("-o"), out});
         QCOMPARE(r.code, ExitCode::Ok);
         QCOMPARE(r.out.split(u'\n', Qt::SkipEmptyParts), printed);
         if (!message.isEmpty()) QVERIFY2(r.err.contains(message), qPrintable(r.err));
-        QCOMPARE(fileBlocks(file), before);  // -o leaves the input alone
+        QCOMPARE(fileBlocks(file), before); // -o leaves the input alone
 
         const QJsonObject channel = channelOf(dumpJson(out), args.at(1));
         QVERIFY(!channel.isEmpty());
@@ -255,14 +277,22 @@ private slots:
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");
-        QTest::newRow("unknown field") << QStringList{"--channel", "5", "colour=red"} << "unknown field \"colour\"";
-        QTest::newRow("no such channel") << QStringList{"--channel", "129x", "rx=145"} << "no such channel";
-        QTest::newRow("beyond the channels") << QStringList{"--channel", "131", "rx=145"} << "no channel \"131\"";
-        QTest::newRow("empty channel without rx") << QStringList{"--channel", "9", "power=High"} << "not in use";
-        QTest::newRow("no such item") << QStringList{"--channel", "5", "power=Medium"} << "power is one of Low, High";
-        QTest::newRow("tx on a frequency channel") << QStringList{"--channel", "F1", "tx=145"} << "not tx=";
-        QTest::newRow("not an assignment") << QStringList{"--channel", "5", "rx"} << "is not FIELD=VALUE";
-        QTest::newRow("delete with fields") << QStringList{"--channel", "5", "--delete", "rx=145"} << "--delete takes";
+        QTest::newRow("unknown field")
+            << QStringList{"--channel", "5", "colour=red"} << "unknown field \"colour\"";
+        QTest::newRow("no such channel")
+            << QStringList{"--channel", "129x", "rx=145"} << "no such channel";
+        QTest::newRow("beyond the channels")
+            << QStringList{"--channel", "131", "rx=145"} << "no channel \"131\"";
+        QTest::newRow("empty channel without rx")
+            << QStringList{"--channel", "9", "power=High"} << "not in use";
+        QTest::newRow("no such item")
+            << QStringList{"--channel", "5", "power=Medium"} << "power is one of Low, High";
+        QTest::newRow("tx on a frequency channel")
+            << QStringList{"--channel", "F1", "tx=145"} << "not tx=";
+        QTest::newRow("not an assignment")
+            << QStringList{"--channel", "5", "rx"} << "is not FIELD=VALUE";
+        QTest::newRow("delete with fields")
+            << QStringList{"--channel", "5", "--delete", "rx=145"} << "--delete takes";
     }
     void setRefusals()
     {
@@ -272,14 +302,17 @@ private slots:
         const QByteArray before = fileBlocks(file);
         const Run r = cli(QStringList{QStringLiteral("set"), file} + args);
         QCOMPARE(r.code, ExitCode::Usage);
-        QVERIFY2(r.err.contains(message) || (message == "no such channel" && r.err.contains("no channel")), qPrintable(r.err));
-        QCOMPARE(fileBlocks(file), before);  // nothing saved
+        QVERIFY2(r.err.contains(message) ||
+                     (message == "no such channel" && r.err.contains("no channel")),
+                 qPrintable(r.err));
+        QCOMPARE(fileBlocks(file), before); // nothing saved
     }
 
     void setDeletesInPlace()
     {
         const QString file = makeFile(QStringLiteral("delete.dat"));
-        const Run r = cli({QStringLiteral("set"), file, QStringLiteral("--channel"), QStringLiteral("5"), QStringLiteral("--delete")});
+        const Run r = cli({QStringLiteral("set"), file, QStringLiteral("--channel"),
+                           QStringLiteral("5"), QStringLiteral("--delete")});
         QCOMPARE(r.code, ExitCode::Ok);
         QCOMPARE(r.out, QStringLiteral("channel 5 deleted\n"));
         QVERIFY(channelOf(dumpJson(file), QStringLiteral("5")).isEmpty());
@@ -296,7 +329,8 @@ private slots:
         QVERIFY(!d.isEmpty());
         const QJsonObject model = d[QLatin1String("model")].toObject();
         QCOMPARE(model[QLatin1String("id")].toString(), QStringLiteral("QZ17"));
-        QCOMPARE(model[QLatin1String("serial_number")].toString().trimmed(), QStringLiteral("SN0001"));
+        QCOMPARE(model[QLatin1String("serial_number")].toString().trimmed(),
+                 QStringLiteral("SN0001"));
         QCOMPARE(model[QLatin1String("band_limits")].toArray().size(), 4);
 
         const QJsonArray channels = d[QLatin1String("channels")].toArray();
@@ -304,8 +338,9 @@ private slots:
         const QJsonObject ch = channels.at(0).toObject();
         QStringList keys = ch.keys();
         keys.sort();
-        QStringList schema{"number", "rx", "tx", "offset", "duplex", "rx_tone", "tx_tone", "power", "bandwidth",
-                           "scan_skip", "vox", "voice", "busy_lock", "epilogue", "name"};
+        QStringList schema{"number",  "rx",      "tx",        "offset",    "duplex",
+                           "rx_tone", "tx_tone", "power",     "bandwidth", "scan_skip",
+                           "vox",     "voice",   "busy_lock", "epilogue",  "name"};
         schema.sort();
         QCOMPARE(keys, schema);
         QCOMPARE(ch[QLatin1String("number")].toInt(), 5);
@@ -314,19 +349,27 @@ private slots:
         QCOMPARE(d[QLatin1String("frequency_channels")].toArray().size(), 2);
 
         const QJsonObject fm = d[QLatin1String("fm")].toObject();
-        QCOMPARE(fm[QLatin1String("channels")].toArray().at(0).toObject()[QLatin1String("frequency")].toString(),
+        QCOMPARE(fm[QLatin1String("channels")]
+                     .toArray()
+                     .at(0)
+                     .toObject()[QLatin1String("frequency")]
+                     .toString(),
                  QStringLiteral("99.50000"));
 
         const QJsonObject settings = d[QLatin1String("settings")].toObject();
         QCOMPARE(settings[QLatin1String("cxSQL")].toObject()[QLatin1String("value")].toInt(), 3);
-        QCOMPARE(settings[QLatin1String("cxSQL")].toObject()[QLatin1String("item")].toString(), QStringLiteral("3"));
-        QCOMPARE(settings[QLatin1String("cx1750")].toObject()[QLatin1String("item")].toString(), QStringLiteral("OFF"));
-        for (const char* control : {"cxMode", "cxTOT", "cxVox", "cxScanMode", "cxPriCh", "cxKey1", "cxFMStep", "cxFMVol", "cxName"})
+        QCOMPARE(settings[QLatin1String("cxSQL")].toObject()[QLatin1String("item")].toString(),
+                 QStringLiteral("3"));
+        QCOMPARE(settings[QLatin1String("cx1750")].toObject()[QLatin1String("item")].toString(),
+                 QStringLiteral("OFF"));
+        for (const char* control : {"cxMode", "cxTOT", "cxVox", "cxScanMode", "cxPriCh", "cxKey1",
+                                    "cxFMStep", "cxFMVol", "cxName"})
             QVERIFY2(settings.contains(QLatin1String(control)), control);
 
         const Run text = cli({QStringLiteral("dump"), file});
         QCOMPARE(text.code, ExitCode::Ok);
-        QVERIFY(text.out.contains(QRegularExpression(QStringLiteral("\n  5 +145.50000 +145.50000 +D023N +None +High"))));
+        QVERIFY(text.out.contains(
+            QRegularExpression(QStringLiteral("\n  5 +145.50000 +145.50000 +D023N +None +High"))));
         QVERIFY(text.out.contains(QRegularExpression(QStringLiteral("\n  cxSQL +3 +3\n"))));
     }
 
@@ -334,30 +377,39 @@ private slots:
     {
         QTest::addColumn<Change>("change");
         QTest::addColumn<QString>("line");
-        QTest::newRow("channel name") << Change([](TALL& d) { setField(d, 5, Field::Name, "AWAY"); })
-                                      << "channel 5 name HOME → AWAY";
+        QTest::newRow("channel name")
+            << Change([](TALL& d) { setField(d, 5, Field::Name, "AWAY"); })
+            << "channel 5 name HOME → AWAY";
         // The record keeps the transmit frequency: offset and shift follow.
-        QTest::newRow("channel rx") << Change([](TALL& d) { setField(d, 5, Field::RxFreq, "146.0"); })
-                                    << "channel 5 rx 145.50000 → 146.00000\nchannel 5 offset 0.00000 → 0.50000\n"
-                                       "channel 5 duplex 0 → 2";
-        QTest::newRow("channel tone") << Change([](TALL& d) { setField(d, 5, Field::TxTone, "88.5"); })
-                                      << "channel 5 tx_tone (none) → 88.5";
-        QTest::newRow("channel added") << Change([](TALL& d) { setField(d, 9, Field::RxFreq, "435.0"); })
-                                       << "channel 9 added";
-        QTest::newRow("channel removed") << Change([](TALL& d) { setField(d, 5, Field::RxFreq, ""); })
-                                         << "channel 5 removed";
-        QTest::newRow("frequency channel") << Change([](TALL& d) { setField(d, 130, Field::Power, "0"); })
-                                           << "frequency channel 2 power 1 → 0";
+        QTest::newRow("channel rx")
+            << Change([](TALL& d) { setField(d, 5, Field::RxFreq, "146.0"); })
+            << "channel 5 rx 145.50000 → 146.00000\nchannel 5 offset 0.00000 → 0.50000\n"
+               "channel 5 duplex 0 → 2";
+        QTest::newRow("channel tone")
+            << Change([](TALL& d) { setField(d, 5, Field::TxTone, "88.5"); })
+            << "channel 5 tx_tone (none) → 88.5";
+        QTest::newRow("channel added")
+            << Change([](TALL& d) { setField(d, 9, Field::RxFreq, "435.0"); }) << "channel 9 added";
+        QTest::newRow("channel removed")
+            << Change([](TALL& d) { setField(d, 5, Field::RxFreq, ""); }) << "channel 5 removed";
+        QTest::newRow("frequency channel")
+            << Change([](TALL& d) { setField(d, 130, Field::Power, "0"); })
+            << "frequency channel 2 power 1 → 0";
         QTest::newRow("settings") << Change([](TALL& d) { WriteField(d, Setting::Squelch, 3); })
                                   << "settings cxSQL 5 → 3";
-        QTest::newRow("FM channel added") << Change([](TALL& d) { QString t = "101.1"; SetFmChannel(d, 3, t); })
-                                          << "FM channel 3 added";
-        QTest::newRow("FM tuned") << Change([](TALL& d) { QString t = "100.0"; SetFmChannel(d, 31, t); })
-                                  << "FM tuned 88.00000 → 100.00000";
+        QTest::newRow("FM channel added") << Change([](TALL& d) {
+            QString t = "101.1";
+            SetFmChannel(d, 3, t);
+        }) << "FM channel 3 added";
+        QTest::newRow("FM tuned") << Change([](TALL& d) {
+            QString t = "100.0";
+            SetFmChannel(d, 31, t);
+        }) << "FM tuned 88.00000 → 100.00000";
         QTest::newRow("serial number") << Change([](TALL& d) { StoreSerialNumber(d, "SN0002"); })
                                        << "serial number SN0001           → SN0002          ";
-        QTest::newRow("write time") << Change([](TALL& d) { WriteTimeStamp(d.image.data() + Image::TimeStamp, "2030-01-02 03:04:05"); })
-                                    << "write time 2026-01-02 03:04:05 → 2030-01-02 03:04:05";
+        QTest::newRow("write time") << Change([](TALL& d) {
+            WriteTimeStamp(d.image.data() + Image::TimeStamp, "2030-01-02 03:04:05");
+        }) << "write time 2026-01-02 03:04:05 → 2030-01-02 03:04:05";
     }
     void diffNamesEachKindOfField()
     {
@@ -385,12 +437,14 @@ private slots:
         const QString csv = path(QStringLiteral("list.csv"));
         const Run exported = cli({QStringLiteral("export-csv"), source, QStringLiteral("-o"), csv});
         QCOMPARE(exported.code, ExitCode::Ok);
-        QVERIFY2(exported.err.contains(QLatin1String("2 channels exported")), qPrintable(exported.err));
+        QVERIFY2(exported.err.contains(QLatin1String("2 channels exported")),
+                 qPrintable(exported.err));
 
         const QString target = path(QStringLiteral("csv-target.dat"));
         QCOMPARE(cli({QStringLiteral("new"), QStringLiteral("-o"), target}).code, ExitCode::Ok);
         const QString imported = path(QStringLiteral("csv-imported.dat"));
-        const Run r = cli({QStringLiteral("import-csv"), csv, target, QStringLiteral("-o"), imported, QStringLiteral("--yes")});
+        const Run r = cli({QStringLiteral("import-csv"), csv, target, QStringLiteral("-o"),
+                           imported, QStringLiteral("--yes")});
         QCOMPARE(r.code, ExitCode::Ok);
         QVERIFY2(r.err.contains(QLatin1String("2 channels imported")), qPrintable(r.err));
         const QJsonObject a = dumpJson(source), b = dumpJson(imported);
@@ -411,20 +465,25 @@ private slots:
 
         Run declined = cli({QStringLiteral("import-csv"), csv, file});
         QCOMPARE(declined.code, ExitCode::Declined);
-        QVERIFY2(declined.err.contains(QLatin1String("Import 1 channels into")), qPrintable(declined.err));
+        QVERIFY2(declined.err.contains(QLatin1String("Import 1 channels into")),
+                 qPrintable(declined.err));
         QVERIFY(declined.err.contains(QLatin1String("1 skipped")));
         QCOMPARE(fileBlocks(file), before);
 
         QString answer = QStringLiteral("y\n");
         QTextStream in(&answer);
-        const Run confirmed = cli({QStringLiteral("import-csv"), csv, file}, [&](CliEnvironment& env) { env.in = &in; });
+        const Run confirmed = cli({QStringLiteral("import-csv"), csv, file},
+                                  [&](CliEnvironment& env) { env.in = &in; });
         QCOMPARE(confirmed.code, ExitCode::Ok);
         const QJsonObject channel = channelOf(dumpJson(file), QStringLiteral("1"));
-        QCOMPARE(channel[QLatin1String("name")].toString(), QStringLiteral("HOME  "));  // the comma is no name character
+        QCOMPARE(channel[QLatin1String("name")].toString(),
+                 QStringLiteral("HOME  ")); // the comma is no name character
         QCOMPARE(channel[QLatin1String("tx_tone")].toString(), QStringLiteral("88.5"));
-        QVERIFY(channelOf(dumpJson(file), QStringLiteral("2")).isEmpty());  // AM is skipped
+        QVERIFY(channelOf(dumpJson(file), QStringLiteral("2")).isEmpty()); // AM is skipped
 
-        QCOMPARE(cli({QStringLiteral("import-csv"), path(QStringLiteral("none.csv")), file, QStringLiteral("--yes")}).code,
+        QCOMPARE(cli({QStringLiteral("import-csv"), path(QStringLiteral("none.csv")), file,
+                      QStringLiteral("--yes")})
+                     .code,
                  ExitCode::File);
     }
 
@@ -432,7 +491,8 @@ private slots:
     {
         QVERIFY(startRadio({}));
         const QString file = path(QStringLiteral("read.dat"));
-        const Run r = cli({QStringLiteral("read"), QStringLiteral("--port"), port(), QStringLiteral("-o"), file});
+        const Run r = cli(
+            {QStringLiteral("read"), QStringLiteral("--port"), port(), QStringLiteral("-o"), file});
         QCOMPARE(r.code, ExitCode::Ok);
         QVERIFY2(r.err.contains(QLatin1String("read 144 of 146 blocks")), qPrintable(r.err));
         QVERIFY(r.err.contains(English.readOk));
@@ -454,9 +514,11 @@ private slots:
         // The radio holds the file, apart from the time stamp the write puts in.
         QByteArray expected = fileBlocks(file);
         const int stamp = Image::TimeStamp - 16;
-        expected.replace(stamp, Image::TimeStampLength, radio->memory().mid(Image::TimeStamp, Image::TimeStampLength));
+        expected.replace(stamp, Image::TimeStampLength,
+                         radio->memory().mid(Image::TimeStamp, Image::TimeStampLength));
         QCOMPARE(radio->memory().mid(16, Image::Size - 16), expected);
-        QVERIFY(radio->memory().mid(Image::TimeStamp, Image::TimeStampLength) != fileBlocks(file).mid(stamp, Image::TimeStampLength));
+        QVERIFY(radio->memory().mid(Image::TimeStamp, Image::TimeStampLength) !=
+                fileBlocks(file).mid(stamp, Image::TimeStampLength));
     }
 
     void transferFailures_data()
@@ -468,17 +530,22 @@ private slots:
         QTest::addColumn<bool>("radioUnchanged");
         RadioSimOptions o;
         o.modelId = QStringLiteral("QZ99");
-        QTest::newRow("wrong model") << o << QStringList{} << ExitCode::Model << English.modError << true;
+        QTest::newRow("wrong model")
+            << o << QStringList{} << ExitCode::Model << English.modError << true;
         o.modelId = QStringLiteral("QZ18");
-        QTest::newRow("related model without --force") << o << QStringList{} << ExitCode::Model << English.modforce << true;
-        QTest::newRow("related model with --force") << o << QStringList{"--force"} << ExitCode::Ok << English.writeOk << false;
+        QTest::newRow("related model without --force")
+            << o << QStringList{} << ExitCode::Model << English.modforce << true;
+        QTest::newRow("related model with --force")
+            << o << QStringList{"--force"} << ExitCode::Ok << English.writeOk << false;
         o = {};
         o.noAnswer = true;
-        QTest::newRow("no answer") << o << QStringList{} << ExitCode::Radio << English.comError << true;
+        QTest::newRow("no answer")
+            << o << QStringList{} << ExitCode::Radio << English.comError << true;
         o = {};
         o.corruptAt = 20;
-        QTest::newRow("verify finds a changed block") << o << QStringList{"--verify"} << ExitCode::Verify
-                                                      << "verify failed: block 20 (bytes 0x140 to 0x14f)" << false;
+        QTest::newRow("verify finds a changed block")
+            << o << QStringList{"--verify"} << ExitCode::Verify
+            << "verify failed: block 20 (bytes 0x140 to 0x14f)" << false;
     }
     void transferFailures()
     {
@@ -490,7 +557,8 @@ private slots:
         const QByteArray old = RadioSimulator::RealisticMemory();
         QVERIFY(startRadio(options, old));
         const Run r = cli(QStringList{QStringLiteral("write"), QStringLiteral("--port"), port(),
-                                      makeFile(QStringLiteral("fail.dat"))} + extra,
+                                      makeFile(QStringLiteral("fail.dat"))} +
+                              extra,
                           addRelatedModel);
         QCOMPARE(r.code, code);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
@@ -506,7 +574,8 @@ private slots:
         QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write("kept") == 4);
         f.close();
-        const Run r = cli({QStringLiteral("read"), QStringLiteral("--port"), port(), QStringLiteral("-o"), file});
+        const Run r = cli(
+            {QStringLiteral("read"), QStringLiteral("--port"), port(), QStringLiteral("-o"), file});
         QCOMPARE(r.code, ExitCode::Radio);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("kept"));
@@ -519,14 +588,18 @@ private slots:
         QVERIFY(startRadio(o));
         const QString file = path(QStringLiteral("interrupted.dat"));
         QTimer::singleShot(600, [] { Interrupt::instance().request(); });
-        const Run r = cli({QStringLiteral("read"), QStringLiteral("--port"), port(), QStringLiteral("-o"), file});
+        const Run r = cli(
+            {QStringLiteral("read"), QStringLiteral("--port"), port(), QStringLiteral("-o"), file});
         QCOMPARE(r.code, ExitCode::Interrupted);
-        QVERIFY2(r.err.contains(QLatin1String("read interrupted; nothing was saved")), qPrintable(r.err));
+        QVERIFY2(r.err.contains(QLatin1String("read interrupted; nothing was saved")),
+                 qPrintable(r.err));
         QVERIFY(!QFile::exists(file));
-        QCOMPARE(radio->endCount(), 0);  // no end byte is owed to a transfer that was broken off
+        QCOMPARE(radio->endCount(), 0); // no end byte is owed to a transfer that was broken off
         // The port is free again: the next read goes through.
         Interrupt::instance().reset();
-        QCOMPARE(cli({QStringLiteral("read"), QStringLiteral("--port"), port(), QStringLiteral("-o"), file}).code,
+        QCOMPARE(cli({QStringLiteral("read"), QStringLiteral("--port"), port(),
+                      QStringLiteral("-o"), file})
+                     .code,
                  ExitCode::Ok);
     }
 
@@ -537,7 +610,8 @@ private slots:
         QVERIFY(help.waitForFinished(10000));
         QCOMPARE(help.exitCode(), 0);
         const QString text = QString::fromUtf8(help.readAllStandardOutput());
-        for (const char* part : {"read --port PORT -o FILE.dat", "diff A.dat B.dat", "Exit codes:", "  7    verify", "  130  interrupted"})
+        for (const char* part : {"read --port PORT -o FILE.dat", "diff A.dat B.dat",
+                                 "Exit codes:", "  7    verify", "  130  interrupted"})
             QVERIFY2(text.contains(QLatin1String(part)), part);
 
         RadioSimOptions o;
@@ -545,10 +619,12 @@ private slots:
         QVERIFY(startRadio(o));
         const QString file = path(QStringLiteral("ctrl-c.dat"));
         QProcess read;
-        read.start(Program, {QStringLiteral("read"), QStringLiteral("--port"), port(), QStringLiteral("-o"), file});
+        read.start(Program, {QStringLiteral("read"), QStringLiteral("--port"), port(),
+                             QStringLiteral("-o"), file});
         QVERIFY(read.waitForStarted(10000));
         QByteArray err;
-        QTRY_VERIFY_WITH_TIMEOUT((err += read.readAllStandardError()).contains("read 16 of 146 blocks"), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (err += read.readAllStandardError()).contains("read 16 of 146 blocks"), 15000);
         ::kill(pid_t(read.processId()), SIGINT);
         QVERIFY(read.waitForFinished(10000));
         QCOMPARE(read.exitStatus(), QProcess::NormalExit);

@@ -46,7 +46,8 @@ BatchFillOptions range(int from, int to)
 QStringList rxFrequencies(TestDocument& doc, int from, int to)
 {
     QStringList l;
-    for (int k = from; k <= to; ++k) l << FormatMHz(decoded(doc, k).rxFreq);
+    for (int k = from; k <= to; ++k)
+        l << FormatMHz(decoded(doc, k).rxFreq);
     return l;
 }
 
@@ -65,7 +66,7 @@ QStringList tones(TestDocument& doc, int from, int to, bool transmit)
 class TestBatchFill : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void defaultsOverAllChannels();
     void receiveStepping_data();
     void receiveStepping();
@@ -88,7 +89,7 @@ void TestBatchFill::defaultsOverAllChannels()
     TestDocument doc;
     const QByteArray frequencyChannels = bytes(doc, Image::FreqChannel1, 32);
     const QByteArray settings = bytes(doc, Image::FmChannels, Image::Size - Image::FmChannels);
-    BatchFillOptions o;  // as the window starts: All Channel, lowest band edge, no tones
+    BatchFillOptions o; // as the window starts: All Channel, lowest band edge, no tones
     o.rxStart = LowestBandEdge(doc.all);
     o.txStart = o.rxStart;
     QVERIFY(FillChannels(doc.all, o));
@@ -134,8 +135,9 @@ void TestBatchFill::receiveStepping_data()
     QTest::newRow("descending stops at the band edge")
         << 144.05 << 0.025 << false
         << QStringList{"144.05000", "144.02500", "144.00000", "144.00000"};
-    QTest::newRow("6.25 kHz raster") << 438.0 << 0.00625 << true
-                                     << QStringList{"438.00000", "438.00625", "438.01250", "438.01875"};
+    QTest::newRow("6.25 kHz raster")
+        << 438.0 << 0.00625 << true
+        << QStringList{"438.00000", "438.00625", "438.01250", "438.01875"};
     QTest::newRow("no step") << 439.5 << 0.0 << false
                              << QStringList{"439.50000", "439.50000", "439.50000", "439.50000"};
     // Many small steps must not drift past an edge the exact sum reaches.
@@ -168,20 +170,25 @@ void TestBatchFill::transmitRules_data()
     QTest::addColumn<QString>("offset");
     QTest::addColumn<int>("direction");
     QTest::newRow("default") << 145.5 << int(BatchTransmit::SameAsReceive) << 0.6 << false
-                             << "145.50000" << "0.00000" << 0;
+                             << "145.50000"
+                             << "0.00000" << 0;
     QTest::newRow("-Dup") << 145.5 << int(BatchTransmit::Excursion) << 0.6 << false << "144.90000"
                           << "0.60000" << 2;
     QTest::newRow("+Dup") << 435.0 << int(BatchTransmit::Excursion) << 5.0 << true << "440.00000"
                           << "5.00000" << 1;
-    QTest::newRow("+Dup past the high edge") << 145.9 << int(BatchTransmit::Excursion) << 0.6 << true
-                                             << "146.00000" << "0.10000" << 1;
-    QTest::newRow("-Dup past the low edge") << 144.2 << int(BatchTransmit::Excursion) << 0.6 << false
-                                            << "144.00000" << "0.20000" << 2;
+    QTest::newRow("+Dup past the high edge")
+        << 145.9 << int(BatchTransmit::Excursion) << 0.6 << true << "146.00000"
+        << "0.10000" << 1;
+    QTest::newRow("-Dup past the low edge")
+        << 144.2 << int(BatchTransmit::Excursion) << 0.6 << false << "144.00000"
+        << "0.20000" << 2;
     // Between the bands: the nearest high edge of all bands, not of the receive band.
     QTest::newRow("+Dup into the upper band's reach")
-        << 145.0 << int(BatchTransmit::Excursion) << 99.0 << true << "146.00000" << "1.00000" << 1;
+        << 145.0 << int(BatchTransmit::Excursion) << 99.0 << true << "146.00000"
+        << "1.00000" << 1;
     QTest::newRow("own start") << 145.0 << int(BatchTransmit::OwnStart) << 145.75 << true
-                               << "145.75000" << "0.75000" << 1;
+                               << "145.75000"
+                               << "0.75000" << 1;
 }
 
 void TestBatchFill::transmitRules()
@@ -218,14 +225,16 @@ void TestBatchFill::ownTransmitStartStopsAtTheBandEdge()
     o.txStep = 0.05;
     QVERIFY(FillChannels(doc.all, o));
     QStringList tx;
-    for (int k = 1; k <= 4; ++k) tx << FormatMHz(decoded(doc, k).txFreq);
+    for (int k = 1; k <= 4; ++k)
+        tx << FormatMHz(decoded(doc, k).txFreq);
     QCOMPARE(tx, (QStringList{"145.90000", "145.95000", "146.00000", "146.00000"}));
 
     o.txStart = 144.1;
     o.txAscending = false;
     QVERIFY(FillChannels(doc.all, o));
     tx.clear();
-    for (int k = 1; k <= 4; ++k) tx << FormatMHz(decoded(doc, k).txFreq);
+    for (int k = 1; k <= 4; ++k)
+        tx << FormatMHz(decoded(doc, k).txFreq);
     QCOMPARE(tx, (QStringList{"144.10000", "144.05000", "144.00000", "144.00000"}));
     QCOMPARE(rxFrequencies(doc, 1, 4),
              (QStringList{"145.00000", "145.02500", "145.05000", "145.07500"}));
@@ -239,7 +248,7 @@ void TestBatchFill::farTransmitFrequenciesAreReplaced()
     store(doc.all, 1, Field::RxFreq, QStringLiteral("435.000"));
     store(doc.all, 1, Field::TxFreq, QStringLiteral("435.600"));
     store(doc.all, 1, Field::Epilogue, QStringLiteral("0"));
-    doc.rec(1)[9] = quint8((doc.rec(1)[9] & 0x07) | 0xA8);  // unused bits of byte 9
+    doc.rec(1)[9] = quint8((doc.rec(1)[9] & 0x07) | 0xA8); // unused bits of byte 9
 
     BatchFillOptions o = range(1, 1);
     o.rxStart = 144.5;
@@ -261,7 +270,7 @@ void TestBatchFill::farTransmitFrequenciesAreReplaced()
     o.rxAscending = false;
     o.transmit = BatchTransmit::OwnStart;
     o.txStart = 146.0;
-    o.txStep = 99.0;  // channel 2: receive 145, transmit 245
+    o.txStep = 99.0; // channel 2: receive 145, transmit 245
     QVERIFY(FillChannels(doc.all, o));
     ch = decoded(doc, 2);
     QCOMPARE(ch.rxFreq, 145.0);
@@ -310,7 +319,7 @@ void TestBatchFill::toneStepping()
     BatchFillOptions t = range(1, 5);
     t.rxTonePosition = 1;
     t.rxToneSpace = 3;
-    t.rxToneRandom = true;  // a random receive tone must not step the transmit one
+    t.rxToneRandom = true; // a random receive tone must not step the transmit one
     t.txToneSameAsReceive = false;
     t.txTonePosition = position;
     t.txToneSpace = space;
@@ -456,7 +465,7 @@ void TestBatchFill::epilogueIsKept()
     BatchFillOptions o = range(1, 3);
     o.rxStart = 144.5;
     QVERIFY(FillChannels(doc.all, o));
-    QCOMPARE(decoded(doc, 1).epilogue, quint8(1));  // new channels: as the record makes them
+    QCOMPARE(decoded(doc, 1).epilogue, quint8(1)); // new channels: as the record makes them
     QCOMPARE(decoded(doc, 2).epilogue, quint8(0));
     QCOMPARE(decoded(doc, 3).epilogue, quint8(1));
 }
@@ -466,11 +475,13 @@ void TestBatchFill::windowValueRules()
     TestDocument doc;
     QCOMPARE(BatchStartFrequency(doc.all, QString()), 144.0);
     QCOMPARE(BatchStartFrequency(doc.all, QStringLiteral(" 145.5 ")), 145.5);
-    QCOMPARE(BatchStartFrequency(doc.all, QStringLiteral("150")), 430.0);   // first band's low edge
+    QCOMPARE(BatchStartFrequency(doc.all, QStringLiteral("150")), 430.0); // first band's low edge
     QCOMPARE(BatchStartFrequency(doc.all, QStringLiteral("0")), 430.0);
     QCOMPARE(BatchStartFrequency(doc.all, QStringLiteral("1..2")), 430.0);
-    QCOMPARE(FormatMHz(BatchStartFrequency(doc.all, QStringLiteral("145.0055"))), QStringLiteral("145.00500"));
-    QCOMPARE(FormatMHz(BatchStartFrequency(doc.all, QStringLiteral("145.0063"))), QStringLiteral("145.00625"));
+    QCOMPARE(FormatMHz(BatchStartFrequency(doc.all, QStringLiteral("145.0055"))),
+             QStringLiteral("145.00500"));
+    QCOMPARE(FormatMHz(BatchStartFrequency(doc.all, QStringLiteral("145.0063"))),
+             QStringLiteral("145.00625"));
 
     QCOMPARE(BatchTransmitStart(doc.all, QStringLiteral("145.6"), 145.0), 145.6);
     QCOMPARE(BatchTransmitStart(doc.all, QStringLiteral("435.0"), 145.0), 145.0);

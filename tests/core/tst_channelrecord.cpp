@@ -25,7 +25,8 @@ QByteArray recordBytes(TestDocument& doc, int k)
 void makeRepeaterChannel(TestDocument& doc)
 {
     store(doc.all, 1, Field::RxFreq, QStringLiteral("145.000"));
-    QCOMPARE(store(doc.all, 1, Field::TxFreq, QStringLiteral("144.400")), QStringLiteral("144.40000"));
+    QCOMPARE(store(doc.all, 1, Field::TxFreq, QStringLiteral("144.400")),
+             QStringLiteral("144.40000"));
 }
 
 } // namespace
@@ -33,7 +34,7 @@ void makeRepeaterChannel(TestDocument& doc)
 class TestChannelRecord : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void receiveChangeKeepsTransmit();
     void transmitChangeKeepsReceive();
     void changesTooFarApartAreRefused();
@@ -59,7 +60,8 @@ void TestChannelRecord::receiveChangeKeepsTransmit()
     QCOMPARE(ch.offset, 0.6);
     QCOMPARE(ch.direction, quint8(2));
 
-    QCOMPARE(store(doc.all, 1, Field::RxFreq, QStringLiteral("145.500")), QStringLiteral("145.50000"));
+    QCOMPARE(store(doc.all, 1, Field::RxFreq, QStringLiteral("145.500")),
+             QStringLiteral("145.50000"));
     QVERIFY(DecodeChannel(doc.all, 1, ch));
     QCOMPARE(ch.rxFreq, 145.5);
     QCOMPARE(FormatMHz(ch.offset), QStringLiteral("1.10000"));
@@ -67,7 +69,8 @@ void TestChannelRecord::receiveChangeKeepsTransmit()
     QCOMPARE(FormatMHz(ch.txFreq), QStringLiteral("144.40000"));
 
     // Typed with the unit, as the grid may pass it.
-    QCOMPARE(store(doc.all, 1, Field::RxFreq, QStringLiteral("144.1MHz")), QStringLiteral("144.10000"));
+    QCOMPARE(store(doc.all, 1, Field::RxFreq, QStringLiteral("144.1MHz")),
+             QStringLiteral("144.10000"));
     QVERIFY(DecodeChannel(doc.all, 1, ch));
     QCOMPARE(ch.direction, quint8(1));
     QCOMPARE(FormatMHz(ch.txFreq), QStringLiteral("144.40000"));
@@ -77,7 +80,8 @@ void TestChannelRecord::transmitChangeKeepsReceive()
 {
     TestDocument doc;
     makeRepeaterChannel(doc);
-    QCOMPARE(store(doc.all, 1, Field::TxFreq, QStringLiteral("145.000")), QStringLiteral("145.00000"));
+    QCOMPARE(store(doc.all, 1, Field::TxFreq, QStringLiteral("145.000")),
+             QStringLiteral("145.00000"));
     TChannel ch;
     QVERIFY(DecodeChannel(doc.all, 1, ch));
     QCOMPARE(ch.offset, 0.0);
@@ -91,7 +95,8 @@ void TestChannelRecord::transmitChangeKeepsReceive()
     QCOMPARE(ch.direction, quint8(0));
 
     // A transmit frequency on the 6.25 kHz raster moves a receive frequency that sits on both.
-    QCOMPARE(store(doc.all, 1, Field::TxFreq, QStringLiteral("145.00625")), QStringLiteral("145.00625"));
+    QCOMPARE(store(doc.all, 1, Field::TxFreq, QStringLiteral("145.00625")),
+             QStringLiteral("145.00625"));
     QVERIFY(DecodeChannel(doc.all, 1, ch));
     QCOMPARE(ch.rxFreq, 145.0);
     QCOMPARE(FormatMHz(ch.txFreq), QStringLiteral("145.00625"));
@@ -103,9 +108,11 @@ void TestChannelRecord::changesTooFarApartAreRefused()
     TestDocument doc;
     makeRepeaterChannel(doc);
     const QByteArray before = recordBytes(doc, 1);
-    QCOMPARE(store(doc.all, 1, Field::RxFreq, QStringLiteral("294.500")), QStringLiteral("145.00000"));
+    QCOMPARE(store(doc.all, 1, Field::RxFreq, QStringLiteral("294.500")),
+             QStringLiteral("145.00000"));
     QCOMPARE(recordBytes(doc, 1), before);
-    QCOMPARE(store(doc.all, 1, Field::TxFreq, QStringLiteral("245.100")), QStringLiteral("144.40000"));
+    QCOMPARE(store(doc.all, 1, Field::TxFreq, QStringLiteral("245.100")),
+             QStringLiteral("144.40000"));
     QCOMPARE(recordBytes(doc, 1), before);
 }
 
@@ -133,7 +140,8 @@ void TestChannelRecord::deleteErasesTheChannel()
 void TestChannelRecord::newChannelOnTheFittingRaster()
 {
     TestDocument doc;
-    QCOMPARE(store(doc.all, 7, Field::RxFreq, QStringLiteral("439.0125")), QStringLiteral("439.01250"));
+    QCOMPARE(store(doc.all, 7, Field::RxFreq, QStringLiteral("439.0125")),
+             QStringLiteral("439.01250"));
     QVERIFY(IsSlotUsed(doc.all, 0, 7));
     const quint8* r = doc.rec(7);
     QCOMPARE(r[2] & 0x02, 0x02);
@@ -153,7 +161,7 @@ void TestChannelRecord::newChannelOnTheFittingRaster()
     QCOMPARE(ch.busyLock, quint8(1));
     QCOMPARE(ch.epilogue, quint8(1));
     QCOMPARE(ch.voiceMode, quint8(0));
-    QCOMPARE(ch.scanSkip, quint8(1));  // a new image has every channel skipped
+    QCOMPARE(ch.scanSkip, quint8(1)); // a new image has every channel skipped
     QCOMPARE(ch.name, QStringLiteral("      "));
     QCOMPARE(ch.txInhibit, quint8(0));
 
@@ -167,11 +175,16 @@ void TestChannelRecord::names_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QByteArray>("codes");
-    QTest::newRow("cut and upper-cased") << "ab-12345" << "AB-123" << QByteArray::fromHex("0e0f0b010203");
-    QTest::newRow("padded") << "x" << "X" << QByteArray::fromHex("250a0a0a0a0a");
-    QTest::newRow("outside the table") << "a.b#" << "A.B#" << QByteArray::fromHex("0e0a0f0a0a0a");
-    QTest::newRow("all symbols") << "_/*+- " << "_/*+-" << QByteArray::fromHex("28290c0d0b0a");
-    QTest::newRow("empty") << "" << "" << QByteArray(6, 10);
+    QTest::newRow("cut and upper-cased") << "ab-12345"
+                                         << "AB-123" << QByteArray::fromHex("0e0f0b010203");
+    QTest::newRow("padded") << "x"
+                            << "X" << QByteArray::fromHex("250a0a0a0a0a");
+    QTest::newRow("outside the table") << "a.b#"
+                                       << "A.B#" << QByteArray::fromHex("0e0a0f0a0a0a");
+    QTest::newRow("all symbols") << "_/*+- "
+                                 << "_/*+-" << QByteArray::fromHex("28290c0d0b0a");
+    QTest::newRow("empty") << ""
+                           << "" << QByteArray(6, 10);
 }
 
 void TestChannelRecord::names()
@@ -301,18 +314,21 @@ void TestChannelRecord::frequencyChannelOffsetAndEmptyText()
     QCOMPARE(ch.offset, 0.0);
 
     QCOMPARE(store(doc.all, 129, Field::RxFreq, QString()), QStringLiteral("144.00000"));
-    SetSettingField(doc.all, 9, 0x0F, 1);  // 6.25 kHz
+    SetSettingField(doc.all, 9, 0x0F, 1); // 6.25 kHz
     store(doc.all, 129, Field::RxFreq, QStringLiteral("145.00625"));
-    QCOMPARE(store(doc.all, 129, Field::Offset, QStringLiteral("99.995")), QStringLiteral("99.99375"));
+    QCOMPARE(store(doc.all, 129, Field::Offset, QStringLiteral("99.995")),
+             QStringLiteral("99.99375"));
     QCOMPARE(store(doc.all, 129, Field::Offset, QStringLiteral("150")), QStringLiteral("0.00000"));
     QCOMPARE(store(doc.all, 129, Field::Offset, QString()), QStringLiteral("0.00000"));
 
     // On a 25 kHz step a receive frequency on both rasters follows the offset's raster.
     SetSettingField(doc.all, 9, 0x0F, 4);
     store(doc.all, 130, Field::RxFreq, QStringLiteral("145.000"));
-    QCOMPARE(store(doc.all, 130, Field::Offset, QStringLiteral("0.005")), QStringLiteral("0.00500"));
+    QCOMPARE(store(doc.all, 130, Field::Offset, QStringLiteral("0.005")),
+             QStringLiteral("0.00500"));
     QCOMPARE(doc.rec(130)[2] & 0x02, 0);
-    QCOMPARE(store(doc.all, 130, Field::Offset, QStringLiteral("0.00625")), QStringLiteral("0.00625"));
+    QCOMPARE(store(doc.all, 130, Field::Offset, QStringLiteral("0.00625")),
+             QStringLiteral("0.00625"));
     QCOMPARE(doc.rec(130)[2] & 0x02, 0x02);
 }
 

@@ -14,7 +14,7 @@
 class TestCodecs : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void nameCodes();
     void bitsAndBytes();
     void settingsFieldsTouchOnlyTheirBits();
@@ -59,7 +59,8 @@ void TestCodecs::nameCodes()
     // Not upper-cased first: lower case letters are not in the table.
     const QString ab = QStringLiteral("Ab-1");
     QList<int> codes;
-    for (QChar c : ab) codes << NameCharToCode(c);
+    for (QChar c : ab)
+        codes << NameCharToCode(c);
     QCOMPARE(codes, (QList<int>{14, 10, 11, 1}));
     QCOMPARE(int(NameCharToCode(QChar(0x00E9))), 10);
 }
@@ -68,7 +69,7 @@ void TestCodecs::bitsAndBytes()
 {
     quint8 b = 0x00;
     SetFlagBit(b, 3, true);
-    SetFlagBit(b, 8, true);  // outside 0..7: nothing
+    SetFlagBit(b, 8, true); // outside 0..7: nothing
     QCOMPARE(b, quint8(0x08));
     QCOMPARE(GetFlagBit(b, 3), 1);
     SetFlagBit(b, 3, false);
@@ -90,7 +91,7 @@ void TestCodecs::bitsAndBytes()
     QCOMPARE(BytesToText(raw, 3).at(1), QChar(0));
 
     quint8 buf[6] = {};
-    FillFF(buf, 4);  // n + 1 bytes
+    FillFF(buf, 4); // n + 1 bytes
     QCOMPARE(QByteArray(reinterpret_cast<char*>(buf), 6), QByteArray::fromHex("ffffffffff00"));
 
     QCOMPARE(SerialCharFilter('a'), QStringLiteral("a"));
@@ -111,10 +112,10 @@ void TestCodecs::settingsFieldsTouchOnlyTheirBits()
     SetSettingField(doc.all, 7, 0x0F, 0x1F);
     QCOMPARE(doc.at(0x898 + 7), quint8(0xCF));
 
-    doc.at(0x898 + 6) = 0xEF;  // lamp bits 0x0C = 3
+    doc.at(0x898 + 6) = 0xEF; // lamp bits 0x0C = 3
     ClampSettingField(doc.all, 6, 0x0C, 0, 2, 2);
     QCOMPARE(doc.at(0x898 + 6), quint8(0xEB));
-    ClampSettingField(doc.all, 6, 0x0C, 0, 0, 2);  // in range: unchanged
+    ClampSettingField(doc.all, 6, 0x0C, 0, 0, 2); // in range: unchanged
     QCOMPARE(doc.at(0x898 + 6), quint8(0xEB));
 }
 
@@ -168,7 +169,7 @@ void TestCodecs::snapToRaster()
     QFETCH(double, in);
     QFETCH(int, modeIn);
     QFETCH(double, out);
-    TestDocument doc;  // step index 4 (25 kHz) after a new image
+    TestDocument doc; // step index 4 (25 kHz) after a new image
     double f = in;
     int mode = modeIn;
     QTEST(SnapToRaster(doc.all, f, mode), "count");
@@ -184,7 +185,7 @@ void TestCodecs::stepRasterFamily()
         SetSettingField(doc.all, 9, 0x0F, i);
         QCOMPARE(StepRasterFamily(doc.all), expected[i]);
     }
-    SetSettingField(doc.all, 9, 0x0F, 0);  // 5 kHz step
+    SetSettingField(doc.all, 9, 0x0F, 0); // 5 kHz step
     double f = 145.007;
     int mode = 3;
     QCOMPARE(SnapToRaster(doc.all, f, mode), 29001);
@@ -254,7 +255,7 @@ void TestCodecs::checkBandFrequency()
 
 void TestCodecs::nearestBandEdge()
 {
-    TestDocument doc;  // 430-440 and 144-146
+    TestDocument doc; // 430-440 and 144-146
     QCOMPARE(NearestBandEdge(doc.all, false, -1.0), 144.0);
     QCOMPARE(NearestBandEdge(doc.all, true, 150.0), 146.0);
     QCOMPARE(NearestBandEdge(doc.all, true, 441.0), 440.0);
@@ -268,10 +269,10 @@ void TestCodecs::storeReceiveCountKeepsUpperBits()
     TestDocument doc;
     quint8* r = doc.rec(3);
     r[2] = 0xFC;
-    StoreReceiveCount(doc.all, 3, 70242, 1);  // 439.0125 on the 6.25 kHz raster
+    StoreReceiveCount(doc.all, 3, 70242, 1); // 439.0125 on the 6.25 kHz raster
     QCOMPARE(r[0], quint8(70242 & 0xFF));
     QCOMPARE(r[1], quint8((70242 >> 8) & 0xFF));
-    QCOMPARE(r[2], quint8(0xFF));  // bit 16 of the count, raster flag, upper bits kept
+    QCOMPARE(r[2], quint8(0xFF)); // bit 16 of the count, raster flag, upper bits kept
     StoreReceiveCount(doc.all, 3, 29000, 0);
     QCOMPARE(r[2], quint8(0xFC));
     QCOMPARE(DecodeFrequencyCount(r[0], r[1], r[2]), qint64(14500000));
@@ -325,17 +326,28 @@ void TestCodecs::normaliseTone_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("text");
-    QTest::newRow("below range") << "12" << "30.0";
-    QTest::newRow("above range") << "300" << "290.0";
-    QTest::newRow("one decimal") << "88.5" << "88.5";
-    QTest::newRow("two decimal points") << "8.8.5" << "67.0";
-    QTest::newRow("word") << "abc" << "67.0";
-    QTest::newRow("short DCS") << "D8" << "D700N";
-    QTest::newRow("grid example") << "D9" << "D700N";
-    QTest::newRow("lower case") << "d12" << "D120N";
-    QTest::newRow("bad digits and polarity") << "D089X" << "D077N";
-    QTest::newRow("long DCS cut") << "d023ixyz" << "D023I";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("below range") << "12"
+                                 << "30.0";
+    QTest::newRow("above range") << "300"
+                                 << "290.0";
+    QTest::newRow("one decimal") << "88.5"
+                                 << "88.5";
+    QTest::newRow("two decimal points") << "8.8.5"
+                                        << "67.0";
+    QTest::newRow("word") << "abc"
+                          << "67.0";
+    QTest::newRow("short DCS") << "D8"
+                               << "D700N";
+    QTest::newRow("grid example") << "D9"
+                                  << "D700N";
+    QTest::newRow("lower case") << "d12"
+                                << "D120N";
+    QTest::newRow("bad digits and polarity") << "D089X"
+                                             << "D077N";
+    QTest::newRow("long DCS cut") << "d023ixyz"
+                                  << "D023I";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestCodecs::normaliseTone()
@@ -389,17 +401,17 @@ void TestCodecs::fmEmptyAndOutOfBound()
     QString text = QStringLiteral("100.1");
     SetFmChannel(doc.all, 2, text);
     text.clear();
-    QVERIFY(SetFmChannel(doc.all, 2, text));  // empties, the word stays
+    QVERIFY(SetFmChannel(doc.all, 2, text)); // empties, the word stays
     QVERIFY(!IsSlotUsed(doc.all, 32, 2));
     QCOMPARE(ReadU16LE(doc.all.image.data() + 0x832), quint16(4004));
     QCOMPARE(GetFmChannel(doc.all, 2), -1.0);
 
     text.clear();
-    SetFmChannel(doc.all, 31, text);  // empty tuning frequency: lower bound
+    SetFmChannel(doc.all, 31, text); // empty tuning frequency: lower bound
     QCOMPARE(text, QStringLiteral("88.00000"));
 
     text = QStringLiteral(".");
-    QVERIFY(!SetFmChannel(doc.all, 3, text));  // not a number: nothing changes
+    QVERIFY(!SetFmChannel(doc.all, 3, text)); // not a number: nothing changes
     QVERIFY(!IsSlotUsed(doc.all, 32, 3));
 
     // Bounds crossed: the lower bound wins.

@@ -8,7 +8,7 @@
 class TestFmBounds : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void newImageBounds();
     void lowerBound_data();
     void lowerBound();

@@ -25,7 +25,7 @@ void setBand0(TestDocument& doc, quint32 low, quint32 high)
 class TestModelBlock : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void modelTable();
     void dataModuleDefaults();
     void firstDocument();
@@ -111,7 +111,8 @@ void TestModelBlock::dataModuleDefaults()
                              calls << QStringLiteral("language:") + a.languageName;
                              l.confirmation = QStringLiteral("Confirmation");
                          }});
-    QCOMPARE(calls, (QStringList{QStringLiteral("settings:QZ-17"), QStringLiteral("language:English")}));
+    QCOMPARE(calls,
+             (QStringList{QStringLiteral("settings:QZ-17"), QStringLiteral("language:English")}));
     QCOMPARE(db.language.confirmation, QStringLiteral("Confirmation"));
 }
 
@@ -135,7 +136,8 @@ void TestModelBlock::firstDocument()
     QCOMPARE(bytes(doc, 0x8C0, 16).toHex(' '),
              QByteArray::fromHex("50515a3137aa0500ffffffffffffffff").toHex(' '));
     QCOMPARE(bytes(doc, 0x8D0, 32).toHex(' '),
-             QByteArray::fromHex("c0209002 00639f02 00badb00 40c7de00 00000000 00000000 00000000 00000000")
+             QByteArray::fromHex(
+                 "c0209002 00639f02 00badb00 40c7de00 00000000 00000000 00000000 00000000")
                  .toHex(' '));
     QCOMPARE(bytes(doc, 0x8F0, 16), QByteArray(16, char(0xFF)));
     QCOMPARE(bytes(doc, 0x907, 9), QByteArray(9, char(0xFF)));
@@ -185,22 +187,22 @@ void TestModelBlock::decodeModelBlock_data()
     QTest::addColumn<int>("markerOut");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("model's own bands") << 0xFF << 0x05 << 43000000u << 44000000u << 410.0 << 470.0
-                                       << 136.0 << 0x0F << 0xFF
-                                       << "410.00000 - 470.00000/136.00000 - 174.00000MHz";
+    QTest::newRow("model's own bands")
+        << 0xFF << 0x05 << 43000000u << 44000000u << 410.0 << 470.0 << 136.0 << 0x0F << 0xFF
+        << "410.00000 - 470.00000/136.00000 - 174.00000MHz";
     QTest::newRow("user band 0 only") << 0xAA << 0x01 << 43000000u << 44000000u << 430.0 << 440.0
                                       << 0.0 << 0x01 << 0xAA << "430.00000 - 440.00000MHz";
-    QTest::newRow("user band below the model") << 0xAA << 0x01 << 40000000u << 44000000u << 410.0
-                                               << 470.0 << 0.0 << 0x03 << 0xAA
-                                               << "410.00000 - 470.00000MHz";
+    QTest::newRow("user band below the model")
+        << 0xAA << 0x01 << 40000000u << 44000000u << 410.0 << 470.0 << 0.0 << 0x03 << 0xAA
+        << "410.00000 - 470.00000MHz";
     QTest::newRow("user band crossed") << 0xAA << 0x01 << 44000000u << 43000000u << 410.0 << 470.0
                                        << 0.0 << 0x03 << 0xAA << "410.00000 - 470.00000MHz";
-    QTest::newRow("only bands the model lacks") << 0xAA << 0xF0 << 43000000u << 44000000u << 410.0
-                                                << 470.0 << 136.0 << 0x0F << 0xFF
-                                                << "410.00000 - 470.00000/136.00000 - 174.00000MHz";
-    QTest::newRow("edge snapped to the raster") << 0xAA << 0x01 << 43000310u << 43999990u << 430.0
-                                                << 440.0 << 0.0 << 0x01 << 0xAA
-                                                << "430.00000 - 440.00000MHz";
+    QTest::newRow("only bands the model lacks")
+        << 0xAA << 0xF0 << 43000000u << 44000000u << 410.0 << 470.0 << 136.0 << 0x0F << 0xFF
+        << "410.00000 - 470.00000/136.00000 - 174.00000MHz";
+    QTest::newRow("edge snapped to the raster")
+        << 0xAA << 0x01 << 43000310u << 43999990u << 430.0 << 440.0 << 0.0 << 0x01 << 0xAA
+        << "430.00000 - 440.00000MHz";
 }
 
 void TestModelBlock::decodeModelBlock()
@@ -222,7 +224,7 @@ void TestModelBlock::decodeModelBlock()
     QTEST(int(doc.all.bandMask), "maskOut");
     QTEST(int(doc.all.bandSourceMarker), "markerOut");
     QTEST(doc.all.bandText, "text");
-    QCOMPARE(bytes(doc, 0, 2320), image);  // decoding writes nothing
+    QCOMPARE(bytes(doc, 0, 2320), image); // decoding writes nothing
 }
 
 void TestModelBlock::checkSettings_data()
@@ -230,20 +232,26 @@ void TestModelBlock::checkSettings_data()
     QTest::addColumn<int>("offset");
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<QByteArray>("checked");
-    QTest::newRow("dropout delay") << 0x8A3 << QByteArray::fromHex("28") << QByteArray::fromHex("0c");
-    QTest::newRow("both step nibbles") << 0x8A1 << QByteArray::fromHex("48") << QByteArray::fromHex("14");
-    QTest::newRow("priority 128 kept") << 0x8A4 << QByteArray::fromHex("80") << QByteArray::fromHex("80");
-    QTest::newRow("priority 129") << 0x8A4 << QByteArray::fromHex("81") << QByteArray::fromHex("00");
-    QTest::newRow("scan speed 9 kept") << 0x8A2 << QByteArray::fromHex("92") << QByteArray::fromHex("92");
-    QTest::newRow("byte 3 above 19") << 0x89B << QByteArray::fromHex("14") << QByteArray::fromHex("00");
-    QTest::newRow("FM limits crossed") << 0x894 << QByteArray::fromHex("a00fb80b")
-                                       << QByteArray::fromHex("c00de010");
-    QTest::newRow("FM limits kept") << 0x894 << QByteArray::fromHex("f00ad011")
-                                    << QByteArray::fromHex("f00ad011");
-    QTest::newRow("FM lower limit below 70 MHz") << 0x894 << QByteArray::fromHex("ef0ad011")
-                                                 << QByteArray::fromHex("c00de010");
-    QTest::newRow("FM limits equal") << 0x894 << QByteArray::fromHex("a00fa00f")
-                                     << QByteArray::fromHex("c00de010");
+    QTest::newRow("dropout delay")
+        << 0x8A3 << QByteArray::fromHex("28") << QByteArray::fromHex("0c");
+    QTest::newRow("both step nibbles")
+        << 0x8A1 << QByteArray::fromHex("48") << QByteArray::fromHex("14");
+    QTest::newRow("priority 128 kept")
+        << 0x8A4 << QByteArray::fromHex("80") << QByteArray::fromHex("80");
+    QTest::newRow("priority 129") << 0x8A4 << QByteArray::fromHex("81")
+                                  << QByteArray::fromHex("00");
+    QTest::newRow("scan speed 9 kept")
+        << 0x8A2 << QByteArray::fromHex("92") << QByteArray::fromHex("92");
+    QTest::newRow("byte 3 above 19")
+        << 0x89B << QByteArray::fromHex("14") << QByteArray::fromHex("00");
+    QTest::newRow("FM limits crossed")
+        << 0x894 << QByteArray::fromHex("a00fb80b") << QByteArray::fromHex("c00de010");
+    QTest::newRow("FM limits kept")
+        << 0x894 << QByteArray::fromHex("f00ad011") << QByteArray::fromHex("f00ad011");
+    QTest::newRow("FM lower limit below 70 MHz")
+        << 0x894 << QByteArray::fromHex("ef0ad011") << QByteArray::fromHex("c00de010");
+    QTest::newRow("FM limits equal")
+        << 0x894 << QByteArray::fromHex("a00fa00f") << QByteArray::fromHex("c00de010");
 }
 
 void TestModelBlock::checkSettings()
@@ -259,9 +267,9 @@ void TestModelBlock::checkSettings()
 void TestModelBlock::loadSequences()
 {
     TestDocument doc;
-    doc.at(0x8C5) = 0xFF;          // radio uses the model's own bands
-    doc.at(0x8A3) = 40;            // out of range
-    doc.at(0x8C1) = 'X';           // the block is rewritten from the state
+    doc.at(0x8C5) = 0xFF; // radio uses the model's own bands
+    doc.at(0x8A3) = 40;   // out of range
+    doc.at(0x8C1) = 'X';  // the block is rewritten from the state
     const QByteArray block0 = QByteArray::fromHex("00112233445566778899aabbccddeeff");
     std::copy(block0.begin(), block0.end(), doc.all.image.begin());
 

@@ -8,7 +8,7 @@
 class TestModelChoice : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void bandInMask();
     void defaultRange();
     void imageSelectionAndEdges();
@@ -76,7 +76,8 @@ void TestModelChoice::confirmKeepsChosenBands()
     TestDocument doc;
     const TMacType& qz17 = *doc.models.FindByIdentifier(QStringLiteral("QZ17"));
     doc.all.modelId = QStringLiteral("XXXX");
-    const std::array<TBandLimits, 4> edges{{{420.0, 450.0}, {144.0, 148.0}, {200.0, 210.0}, {0, 0}}};
+    const std::array<TBandLimits, 4> edges{
+        {{420.0, 450.0}, {144.0, 148.0}, {200.0, 210.0}, {0, 0}}};
 
     QVERIFY(ApplyModelChoice(doc.all, qz17, {true, false, true, false}, edges));
     // Band 2 is not a band of the model: dropped, with its limits.
@@ -91,7 +92,7 @@ void TestModelChoice::confirmKeepsChosenBands()
 
     QVERIFY(ApplyModelChoice(doc.all, qz17, {true, true, false, false}, edges));
     QCOMPARE(int(doc.all.bandMask), 0x05);
-    QCOMPARE(int(doc.all.bandSourceMarker), 0xAA);  // 0x05 is not the model's 0x0F
+    QCOMPARE(int(doc.all.bandSourceMarker), 0xAA); // 0x05 is not the model's 0x0F
     QCOMPARE(doc.all.bandLimits[1].high, 148.0);
 }
 
@@ -111,7 +112,8 @@ void TestModelChoice::confirmWithoutBandChangesNothing()
     TestDocument doc;
     const TMacType& qz17 = *doc.models.FindByIdentifier(QStringLiteral("QZ17"));
     const TModelSelection before = CurrentModelSelection(doc.all);
-    const std::array<TBandLimits, 4> edges{{{420.0, 450.0}, {144.0, 148.0}, {200.0, 210.0}, {330.0, 340.0}}};
+    const std::array<TBandLimits, 4> edges{
+        {{420.0, 450.0}, {144.0, 148.0}, {200.0, 210.0}, {330.0, 340.0}}};
     QVERIFY(!ApplyModelChoice(doc.all, qz17, {false, false, false, false}, edges));
     QVERIFY(!ApplyModelChoice(doc.all, qz17, {false, false, true, true}, edges));
     QCOMPARE(int(doc.all.bandMask), int(before.bandMask));

@@ -7,7 +7,7 @@
 class TestRadioName : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void newImageShowsSixSpaces();
     void store_data();
     void store();
@@ -52,7 +52,8 @@ void TestRadioName::unknownCodesReadAsSpaces()
 {
     TestDocument doc;
     const quint8 codes[6] = {14, 42, 200, 41, 40, 0};
-    for (int i = 0; i < 6; ++i) doc.at(0x8A8 + i) = codes[i];
+    for (int i = 0; i < 6; ++i)
+        doc.at(0x8A8 + i) = codes[i];
     QCOMPARE(RadioNameText(doc.all), QStringLiteral("A  /_0"));
 }
 

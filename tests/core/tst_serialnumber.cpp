@@ -7,7 +7,7 @@
 class TestSerialNumber : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void newImageShowsSpaces();
     void store_data();
     void store();
@@ -27,15 +27,14 @@ void TestSerialNumber::store_data()
     QTest::newRow("AB12") << "AB12" << QByteArray("AB12") + QByteArray(12, ' ')
                           << "AB12            ";
     // Stored as typed, shown with a space for anything but letters and digits.
-    QTest::newRow("dash") << "A-1" << QByteArray("A-1") + QByteArray(13, ' ')
-                          << "A 1             ";
-    QTest::newRow("lower case kept") << "ab" << QByteArray("ab") + QByteArray(14, ' ')
-                                     << "ab              ";
-    QTest::newRow("cut to sixteen") << "0123456789ABCDEFXYZ" << QByteArray("0123456789ABCDEF")
-                                    << "0123456789ABCDEF";
-    QTest::newRow("outside one byte") << QString(QChar(0x4E2D)) + "1"
-                                      << QByteArray("?1") + QByteArray(14, ' ')
-                                      << " 1              ";
+    QTest::newRow("dash") << "A-1" << QByteArray("A-1") + QByteArray(13, ' ') << "A 1             ";
+    QTest::newRow("lower case kept")
+        << "ab" << QByteArray("ab") + QByteArray(14, ' ') << "ab              ";
+    QTest::newRow("cut to sixteen")
+        << "0123456789ABCDEFXYZ" << QByteArray("0123456789ABCDEF") << "0123456789ABCDEF";
+    QTest::newRow("outside one byte")
+        << QString(QChar(0x4E2D)) + "1" << QByteArray("?1") + QByteArray(14, ' ')
+        << " 1              ";
 }
 
 void TestSerialNumber::store()

@@ -8,7 +8,7 @@
 class TestSettingsMappings : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void displayModeShown_data();
     void displayModeShown();
     void displayModeWritten_data();
@@ -25,7 +25,8 @@ void TestSettingsMappings::displayModeShown_data()
     QTest::addColumn<int>("stored");
     QTest::addColumn<int>("item");
     const int items[16] = {4, 4, 4, 4, 3, 3, 3, 3, 2, 1, 2, 0, 2, 1, 2, 0};
-    for (int v = 0; v < 16; ++v) QTest::addRow("%d", v) << v << items[v];
+    for (int v = 0; v < 16; ++v)
+        QTest::addRow("%d", v) << v << items[v];
 }
 
 void TestSettingsMappings::displayModeShown()
@@ -74,7 +75,8 @@ void TestSettingsMappings::burst1750()
     QCOMPARE(Burst1750FromItem(0), 15);
     QCOMPARE(Burst1750FromItem(1), 0);
     QCOMPARE(Burst1750FromItem(15), 14);
-    for (int item = 0; item < 16; ++item) QCOMPARE(Burst1750ToItem(Burst1750FromItem(item)), item);
+    for (int item = 0; item < 16; ++item)
+        QCOMPARE(Burst1750ToItem(Burst1750FromItem(item)), item);
 }
 
 void TestSettingsMappings::newImageFieldValues_data()
@@ -124,12 +126,15 @@ void TestSettingsMappings::newImageFieldValues()
 void TestSettingsMappings::fieldsOfOneByteDoNotOverlap()
 {
     const SettingsFieldRef fields[] = {
-        Setting::DisplayMode, Setting::ShowName, Setting::Squelch, Setting::TimeOut, Setting::Group,
-        Setting::BatterySave, Setting::KeyTone, Setting::InceptAlarm, Setting::Lamp, Setting::OpenShow,
-        Setting::Burst1750, Setting::KeyLock, Setting::BatteryInhibitTx, Setting::Volume,
-        Setting::AutoPowerOff, Setting::VoxGain, Setting::VoxDelay, Setting::VoxRxInhibit,
-        Setting::ScanMode, Setting::ScanSpeed, Setting::ScanDropout, Setting::PriorityChannel,
-        Setting::Key1, Setting::Key2, Setting::FmVolume, Setting::FmStep};
+        Setting::DisplayMode,      Setting::ShowName,    Setting::Squelch,
+        Setting::TimeOut,          Setting::Group,       Setting::BatterySave,
+        Setting::KeyTone,          Setting::InceptAlarm, Setting::Lamp,
+        Setting::OpenShow,         Setting::Burst1750,   Setting::KeyLock,
+        Setting::BatteryInhibitTx, Setting::Volume,      Setting::AutoPowerOff,
+        Setting::VoxGain,          Setting::VoxDelay,    Setting::VoxRxInhibit,
+        Setting::ScanMode,         Setting::ScanSpeed,   Setting::ScanDropout,
+        Setting::PriorityChannel,  Setting::Key1,        Setting::Key2,
+        Setting::FmVolume,         Setting::FmStep};
     int used[40] = {};
     for (const SettingsFieldRef& f : fields) {
         QVERIFY2((used[f.byte] & f.mask) == 0, qPrintable(QString::number(f.byte)));

@@ -6,7 +6,7 @@
 class TestToneLists : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void lists_data();
     void lists();
     void chart();
@@ -18,11 +18,14 @@ void TestToneLists::lists_data()
     QTest::addColumn<QStringList>("list");
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("firstDcs");
-    QTest::addColumn<QString>("at26");  // the 26th and 27th DCS codes differ in the batch list
+    QTest::addColumn<QString>("at26"); // the 26th and 27th DCS codes differ in the batch list
     QTest::addColumn<QString>("at27");
-    QTest::newRow("full") << FullToneList() << 263 << 51 << "D145N" << "D146N";
-    QTest::newRow("batch") << BatchToneList() << 263 << 51 << "D143N" << "D145N";
-    QTest::newRow("grid") << GridToneList() << 206 << 40 << "D162N" << "D165N";
+    QTest::newRow("full") << FullToneList() << 263 << 51 << "D145N"
+                          << "D146N";
+    QTest::newRow("batch") << BatchToneList() << 263 << 51 << "D143N"
+                           << "D145N";
+    QTest::newRow("grid") << GridToneList() << 206 << 40 << "D162N"
+                          << "D165N";
 }
 
 void TestToneLists::lists()
@@ -62,10 +65,12 @@ void TestToneLists::randomRepeatsAfterARestart()
 {
     ResetProgramRandom();
     QList<int> first;
-    for (int i = 0; i < 20; ++i) first << ProgramRandom(262);
+    for (int i = 0; i < 20; ++i)
+        first << ProgramRandom(262);
     ResetProgramRandom();
     QList<int> second;
-    for (int i = 0; i < 20; ++i) second << ProgramRandom(262);
+    for (int i = 0; i < 20; ++i)
+        second << ProgramRandom(262);
     QCOMPARE(second, first);
     QVERIFY(std::all_of(first.begin(), first.end(), [](int v) { return v >= 0 && v < 262; }));
     QVERIFY(QSet<int>(first.begin(), first.end()).size() > 5);

@@ -14,7 +14,8 @@ struct TempFolder {
     QString path() const { return dir.path() + QLatin1Char('/'); }
     QString file(const QString& name) const { return path() + name; }
 
-    QString write(const QString& name, const QByteArray& bytes) const {
+    QString write(const QString& name, const QByteArray& bytes) const
+    {
         const QString p = file(name);
         QDir().mkpath(QFileInfo(p).absolutePath());
         QFile f(p);
@@ -22,12 +23,14 @@ struct TempFolder {
         return p;
     }
 
-    QByteArray read(const QString& name) const {
+    QByteArray read(const QString& name) const
+    {
         QFile f(file(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 };
 
-inline QByteArray utf8(const char16_t* text) {
+inline QByteArray utf8(const char16_t* text)
+{
     return QString::fromUtf16(text).toUtf8();
 }

@@ -12,7 +12,8 @@
 struct ProgramFolder {
     TempFolder folder;
 
-    void start() {
+    void start()
+    {
         Maindb().DataModuleCreate(folder.file(QStringLiteral("qz17")),
                                   StartupReaders{ReadSettingsFile, LoadLanguage});
         MakeFirstDocument(appState(), modelList());

@@ -18,9 +18,11 @@ QByteArray imageBytes(const TALL& all, int from, int to)
 // A document with some channel data, settings and a name of its own.
 void fillSomething(TestDocument& doc)
 {
-    for (int i = 16; i < 0x810; ++i) doc.at(i) = quint8(i * 7);
+    for (int i = 16; i < 0x810; ++i)
+        doc.at(i) = quint8(i * 7);
     doc.at(Image::settingsOffset(11)) = 20;
-    for (int i = 0; i < Image::SerialLength; ++i) doc.at(Image::SerialNumber + i) = quint8('A' + i);
+    for (int i = 0; i < Image::SerialLength; ++i)
+        doc.at(Image::SerialNumber + i) = quint8('A' + i);
 }
 
 QByteArray fileFor(TestDocument& doc, const QByteArray& name = "PQZ17")
@@ -35,7 +37,7 @@ QByteArray fileFor(TestDocument& doc, const QByteArray& name = "PQZ17")
 class TestDataFile : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void encodeHeader_data();
     void encodeHeader();
     void decodeHeader_data();
@@ -62,12 +64,18 @@ void TestDataFile::encodeHeader_data()
     QTest::addColumn<QString>("date");
     QTest::addColumn<QByteArray>("expected");
 
-    QTest::newRow("saved by the program") << "PQZ17" << "000000" << "2009-07-05 14:03"
-                                          << QByteArray::fromHex("50515A3137000000D90707050E03FFFF");
-    QTest::newRow("short name padded") << "PQZ1" << "000000" << "2024-12-31 23:59"
-                                       << QByteArray::fromHex("50515A3120000000E8070C1F173BFFFF");
-    QTest::newRow("long name cut") << "PQZ17X" << "0A0B0C" << "2000-01-01 00:00"
-                                   << QByteArray::fromHex("50515A31370A0B0CD00701010000FFFF");
+    QTest::newRow("saved by the program")
+        << "PQZ17"
+        << "000000"
+        << "2009-07-05 14:03" << QByteArray::fromHex("50515A3137000000D90707050E03FFFF");
+    QTest::newRow("short name padded")
+        << "PQZ1"
+        << "000000"
+        << "2024-12-31 23:59" << QByteArray::fromHex("50515A3120000000E8070C1F173BFFFF");
+    QTest::newRow("long name cut")
+        << "PQZ17X"
+        << "0A0B0C"
+        << "2000-01-01 00:00" << QByteArray::fromHex("50515A31370A0B0CD00701010000FFFF");
 }
 
 void TestDataFile::encodeHeader()
@@ -88,10 +96,14 @@ void TestDataFile::decodeHeader_data()
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("date");
 
-    QTest::newRow("saved by the program") << QByteArray::fromHex("50515A3137000000D90707050E03FFFF")
-                                          << "PQZ17" << "000000" << "2009-07-05 14:03";
-    QTest::newRow("code in upper case") << QByteArray::fromHex("58515A3137ABCDEFE8070C1F173B0000")
-                                        << "XQZ17" << "ABCDEF" << "2024-12-31 23:59";
+    QTest::newRow("saved by the program")
+        << QByteArray::fromHex("50515A3137000000D90707050E03FFFF") << "PQZ17"
+        << "000000"
+        << "2009-07-05 14:03";
+    QTest::newRow("code in upper case")
+        << QByteArray::fromHex("58515A3137ABCDEFE8070C1F173B0000") << "XQZ17"
+        << "ABCDEF"
+        << "2024-12-31 23:59";
     QTest::newRow("all FF") << QByteArray(16, '\xFF') << QString(5, QChar(0xFF)) << "FFFFFF"
                             << "65535-255-255 255:255";
 }
@@ -113,12 +125,15 @@ void TestDataFile::headerModelId_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("id");
-    QTest::newRow("P and identifier") << "PQZ17" << "QZ17";
-    QTest::newRow("first character not examined") << "#QZ17" << "QZ17";
-    QTest::newRow("three characters and a blank") << "PQZ1 " << "QZ1";
-    QTest::newRow("control characters around")
-        << QString::fromLatin1("P\x01QZ\x00", 5) << "QZ";
-    QTest::newRow("blank inside stays") << "PQ Z1" << "Q Z1";
+    QTest::newRow("P and identifier") << "PQZ17"
+                                      << "QZ17";
+    QTest::newRow("first character not examined") << "#QZ17"
+                                                  << "QZ17";
+    QTest::newRow("three characters and a blank") << "PQZ1 "
+                                                  << "QZ1";
+    QTest::newRow("control characters around") << QString::fromLatin1("P\x01QZ\x00", 5) << "QZ";
+    QTest::newRow("blank inside stays") << "PQ Z1"
+                                        << "Q Z1";
 }
 
 void TestDataFile::headerModelId()
@@ -136,7 +151,8 @@ void TestDataFile::savedFileLayout()
     TempFolder folder;
     const QString path = folder.file(QStringLiteral("radio.dat"));
     QString reason;
-    QVERIFY2(WriteDataFile(doc.all, path, &reason, QStringLiteral("2009-07-05 14:03")), qPrintable(reason));
+    QVERIFY2(WriteDataFile(doc.all, path, &reason, QStringLiteral("2009-07-05 14:03")),
+             qPrintable(reason));
     QVERIFY(!doc.all.modified);
 
     const QByteArray bytes = folder.read(QStringLiteral("radio.dat"));
@@ -170,7 +186,8 @@ void TestDataFile::roundTrip()
     QVERIFY(WriteDataFile(saved.all, path, nullptr, QStringLiteral("2009-07-05 14:03")));
 
     TestDocument opened;
-    for (int i = 0; i < 16; ++i) opened.at(i) = quint8(0x11 * (i % 8));
+    for (int i = 0; i < 16; ++i)
+        opened.at(i) = quint8(0x11 * (i % 8));
     const QByteArray block0 = imageBytes(opened.all, 0, 16);
     opened.all.modified = true;
     const DataFileResult result = ReadDataFile(opened.all, opened.models, path);
@@ -183,15 +200,16 @@ void TestDataFile::roundTrip()
     QCOMPARE(opened.all.modelId, QStringLiteral("QZ17"));
 
     // Saved again, the file is the same byte for byte.
-    QVERIFY(WriteDataFile(opened.all, path + QStringLiteral("2"), nullptr, QStringLiteral("2009-07-05 14:03")));
+    QVERIFY(WriteDataFile(opened.all, path + QStringLiteral("2"), nullptr,
+                          QStringLiteral("2009-07-05 14:03")));
     QCOMPARE(folder.read(QStringLiteral("radio.dat2")), folder.read(QStringLiteral("radio.dat")));
 }
 
 void TestDataFile::openRunsTheLoadProcessing()
 {
     TestDocument saved;
-    saved.at(Image::settingsOffset(11)) = 40;           // out of range: reset to 12
-    saved.at(Image::BandSourceMarker) = 0xFF;           // model's own bands
+    saved.at(Image::settingsOffset(11)) = 40; // out of range: reset to 12
+    saved.at(Image::BandSourceMarker) = 0xFF; // model's own bands
     TempFolder folder;
     const QString path = folder.write(QStringLiteral("x.dat"), fileFor(saved));
     TestDocument opened;
@@ -217,7 +235,8 @@ void TestDataFile::accepted()
     TestDocument saved;
     fillSomething(saved);
     TempFolder folder;
-    const QString path = folder.write(QStringLiteral("x.dat"), fileFor(saved, name) + QByteArray(extra, '\x5A'));
+    const QString path =
+        folder.write(QStringLiteral("x.dat"), fileFor(saved, name) + QByteArray(extra, '\x5A'));
     TestDocument opened;
     QVERIFY(ReadDataFile(opened.all, opened.models, path).ok());
     QCOMPARE(imageBytes(opened.all, 16, 2320), imageBytes(saved.all, 16, 2320));
@@ -225,15 +244,17 @@ void TestDataFile::accepted()
 
 void TestDataFile::refused_data()
 {
-    QTest::addColumn<int>("kind");  // 0 bytes below, 1 missing file, 2 a folder
+    QTest::addColumn<int>("kind"); // 0 bytes below, 1 missing file, 2 a folder
     QTest::addColumn<QByteArray>("name");
     QTest::addColumn<int>("length");
     QTest::addColumn<int>("status");
 
-    QTest::newRow("one byte short") << 0 << QByteArray("PQZ17") << 2319 << int(DataFileResult::TooShort);
+    QTest::newRow("one byte short")
+        << 0 << QByteArray("PQZ17") << 2319 << int(DataFileResult::TooShort);
     QTest::newRow("header only") << 0 << QByteArray("PQZ17") << 16 << int(DataFileResult::TooShort);
     QTest::newRow("empty") << 0 << QByteArray("PQZ17") << 0 << int(DataFileResult::TooShort);
-    QTest::newRow("unknown model") << 0 << QByteArray("PQZ18") << 2320 << int(DataFileResult::UnknownModel);
+    QTest::newRow("unknown model")
+        << 0 << QByteArray("PQZ18") << 2320 << int(DataFileResult::UnknownModel);
     QTest::newRow("identifier in lower case")
         << 0 << QByteArray("Pqz17") << 2320 << int(DataFileResult::UnknownModel);
     QTest::newRow("three characters and a blank")
@@ -262,7 +283,8 @@ void TestDataFile::refused()
     const DataFileResult result = ReadDataFile(doc.all, doc.models, path);
     QCOMPARE(int(result.status), status);
     if (status == DataFileResult::TooShort) QCOMPARE(result.size, qint64(length));
-    if (status == DataFileResult::UnknownModel) QCOMPARE(result.modelId, HeaderModelId(QString::fromLatin1(name)));
+    if (status == DataFileResult::UnknownModel)
+        QCOMPARE(result.modelId, HeaderModelId(QString::fromLatin1(name)));
     if (status == DataFileResult::OpenFailed) QVERIFY(!result.reason.isEmpty());
     QVERIFY(doc.all.image == before.image);
     QVERIFY(doc.all.modified);

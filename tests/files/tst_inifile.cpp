@@ -7,7 +7,7 @@
 class TestIniFile : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void readString_data();
     void readString();
     void missingFile();
@@ -31,35 +31,63 @@ void TestIniFile::readString_data()
     QTest::addColumn<QString>("expected");
 
     const QString def = QStringLiteral("<default>");
-    QTest::newRow("plain") << QByteArray("[SysInfo]\nCom=COM3\n") << "SysInfo" << "Com" << "COM3";
-    QTest::newRow("names ignore case")
-        << QByteArray("[sysinfo]\ncOM=COM3\n") << "SYSINFO" << "Com" << "COM3";
-    QTest::newRow("comma kept")
-        << QByteArray("[Language]\nFileExists=The File is exists,replace it?\n") << "Language"
-        << "FileExists" << "The File is exists,replace it?";
-    QTest::newRow("quotes and backslashes verbatim")
-        << QByteArray("[S]\nK=\"a\\tb\"\n") << "S" << "K" << "\"a\\tb\"";
+    QTest::newRow("plain") << QByteArray("[SysInfo]\nCom=COM3\n") << "SysInfo"
+                           << "Com"
+                           << "COM3";
+    QTest::newRow("names ignore case") << QByteArray("[sysinfo]\ncOM=COM3\n") << "SYSINFO"
+                                       << "Com"
+                                       << "COM3";
+    QTest::newRow("comma kept") << QByteArray(
+                                       "[Language]\nFileExists=The File is exists,replace it?\n")
+                                << "Language"
+                                << "FileExists"
+                                << "The File is exists,replace it?";
+    QTest::newRow("quotes and backslashes verbatim") << QByteArray("[S]\nK=\"a\\tb\"\n") << "S"
+                                                     << "K"
+                                                     << "\"a\\tb\"";
     QTest::newRow("blanks around key and value trimmed")
-        << QByteArray("[S]\n  K \t=  two words \t\n") << "S" << "K" << "two words";
-    QTest::newRow("equals sign inside value") << QByteArray("[S]\nK=a=b\n") << "S" << "K" << "a=b";
-    QTest::newRow("empty value is not the default") << QByteArray("[S]\nK=\n") << "S" << "K" << "";
-    QTest::newRow("missing key") << QByteArray("[S]\nOther=1\n") << "S" << "K" << def;
-    QTest::newRow("key of another section")
-        << QByteArray("[T]\nK=1\n[S]\nX=2\n") << "S" << "K" << def;
-    QTest::newRow("key before any section") << QByteArray("K=1\n[S]\n") << "S" << "K" << def;
-    QTest::newRow("first occurrence wins") << QByteArray("[S]\nK=1\nK=2\n") << "S" << "K" << "1";
-    QTest::newRow("section given twice")
-        << QByteArray("[S]\nA=1\n[T]\nB=2\n[s]\nB=3\n") << "S" << "B" << "3";
-    QTest::newRow("CRLF line ends") << QByteArray("[S]\r\nK=v\r\n") << "S" << "K" << "v";
-    QTest::newRow("no final line end") << QByteArray("[S]\nK=v") << "S" << "K" << "v";
-    QTest::newRow("comment line") << QByteArray("[S]\n;K=v\n") << "S" << "K" << def;
-    QTest::newRow("blanks inside brackets") << QByteArray("[ S ]\nK=v\n") << "S" << "K" << "v";
+        << QByteArray("[S]\n  K \t=  two words \t\n") << "S"
+        << "K"
+        << "two words";
+    QTest::newRow("equals sign inside value") << QByteArray("[S]\nK=a=b\n") << "S"
+                                              << "K"
+                                              << "a=b";
+    QTest::newRow("empty value is not the default") << QByteArray("[S]\nK=\n") << "S"
+                                                    << "K"
+                                                    << "";
+    QTest::newRow("missing key") << QByteArray("[S]\nOther=1\n") << "S"
+                                 << "K" << def;
+    QTest::newRow("key of another section") << QByteArray("[T]\nK=1\n[S]\nX=2\n") << "S"
+                                            << "K" << def;
+    QTest::newRow("key before any section") << QByteArray("K=1\n[S]\n") << "S"
+                                            << "K" << def;
+    QTest::newRow("first occurrence wins") << QByteArray("[S]\nK=1\nK=2\n") << "S"
+                                           << "K"
+                                           << "1";
+    QTest::newRow("section given twice") << QByteArray("[S]\nA=1\n[T]\nB=2\n[s]\nB=3\n") << "S"
+                                         << "B"
+                                         << "3";
+    QTest::newRow("CRLF line ends") << QByteArray("[S]\r\nK=v\r\n") << "S"
+                                    << "K"
+                                    << "v";
+    QTest::newRow("no final line end") << QByteArray("[S]\nK=v") << "S"
+                                       << "K"
+                                       << "v";
+    QTest::newRow("comment line") << QByteArray("[S]\n;K=v\n") << "S"
+                                  << "K" << def;
+    QTest::newRow("blanks inside brackets") << QByteArray("[ S ]\nK=v\n") << "S"
+                                            << "K"
+                                            << "v";
     QTest::newRow("mark of a joined UTF-8 part")
-        << QByteArray("[A]\nX=1\n\xEF\xBB\xBF[S]\nK=v\n") << "S" << "K" << "v";
-    QTest::newRow("line without equals sign")
-        << QByteArray("[S]\nK\nK=v\n") << "S" << "K" << "v";
+        << QByteArray("[A]\nX=1\n\xEF\xBB\xBF[S]\nK=v\n") << "S"
+        << "K"
+        << "v";
+    QTest::newRow("line without equals sign") << QByteArray("[S]\nK\nK=v\n") << "S"
+                                              << "K"
+                                              << "v";
     QTest::newRow("ideographic space is not a blank")
-        << utf8(u"[S]\nK=\u3000文\u3000\n") << "S" << "K" << QString::fromUtf16(u"\u3000文\u3000");
+        << utf8(u"[S]\nK=\u3000文\u3000\n") << "S"
+        << "K" << QString::fromUtf16(u"\u3000文\u3000");
 }
 
 void TestIniFile::readString()
@@ -96,9 +124,8 @@ void TestIniFile::encodings_data()
               gbk = int(TIniFile::Encoding::Gbk);
     QTest::newRow("UTF-8") << utf8(u"[Language]\nK=确认\n") << "Language"
                            << QString::fromUtf16(u"确认") << u8;
-    QTest::newRow("UTF-8 with mark")
-        << QByteArray("\xEF\xBB\xBF") + utf8(u"[Language]\nK=确认\n") << "Language"
-        << QString::fromUtf16(u"确认") << bom;
+    QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF") + utf8(u"[Language]\nK=确认\n")
+                                     << "Language" << QString::fromUtf16(u"确认") << bom;
     QTest::newRow("GBK") << QByteArray("[Language]\r\nK=\xC8\xB7\xC8\xCF\r\n") << "Language"
                          << QString::fromUtf16(u"确认") << gbk;
     // The original program's built-in display names, in GBK.
@@ -109,7 +136,8 @@ void TestIniFile::encodings_data()
     QTest::newRow("GBK bracket trail bytes")
         << QByteArray("[\x81\x5D\x81\x5B]\nK=\x81\x5D=\n") << QString::fromUtf16(u"乚乕")
         << QString::fromUtf16(u"乚=") << gbk;
-    QTest::newRow("ASCII") << QByteArray("[S]\nK=v\n") << "S" << "v" << u8;
+    QTest::newRow("ASCII") << QByteArray("[S]\nK=v\n") << "S"
+                           << "v" << u8;
 }
 
 void TestIniFile::encodings()
@@ -122,7 +150,7 @@ void TestIniFile::encodings()
     const TIniFile ini(folder.write(QStringLiteral("t.ini"), content));
     QCOMPARE(int(ini.encoding()), encoding);
     QCOMPARE(ini.ReadString(section, QStringLiteral("K"), QString()), expected);
-    QCOMPARE(ini.bytes(), content);  // read alone never changes a byte
+    QCOMPARE(ini.bytes(), content); // read alone never changes a byte
 }
 
 void TestIniFile::writeExistingKeyKeepsEveryOtherByte()
@@ -184,8 +212,8 @@ void TestIniFile::writeEncodesInTheFilesEncoding_data()
         << QByteArray("[S]\nA=\xD6\xD0\xCE\xC4\nK=\xB6\xCB\xBF\xDA\n");
     QTest::newRow("UTF-8 file gets a UTF-8 line")
         << utf8(u"[S]\nA=中文\nK=x\n") << utf8(u"[S]\nA=中文\nK=端口\n");
-    QTest::newRow("mark stays in front")
-        << QByteArray("\xEF\xBB\xBF[S]\nK=x\n") << QByteArray("\xEF\xBB\xBF") + utf8(u"[S]\nK=端口\n");
+    QTest::newRow("mark stays in front") << QByteArray("\xEF\xBB\xBF[S]\nK=x\n")
+                                         << QByteArray("\xEF\xBB\xBF") + utf8(u"[S]\nK=端口\n");
 }
 
 void TestIniFile::writeEncodesInTheFilesEncoding()
@@ -239,7 +267,7 @@ void TestIniFile::updateCreatesFileAndReportsFailure()
     QString reason;
     QVERIFY(!nowhere.UpdateFile(&reason));
     QVERIFY(!reason.isEmpty());
-    QVERIFY(nowhere.changed());  // still to be written
+    QVERIFY(nowhere.changed()); // still to be written
 }
 
 QTEST_GUILESS_MAIN(TestIniFile)

@@ -28,7 +28,8 @@ const Expected Messages[] = {
     {"FileExists", &TLanguage::fileExists, "The File is exists,replace it?"},
     {"Close", &TLanguage::close, "Closed"},
     {"Open", &TLanguage::open, "Opened"},
-    {"ComError", &TLanguage::comError, "Please check all connections and communication port settings."},
+    {"ComError", &TLanguage::comError,
+     "Please check all connections and communication port settings."},
     {"ModError", &TLanguage::modError, "Model Type Wrong."},
     {"PwdError", &TLanguage::pwdError, "Pass Word Wrong."},
     {"ClearData", &TLanguage::clearData, "Do you wish to Clear Data?"},
@@ -42,19 +43,23 @@ const Expected Messages[] = {
     {"LPortError", &TLanguage::lPortError, "Cannot Open Commcmication Port."},
 };
 
-QString bin(const QString& name) { return QStringLiteral(QZ_BIN_DIR "/") + name; }
+QString bin(const QString& name)
+{
+    return QStringLiteral(QZ_BIN_DIR "/") + name;
+}
 
 // Keys of the sections this layer ships, which both languages must have.
 const QStringList SetLanguageKeys{"fSetLanguage.Caption", "lbName.Caption", "btnOk.Caption",
                                   "btnCancel.Caption"};
-const QStringList FileMessageKeys{"Caption", "OpenFailed", "TooShort", "WriteFailed", "SettingsFailed"};
+const QStringList FileMessageKeys{"Caption", "OpenFailed", "TooShort", "WriteFailed",
+                                  "SettingsFailed"};
 
 } // namespace
 
 class TestLanguageFile : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void missingFileGivesEnglish_data();
     void missingFileGivesEnglish();
     void everyKeyReachesItsField();
@@ -83,7 +88,8 @@ void TestLanguageFile::missingFileGivesEnglish()
     TLanguage texts;
     texts.confirmation = QStringLiteral("stale");
     LoadLanguage(all, texts);
-    for (const Expected& m : Messages) QCOMPARE(texts.*m.field, QString::fromLatin1(m.english));
+    for (const Expected& m : Messages)
+        QCOMPARE(texts.*m.field, QString::fromLatin1(m.english));
     int count = 0;
     MessageKeys(count);
     QCOMPARE(count, 22);
@@ -92,7 +98,8 @@ void TestLanguageFile::missingFileGivesEnglish()
 void TestLanguageFile::everyKeyReachesItsField()
 {
     QByteArray content("[Language]\n");
-    for (const Expected& m : Messages) content += QByteArray(m.key) + "=<" + m.key + ">\n";
+    for (const Expected& m : Messages)
+        content += QByteArray(m.key) + "=<" + m.key + ">\n";
     TempFolder folder;
     TLanguage texts;
     LoadLanguageFile(folder.write(QStringLiteral("X.Ini"), content), texts);
@@ -130,7 +137,8 @@ void TestLanguageFile::fileNameIgnoresCase()
     TALL all;
     all.appFolder = folder.path();
     all.languageName = QStringLiteral("English");
-    QCOMPARE(LanguageFilePath(all.appFolder, all.languageName), folder.file(QStringLiteral("english.ini")));
+    QCOMPARE(LanguageFilePath(all.appFolder, all.languageName),
+             folder.file(QStringLiteral("english.ini")));
     TLanguage texts;
     LoadLanguage(all, texts);
     QCOMPARE(texts.all, QStringLiteral("Every"));
@@ -154,7 +162,8 @@ void TestLanguageFile::shippedSettingsStartInEnglish()
     ListLanguagesAt(all, place, display, files);
     QCOMPARE(display, (QStringList{QString::fromUtf16(u"英文"), QString::fromUtf16(u"中文")}));
 
-    for (const QString& f : files) QVERIFY2(QFileInfo::exists(bin(f + ".Ini")), qPrintable(f));
+    for (const QString& f : files)
+        QVERIFY2(QFileInfo::exists(bin(f + ".Ini")), qPrintable(f));
 }
 
 void TestLanguageFile::shippedMessageTexts()
@@ -194,7 +203,8 @@ void TestLanguageFile::shippedWindowSections()
         QVERIFY2(e && !e->isEmpty(), qPrintable(key));
         QVERIFY2(z && !z->isEmpty() && *z != *e, qPrintable(key));
         // Placeholders and accelerators survive the translation.
-        for (const QString& mark : {QStringLiteral("%1"), QStringLiteral("%2"), QStringLiteral("&")})
+        for (const QString& mark :
+             {QStringLiteral("%1"), QStringLiteral("%2"), QStringLiteral("&")})
             QCOMPARE(z->contains(mark), e->contains(mark));
     }
 }

@@ -19,14 +19,17 @@ SettingsPlace shippedOnly(const TempFolder& folder)
     return place;
 }
 
-QByteArray sysInfo(const QByteArray& lines) { return "[SysInfo]\n" + lines; }
+QByteArray sysInfo(const QByteArray& lines)
+{
+    return "[SysInfo]\n" + lines;
+}
 
 } // namespace
 
 class TestSettingsFile : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void missingFileGivesDefaults();
     void languageChoice_data();
@@ -68,12 +71,13 @@ void TestSettingsFile::languageChoice_data()
     QTest::newRow("-1 runs no round") << sysInfo("DefaultLanguage=-1\n") << -1 << "";
     QTest::newRow("not a number") << sysInfo("DefaultLanguage=abc\n") << 0 << "Chinese";
     QTest::newRow("empty text") << sysInfo("DefaultLanguage=\n") << 0 << "Chinese";
-    QTest::newRow("shipped list")
-        << sysInfo("DefaultLanguage=0\nLanguage=English|Chinese\n") << 0 << "English";
+    QTest::newRow("shipped list") << sysInfo("DefaultLanguage=0\nLanguage=English|Chinese\n") << 0
+                                  << "English";
     QTest::newRow("second of the shipped list")
         << sysInfo("DefaultLanguage=1\nLanguage=English|Chinese\n") << 1 << "Chinese";
     QTest::newRow("empty entry") << sysInfo("DefaultLanguage=1\nLanguage=A||B\n") << 1 << "";
-    QTest::newRow("after the empty entry") << sysInfo("DefaultLanguage=2\nLanguage=A||B\n") << 2 << "B";
+    QTest::newRow("after the empty entry")
+        << sysInfo("DefaultLanguage=2\nLanguage=A||B\n") << 2 << "B";
     QTest::newRow("single entry") << sysInfo("Language=Deutsch\n") << 0 << "Deutsch";
     QTest::newRow("largest index")
         << sysInfo("DefaultLanguage=2147483647\nLanguage=A|B\n") << INT_MAX << "";
@@ -126,7 +130,7 @@ void TestSettingsFile::writeCreatesOnlyItsOwnKeys()
     TempFolder folder;
     TALL all;
     ReadSettingsFileAt(all, shippedOnly(folder));
-    all.portName = all.portName.toUpper();  // as the main window settles it
+    all.portName = all.portName.toUpper(); // as the main window settles it
     QString reason;
     QVERIFY2(WriteSettingsFileAt(all, shippedOnly(folder), &reason), qPrintable(reason));
     QCOMPARE(folder.read(QStringLiteral("SysInfo.Ini")),
@@ -155,7 +159,8 @@ void TestSettingsFile::writeKeepsTheRestOfTheFile()
     all.languageIndex = 1;
     QVERIFY(WriteSettingsFileAt(all, shippedOnly(folder)));
     QByteArray expected = before;
-    expected.replace("Com=COM1", "Com=/dev/ttyUSB0").replace("DefaultLanguage=0", "DefaultLanguage=1");
+    expected.replace("Com=COM1", "Com=/dev/ttyUSB0")
+        .replace("DefaultLanguage=0", "DefaultLanguage=1");
     QCOMPARE(folder.read(QStringLiteral("SysInfo.Ini")), expected);
 }
 
@@ -218,7 +223,8 @@ void TestSettingsFile::installedProgram()
     TALL next;
     next.appFolder = folder.path();
     ReadSettingsFile(next);
-    QFile::setPermissions(folder.dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(folder.dir.path(),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(folder.read(QStringLiteral("SysInfo.Ini")), shipped);
     QCOMPARE(next.portName, QStringLiteral("COM7"));
     QCOMPARE(next.languageName, QStringLiteral("Chinese"));
@@ -227,8 +233,8 @@ void TestSettingsFile::installedProgram()
 
 void TestSettingsFile::locate_data()
 {
-    QTest::addColumn<QString>("existing");  // file put into the program folder first
-    QTest::addColumn<int>("folderMode");    // 0 writable, 1 missing, 2 read-only
+    QTest::addColumn<QString>("existing"); // file put into the program folder first
+    QTest::addColumn<int>("folderMode");   // 0 writable, 1 missing, 2 read-only
     QTest::addColumn<bool>("useUserFile");
     QTest::addColumn<QString>("shippedName");
 
@@ -250,8 +256,7 @@ void TestSettingsFile::locate()
     const QString programFolder = folder.path() + QStringLiteral("bin/");
     if (folderMode != 1) QDir().mkpath(programFolder);
     if (!existing.isEmpty()) folder.write(QStringLiteral("bin/") + existing, sysInfo(""));
-    if (folderMode == 2)
-        QFile::setPermissions(programFolder, QFile::ReadOwner | QFile::ExeOwner);
+    if (folderMode == 2) QFile::setPermissions(programFolder, QFile::ReadOwner | QFile::ExeOwner);
 
     const SettingsPlace place = LocateSettingsFile(programFolder);
     QFile::setPermissions(programFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -260,7 +265,8 @@ void TestSettingsFile::locate()
     QCOMPARE(place.userPath, UserSettingsPath());
     QVERIFY(place.userPath.endsWith(QStringLiteral("/QZ-17/SysInfo.Ini")));
     // Finding out leaves nothing behind.
-    QCOMPARE(QDir(programFolder).entryList(QDir::Files | QDir::Hidden).size(), existing.isEmpty() ? 0 : 1);
+    QCOMPARE(QDir(programFolder).entryList(QDir::Files | QDir::Hidden).size(),
+             existing.isEmpty() ? 0 : 1);
 }
 
 void TestSettingsFile::writeFailureIsReported_data()
@@ -300,12 +306,13 @@ void TestSettingsFile::listLanguages_data()
                              << QStringList{"Chinese", "English"};
     const QByteArray shipped = utf8(u"[SysInfo]\nLanguage=English|Chinese\n"
                                     u"English=English|Chinese\nChinese=英文|中文\n");
-    QTest::newRow("shipped, in English") << shipped << "English" << QStringList{"English", "Chinese"}
-                                         << QStringList{"English", "Chinese"};
-    QTest::newRow("shipped, in Chinese") << shipped << "Chinese" << QStringList{en, zh}
-                                         << QStringList{"English", "Chinese"};
-    QTest::newRow("key in other case") << shipped << "chinese" << QStringList{en, zh}
-                                       << QStringList{"English", "Chinese"};
+    QTest::newRow("shipped, in English")
+        << shipped << "English" << QStringList{"English", "Chinese"}
+        << QStringList{"English", "Chinese"};
+    QTest::newRow("shipped, in Chinese")
+        << shipped << "Chinese" << QStringList{en, zh} << QStringList{"English", "Chinese"};
+    QTest::newRow("key in other case")
+        << shipped << "chinese" << QStringList{en, zh} << QStringList{"English", "Chinese"};
     QTest::newRow("no display names for the language")
         << shipped << "" << QStringList{zh, en} << QStringList{"English", "Chinese"};
     QTest::newRow("empty entry and trailing bar")

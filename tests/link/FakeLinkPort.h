@@ -10,14 +10,14 @@
 // feeds, and raises notifications only when the test says so.
 class FakeLinkPort : public LinkPort {
     Q_OBJECT
-public:
+  public:
     bool configureOk = true;
     bool openOk = true;
     QString failure = QStringLiteral("No such file or directory");
-    int pendingSendSteps = 0;  // drain steps during which bytes still wait after a send
+    int pendingSendSteps = 0; // drain steps during which bytes still wait after a send
 
     QByteArrayList sent;
-    QList<int> drainSteps;     // the step lengths waited, in ms
+    QList<int> drainSteps; // the step lengths waited, in ms
     int inputEmptied = 0;
     int outputEmptied = 0;
     QString configuredName;
@@ -25,7 +25,8 @@ public:
     // The radio's bytes, delivered as one notification.
     void feed(const QByteArray& bytes)
     {
-        for (char c : bytes) rx.push_back(quint8(c));
+        for (char c : bytes)
+            rx.push_back(quint8(c));
         emit dataAvailable(int(bytes.size()));
     }
     void raiseLineError() { emit lineError(); }
@@ -80,7 +81,7 @@ public:
     }
     QString errorText() const override { return opened ? QString() : failure; }
 
-private:
+  private:
     bool opened = false;
     int waiting = 0;
     std::deque<quint8> rx;

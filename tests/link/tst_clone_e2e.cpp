@@ -21,13 +21,14 @@ Q_DECLARE_METATYPE(RadioSimOptions)
 
 namespace {
 
-const QString ComError = QStringLiteral("Please check all connections and communication port settings.");
+const QString ComError =
+    QStringLiteral("Please check all connections and communication port settings.");
 const QString ModError = QStringLiteral("Model Type Wrong.");
 const QString Modforce = QStringLiteral("Do you wish to Force write data?");
 
 // Records, besides the boxes, what the document looked like when each box came up.
 class SnapshotModal : public ScriptedModal {
-public:
+  public:
     QList<QByteArray> imageAtBox;
     QMessageBox::StandardButton messageBox(QWidget* parent, QMessageBox::Icon icon,
                                            const QString& caption, const QString& text,
@@ -45,8 +46,7 @@ RadioSimOptions model(const char* id)
     return o;
 }
 
-template <typename Change>
-RadioSimOptions with(Change change)
+template <typename Change> RadioSimOptions with(Change change)
 {
     RadioSimOptions o;
     change(o);
@@ -66,7 +66,8 @@ struct DocumentState {
 DocumentState documentState()
 {
     const TALL& a = appState();
-    return {QByteArray(reinterpret_cast<const char*>(a.image.data()), Image::BufferSize), a.modified, a.modelId};
+    return {QByteArray(reinterpret_cast<const char*>(a.image.data()), Image::BufferSize),
+            a.modified, a.modelId};
 }
 
 // Runs the event loop until the condition holds. Unlike QTest::qWait, which sleeps
@@ -110,8 +111,14 @@ class TestCloneEndToEnd : public QObject {
         return true;
     }
 
-    static QPushButton* button(QDialog& d, const char* name) { return d.findChild<QPushButton*>(QLatin1String(name)); }
-    static bool portOpen(QDialog& d) { return d.findChild<TApdComPort*>(QStringLiteral("myPort"))->isOpen(); }
+    static QPushButton* button(QDialog& d, const char* name)
+    {
+        return d.findChild<QPushButton*>(QLatin1String(name));
+    }
+    static bool portOpen(QDialog& d)
+    {
+        return d.findChild<TApdComPort*>(QStringLiteral("myPort"))->isOpen();
+    }
 
     // Shows the dialog as the main window would and presses Ok once the port is open.
     static bool showAndStart(QDialog& d)
@@ -130,7 +137,7 @@ class TestCloneEndToEnd : public QObject {
         return w;
     }
 
-private slots:
+  private slots:
     void init()
     {
         SetUpLinkDocument();
@@ -147,8 +154,16 @@ private slots:
     {
         QTest::addColumn<RadioSimOptions>("options");
         QTest::newRow("plain") << model("QZ18");
-        QTest::newRow("stray byte before the ack") << with([](RadioSimOptions& o) { o.modelId = "QZ18"; o.strayBeforeAck = true; });
-        QTest::newRow("answers in pieces") << with([](RadioSimOptions& o) { o.modelId = "QZ18"; o.splitChunk = 7; o.splitGapMs = 2; o.strayBeforeAck = true; });
+        QTest::newRow("stray byte before the ack") << with([](RadioSimOptions& o) {
+            o.modelId = "QZ18";
+            o.strayBeforeAck = true;
+        });
+        QTest::newRow("answers in pieces") << with([](RadioSimOptions& o) {
+            o.modelId = "QZ18";
+            o.splitChunk = 7;
+            o.splitGapMs = 2;
+            o.strayBeforeAck = true;
+        });
     }
     void completeRead()
     {
@@ -161,7 +176,7 @@ private slots:
 
         QCOMPARE(modal->texts(), QStringList{"Reading Completed."});
         QCOMPARE(modal->shown.first().caption, QStringLiteral("Confirmation"));
-        QCOMPARE(modal->imageAtBox.first(), before);  // unchanged until the very end
+        QCOMPARE(modal->imageAtBox.first(), before); // unchanged until the very end
         QVERIFY(d.success());
         QCOMPARE(d.result(), int(QDialog::Accepted));
         const QByteArray sent = radio->memory();
@@ -185,14 +200,21 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("endByte");
         QTest::addColumn<bool>("closes");
-        QTest::newRow("no answer") << with([](RadioSimOptions& o) { o.noAnswer = true; }) << ComError << false << true;
+        QTest::newRow("no answer")
+            << with([](RadioSimOptions& o) { o.noAnswer = true; }) << ComError << false << true;
         QTest::newRow("unknown model") << model("ZZ99") << ModError << true << false;
-        QTest::newRow("key echo mismatch") << with([](RadioSimOptions& o) { o.wrongKeyEcho = true; }) << ComError << true << true;
-        QTest::newRow("missing ack at block 5") << with([](RadioSimOptions& o) { o.missingAckAt = 5; }) << ComError << false << true;
-        QTest::newRow("wrong ack at block 5") << with([](RadioSimOptions& o) { o.wrongAckAt = 5; }) << ComError << false << true;
-        QTest::newRow("over-long answer at block 3") << with([](RadioSimOptions& o) { o.overlongAt = 3; }) << ComError << false << true;
-        QTest::newRow("late answer at block 140") << with([](RadioSimOptions& o) { o.lateAt = 140; }) << ComError << false << true;
-        QTest::newRow("cable pulled at block 9") << with([](RadioSimOptions& o) { o.vanishAt = 9; }) << ComError << false << true;
+        QTest::newRow("key echo mismatch")
+            << with([](RadioSimOptions& o) { o.wrongKeyEcho = true; }) << ComError << true << true;
+        QTest::newRow("missing ack at block 5")
+            << with([](RadioSimOptions& o) { o.missingAckAt = 5; }) << ComError << false << true;
+        QTest::newRow("wrong ack at block 5")
+            << with([](RadioSimOptions& o) { o.wrongAckAt = 5; }) << ComError << false << true;
+        QTest::newRow("over-long answer at block 3")
+            << with([](RadioSimOptions& o) { o.overlongAt = 3; }) << ComError << false << true;
+        QTest::newRow("late answer at block 140")
+            << with([](RadioSimOptions& o) { o.lateAt = 140; }) << ComError << false << true;
+        QTest::newRow("cable pulled at block 9")
+            << with([](RadioSimOptions& o) { o.vanishAt = 9; }) << ComError << false << true;
     }
     void readFailures()
     {
@@ -276,15 +298,18 @@ private slots:
         // Every frame byte for byte, the blocks as the document holds them now.
         const QByteArrayList heard = radio->frames();
         QCOMPARE(heard.size(), 3 + 145 + 1);
-        QByteArrayList expected{Clone::WakeUpFrame(heard.first().at(7)), QByteArray(1, 0x02), QByteArray(1, 0x06)};
-        for (int b = 0; b < 145; ++b) expected << Clone::WriteFrame(b, appState().image.data() + 16 * b);
+        QByteArrayList expected{Clone::WakeUpFrame(heard.first().at(7)), QByteArray(1, 0x02),
+                                QByteArray(1, 0x06)};
+        for (int b = 0; b < 145; ++b)
+            expected << Clone::WriteFrame(b, appState().image.data() + 16 * b);
         expected << QByteArray(1, 'E');
         QCOMPARE(heard, expected);
         QCOMPARE(radio->memory().left(Image::Size), ImageBytes(appState()));
-        QCOMPARE(radio->memory().mid(Image::Size), radioBefore.mid(Image::Size));  // block 145
+        QCOMPARE(radio->memory().mid(Image::Size), radioBefore.mid(Image::Size)); // block 145
 
         const QString first = FormatTimeStamp(appState().image.data() + Image::TimeStamp);
-        const QDateTime stamped = QDateTime::fromString(first, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        const QDateTime stamped =
+            QDateTime::fromString(first, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         QVERIFY(qAbs(stamped.secsTo(QDateTime::currentDateTime())) <= 3);
 
         // Once the clock has moved on, a second write sends a newer stamp.
@@ -306,16 +331,29 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("endByte");
         QTest::addColumn<bool>("closes");
-        QTest::addColumn<bool>("stamped");  // the document's time stamp was replaced
-        QTest::newRow("no answer") << with([](RadioSimOptions& o) { o.noAnswer = true; }) << ComError << false << true << false;
+        QTest::addColumn<bool>("stamped"); // the document's time stamp was replaced
+        QTest::newRow("no answer") << with([](RadioSimOptions& o) { o.noAnswer = true; })
+                                   << ComError << false << true << false;
         QTest::newRow("other channel count") << model("QZ08") << ModError << true << true << false;
         QTest::newRow("unknown model") << model("ZZ99") << ModError << true << true << false;
-        QTest::newRow("unknown model, wrong key") << with([](RadioSimOptions& o) { o.modelId = "ZZ99"; o.wrongKeyEcho = true; }) << ComError << false << true << false;
-        QTest::newRow("missing ack at block 4") << with([](RadioSimOptions& o) { o.missingAckAt = 4; }) << ComError << false << true << true;
-        QTest::newRow("wrong ack at block 0") << with([](RadioSimOptions& o) { o.wrongAckAt = 0; }) << ComError << false << true << true;
-        QTest::newRow("over-long answer at block 100") << with([](RadioSimOptions& o) { o.overlongAt = 100; }) << ComError << false << true << true;
-        QTest::newRow("late answer at block 144") << with([](RadioSimOptions& o) { o.lateAt = 144; }) << ComError << false << true << true;
-        QTest::newRow("cable pulled at block 60") << with([](RadioSimOptions& o) { o.vanishAt = 60; }) << ComError << false << true << true;
+        QTest::newRow("unknown model, wrong key") << with([](RadioSimOptions& o) {
+            o.modelId = "ZZ99";
+            o.wrongKeyEcho = true;
+        }) << ComError << false << true << false;
+        QTest::newRow("missing ack at block 4")
+            << with([](RadioSimOptions& o) { o.missingAckAt = 4; }) << ComError << false << true
+            << true;
+        QTest::newRow("wrong ack at block 0") << with([](RadioSimOptions& o) { o.wrongAckAt = 0; })
+                                              << ComError << false << true << true;
+        QTest::newRow("over-long answer at block 100")
+            << with([](RadioSimOptions& o) { o.overlongAt = 100; }) << ComError << false << true
+            << true;
+        QTest::newRow("late answer at block 144")
+            << with([](RadioSimOptions& o) { o.lateAt = 144; }) << ComError << false << true
+            << true;
+        QTest::newRow("cable pulled at block 60")
+            << with([](RadioSimOptions& o) { o.vanishAt = 60; }) << ComError << false << true
+            << true;
     }
     void writeFailures()
     {
@@ -325,7 +363,8 @@ private slots:
         QFETCH(bool, closes);
         QFETCH(bool, stamped);
         QVERIFY(startRadio(options));
-        WriteTimeStamp(appState().image.data() + Image::TimeStamp, QStringLiteral("2001-02-03 04:05:06"));
+        WriteTimeStamp(appState().image.data() + Image::TimeStamp,
+                       QStringLiteral("2001-02-03 04:05:06"));
         DocumentState before = documentState();
         TfWriteRadio d;
         QVERIFY(showAndStart(d));
@@ -335,7 +374,9 @@ private slots:
         settle(100);
         QCOMPARE(modal->texts(), QStringList{message});
         QCOMPARE(radio->endCount(), endByte ? 1 : 0);
-        QCOMPARE(ImageBytes(appState(), Image::TimeStamp, 7) != before.image.mid(Image::TimeStamp, 7), stamped);
+        QCOMPARE(ImageBytes(appState(), Image::TimeStamp, 7) !=
+                     before.image.mid(Image::TimeStamp, 7),
+                 stamped);
         // Apart from the time stamp the document is as it was.
         before.image.replace(Image::TimeStamp, 7, ImageBytes(appState(), Image::TimeStamp, 7));
         QVERIFY(documentState() == before);
@@ -351,7 +392,8 @@ private slots:
     {
         QFETCH(bool, force);
         QVERIFY(startRadio(model("QZ18")));
-        WriteTimeStamp(appState().image.data() + Image::TimeStamp, QStringLiteral("2001-02-03 04:05:06"));
+        WriteTimeStamp(appState().image.data() + Image::TimeStamp,
+                       QStringLiteral("2001-02-03 04:05:06"));
         const DocumentState before = documentState();
         modal->answers << (force ? QMessageBox::Yes : QMessageBox::No);
         TfWriteRadio d;
@@ -369,7 +411,7 @@ private slots:
             QVERIFY(!button(d, "btnOk")->isEnabled());
             QVERIFY(writeFramesHeard().isEmpty());
             QCOMPARE(radio->endCount(), 0);
-            QVERIFY(documentState() == before);  // not even the time stamp
+            QVERIFY(documentState() == before); // not even the time stamp
         }
         button(d, "btnCancel")->click();
         QVERIFY(!portOpen(d));
@@ -382,7 +424,8 @@ private slots:
         d.show();
         QVERIFY(waitUntil([&] { return !d.isVisible(); }, 2000));
         QCOMPARE(modal->shown.size(), 1);
-        QVERIFY(modal->shown.first().text.startsWith(QLatin1String("Cannot Open Commcmication Port.\n")));
+        QVERIFY(modal->shown.first().text.startsWith(
+            QLatin1String("Cannot Open Commcmication Port.\n")));
     }
 };
 

@@ -38,7 +38,8 @@ const QByteArray End(1, char(0x45));
 QByteArray bytes(std::initializer_list<int> values)
 {
     QByteArray b;
-    for (int v : values) b.append(char(v));
+    for (int v : values)
+        b.append(char(v));
     return b;
 }
 
@@ -51,7 +52,8 @@ QByteArray blockAnswer(int block, const QByteArray& memory)
 QByteArray patternMemory()
 {
     QByteArray m;
-    for (int i = 0; i < 146 * 16; ++i) m.append(char((i * 7 + i / 16) & 0xFF));
+    for (int i = 0; i < 146 * 16; ++i)
+        m.append(char((i * 7 + i / 16) & 0xFF));
     // A model block the load processing accepts as it is.
     m.replace(Image::ModelBlock, 8, QByteArray("PQZ17\xFF\x0F\x00", 8));
     return m;
@@ -65,8 +67,7 @@ class TestCloneSession : public QObject {
     std::unique_ptr<FakeLinkPort> port;
     Recorder rec;
 
-    template <typename Session>
-    std::unique_ptr<Session> make()
+    template <typename Session> std::unique_ptr<Session> make()
     {
         port = std::make_unique<FakeLinkPort>();
         rec = Recorder();
@@ -76,8 +77,7 @@ class TestCloneSession : public QObject {
     }
 
     // Shown and started; the wake-up is out.
-    template <typename Session>
-    std::unique_ptr<Session> started()
+    template <typename Session> std::unique_ptr<Session> started()
     {
         auto s = make<Session>();
         s->FormShow();
@@ -95,7 +95,7 @@ class TestCloneSession : public QObject {
         return s;
     }
 
-private slots:
+  private slots:
     void init()
     {
         SetUpLinkDocument();
@@ -142,7 +142,8 @@ private slots:
         QTest::newRow("ack") << QList<QByteArray>{Ack} << true;
         QTest::newRow("stray and ack together") << QList<QByteArray>{bytes({0x3F, 0x06})} << true;
         QTest::newRow("stray and ack apart") << QList<QByteArray>{bytes({0x3F}), Ack} << true;
-        QTest::newRow("ack after two strays") << QList<QByteArray>{bytes({0x3F, 0x3F, 0x06})} << false;
+        QTest::newRow("ack after two strays")
+            << QList<QByteArray>{bytes({0x3F, 0x3F, 0x06})} << false;
         QTest::newRow("no ack") << QList<QByteArray>{bytes({0x15})} << false;
     }
     void wakeUpAcknowledgement()
@@ -150,7 +151,8 @@ private slots:
         QFETCH(QList<QByteArray>, deliveries);
         QFETCH(bool, accepted);
         auto s = started<ReadSession>();
-        for (const QByteArray& d : deliveries) port->feed(d);
+        for (const QByteArray& d : deliveries)
+            port->feed(d);
         QCOMPARE(s->state(), accepted ? 2 : 1);
         QCOMPARE(port->sent.last(), accepted ? QByteArray(1, 0x02) : QByteArray("PROGRAM\x63"));
     }
@@ -171,7 +173,7 @@ private slots:
 
     void receiveBufferBound_data()
     {
-        QTest::addColumn<QList<int>>("pieces");  // lengths of the deliveries
+        QTest::addColumn<QList<int>>("pieces"); // lengths of the deliveries
         QTest::addColumn<bool>("completes");
         QTest::newRow("16 at once") << QList<int>{16} << true;
         QTest::newRow("16 in two") << QList<int>{9, 7} << true;
@@ -204,12 +206,17 @@ private slots:
         QTest::addColumn<QByteArray>("lastSent");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("closes");
-        QTest::newRow("known model") << QByteArray("QZ17") << true << 3 << Ack << QString() << false;
-        QTest::newRow("other known model") << QByteArray("QZ08") << true << 3 << Ack << QString() << false;
-        QTest::newRow("unknown model") << QByteArray("QZ1X") << true << 0 << End << "Model Type Wrong." << false;
-        QTest::newRow("lower case") << QByteArray("qz17") << true << 0 << End << "Model Type Wrong." << false;
-        QTest::newRow("key mismatch") << QByteArray("QZ17") << false << 0 << End
-                                      << "Please check all connections and communication port settings." << true;
+        QTest::newRow("known model")
+            << QByteArray("QZ17") << true << 3 << Ack << QString() << false;
+        QTest::newRow("other known model")
+            << QByteArray("QZ08") << true << 3 << Ack << QString() << false;
+        QTest::newRow("unknown model")
+            << QByteArray("QZ1X") << true << 0 << End << "Model Type Wrong." << false;
+        QTest::newRow("lower case")
+            << QByteArray("qz17") << true << 0 << End << "Model Type Wrong." << false;
+        QTest::newRow("key mismatch")
+            << QByteArray("QZ17") << false << 0 << End
+            << "Please check all connections and communication port settings." << true;
     }
     void readIdentificationOutcomes()
     {
@@ -248,12 +255,14 @@ private slots:
         int answered = 0;
         while (s->state() == 3 && answered < 400) {
             const QByteArray last = port->sent.last();
-            if (last.size() == 4 && last[0] == 'R') port->feed(blockAnswer((quint8(last[1]) * 256 + quint8(last[2])) / 16, radio));
-            else port->feed(Ack);
+            if (last.size() == 4 && last[0] == 'R')
+                port->feed(blockAnswer((quint8(last[1]) * 256 + quint8(last[2])) / 16, radio));
+            else
+                port->feed(Ack);
             ++answered;
         }
         QCOMPARE(rec.texts, QStringList{"Reading Completed."});
-        QCOMPARE(atReadOk, before);  // the box comes before the document changes
+        QCOMPARE(atReadOk, before); // the box comes before the document changes
         QVERIFY(s->success());
         QVERIFY(appState().modified);
         QCOMPARE(appState().modelId, QStringLiteral("QZ18"));
@@ -288,7 +297,9 @@ private slots:
 
         rec.sleeps.clear();
         bool okEnabledFirst = false;
-        connect(s.get(), &CloneSession::okEnabledChanged, this, [&](bool on) { if (on) okEnabledFirst = true; });
+        connect(s.get(), &CloneSession::okEnabledChanged, this, [&](bool on) {
+            if (on) okEnabledFirst = true;
+        });
         s->ReTimeTimer();
         QVERIFY(okEnabledFirst);
         QCOMPARE(rec.sleeps, (QList<int>{450, 50}));
@@ -300,7 +311,8 @@ private slots:
         QVERIFY(!s->timer("ReTime")->isActive());
         QVERIFY(s->timer("TryTime")->isActive());
         s->TryTimeTimer();
-        QCOMPARE(rec.texts, QStringList{"Please check all connections and communication port settings."});
+        QCOMPARE(rec.texts,
+                 QStringList{"Please check all connections and communication port settings."});
         QVERIFY(s->timer("CloseTime")->isActive());
     }
 
@@ -329,14 +341,19 @@ private slots:
         QFETCH(bool, handshake);
         QFETCH(bool, write);
         std::unique_ptr<CloneSession> s;
-        if (write) s = handshake ? started<WriteSession>() : inBlockPhase<WriteSession>();
-        else s = handshake ? started<ReadSession>() : inBlockPhase<ReadSession>();
+        if (write)
+            s = handshake ? started<WriteSession>() : inBlockPhase<WriteSession>();
+        else
+            s = handshake ? started<ReadSession>() : inBlockPhase<ReadSession>();
         rec.sleeps.clear();
-        if (handshake) s->HeadTimeTimer();
-        else s->TryTimeTimer();
+        if (handshake)
+            s->HeadTimeTimer();
+        else
+            s->TryTimeTimer();
         QCOMPARE(s->state(), 0);
         QCOMPARE(rec.sleeps, handshake ? QList<int>{2500} : QList<int>{});
-        QCOMPARE(rec.texts, QStringList{"Please check all connections and communication port settings."});
+        QCOMPARE(rec.texts,
+                 QStringList{"Please check all connections and communication port settings."});
         QVERIFY(s->timer("CloseTime")->isActive());
         QCOMPARE(s->okEnabled(), write && !handshake);
         QVERIFY(!port->sent.contains(End));
@@ -364,8 +381,10 @@ private slots:
         QFETCH(int, pending);
         QFETCH(QList<int>, steps);
         std::unique_ptr<CloneSession> s;
-        if (write) s = make<WriteSession>();
-        else s = make<ReadSession>();
+        if (write)
+            s = make<WriteSession>();
+        else
+            s = make<ReadSession>();
         port->pendingSendSteps = pending;
         s->FormShow();
         s->btnOkClick();
@@ -386,8 +405,10 @@ private slots:
         QFETCH(bool, write);
         QFETCH(bool, configureFails);
         std::unique_ptr<CloneSession> s;
-        if (write) s = make<WriteSession>();
-        else s = make<ReadSession>();
+        if (write)
+            s = make<WriteSession>();
+        else
+            s = make<ReadSession>();
         port->openOk = configureFails;
         port->configureOk = !configureFails;
         port->failure = QStringLiteral("reason from the system");
@@ -401,7 +422,7 @@ private slots:
     {
         auto s = make<ReadSession>();
         s->FormShow();
-        port->close();  // the device went away after opening
+        port->close(); // the device went away after opening
         s->btnOkClick();
         QCOMPARE(rec.texts.size(), 1);
         QVERIFY(rec.texts.first().startsWith(QLatin1String("Cannot Open Commcmication Port.")));
@@ -413,7 +434,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("model");
         QTest::addColumn<bool>("echoRight");
-        QTest::addColumn<int>("answer");  // to the force question
+        QTest::addColumn<int>("answer"); // to the force question
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<bool>("writes");
         QTest::addColumn<bool>("endByte");
@@ -421,13 +442,20 @@ private slots:
         const QString force = "Do you wish to Force write data?";
         const QString wrong = "Model Type Wrong.";
         const QString com = "Please check all connections and communication port settings.";
-        QTest::newRow("same model") << QByteArray("QZ17") << true << 0 << QStringList{} << true << false << false;
-        QTest::newRow("related, yes") << QByteArray("QZ18") << true << 6 << QStringList{force} << true << false << false;
-        QTest::newRow("related, no") << QByteArray("QZ18") << true << 7 << QStringList{force} << false << false << false;
-        QTest::newRow("other channel count") << QByteArray("QZ08") << true << 0 << QStringList{wrong} << false << true << true;
-        QTest::newRow("unknown") << QByteArray("ZZ99") << true << 0 << QStringList{wrong} << false << true << true;
-        QTest::newRow("unknown with wrong echo") << QByteArray("ZZ99") << false << 0 << QStringList{com} << false << false << true;
-        QTest::newRow("same with wrong echo") << QByteArray("QZ17") << false << 0 << QStringList{com} << false << false << true;
+        QTest::newRow("same model")
+            << QByteArray("QZ17") << true << 0 << QStringList{} << true << false << false;
+        QTest::newRow("related, yes")
+            << QByteArray("QZ18") << true << 6 << QStringList{force} << true << false << false;
+        QTest::newRow("related, no")
+            << QByteArray("QZ18") << true << 7 << QStringList{force} << false << false << false;
+        QTest::newRow("other channel count")
+            << QByteArray("QZ08") << true << 0 << QStringList{wrong} << false << true << true;
+        QTest::newRow("unknown") << QByteArray("ZZ99") << true << 0 << QStringList{wrong} << false
+                                 << true << true;
+        QTest::newRow("unknown with wrong echo")
+            << QByteArray("ZZ99") << false << 0 << QStringList{com} << false << false << true;
+        QTest::newRow("same with wrong echo")
+            << QByteArray("QZ17") << false << 0 << QStringList{com} << false << false << true;
     }
     void writeIdentificationOutcomes()
     {
@@ -439,7 +467,8 @@ private slots:
         QFETCH(bool, endByte);
         QFETCH(bool, closes);
         // A stamp the write must replace.
-        WriteTimeStamp(appState().image.data() + Image::TimeStamp, QStringLiteral("2001-02-03 04:05:06"));
+        WriteTimeStamp(appState().image.data() + Image::TimeStamp,
+                       QStringLiteral("2001-02-03 04:05:06"));
         const QByteArray stampBefore = ImageBytes(appState(), Image::TimeStamp, 7);
         auto s = started<WriteSession>();
         rec.questionAnswer = answer;
@@ -461,7 +490,7 @@ private slots:
         QString stamp;
         int acks = 0;
         while (s->state() == 3 && acks < 300) {
-            if (s->blockIndex() == 9) appState().image[16 * 11 + 3] = 0x5A;  // changed mid-transfer
+            if (s->blockIndex() == 9) appState().image[16 * 11 + 3] = 0x5A; // changed mid-transfer
             port->feed(Ack);
             ++acks;
         }
@@ -488,7 +517,8 @@ private slots:
         const int emptied = port->inputEmptied;
         port->raiseLineError();
         QCOMPARE(s->state(), 0);
-        QCOMPARE(rec.texts, QStringList{"Please check all connections and communication port settings."});
+        QCOMPARE(rec.texts,
+                 QStringList{"Please check all connections and communication port settings."});
         QCOMPARE(port->inputEmptied, emptied);
         port->raiseLineError();
         s->TryTimeTimer();

@@ -22,7 +22,8 @@ namespace {
 QList<DetectedPort> ports(const QStringList& names)
 {
     QList<DetectedPort> list;
-    for (const QString& n : names) list.append({n, n.startsWith('/') ? QStringLiteral("USB serial") : QString()});
+    for (const QString& n : names)
+        list.append({n, n.startsWith('/') ? QStringLiteral("USB serial") : QString()});
     return list;
 }
 
@@ -39,8 +40,10 @@ QMap<QString, QString> readFragment(const QString& path)
     for (const QByteArray& raw : f.readAll().split('\n')) {
         const QString line = QString::fromUtf8(raw).trimmed();
         const int eq = line.indexOf(QLatin1Char('='));
-        if (line.startsWith(QLatin1Char('['))) keys.insert(QStringLiteral("[section]"), line);
-        else if (eq > 0) keys.insert(line.left(eq), line.mid(eq + 1));
+        if (line.startsWith(QLatin1Char('[')))
+            keys.insert(QStringLiteral("[section]"), line);
+        else if (eq > 0)
+            keys.insert(line.left(eq), line.mid(eq + 1));
     }
     return keys;
 }
@@ -49,7 +52,7 @@ QMap<QString, QString> readFragment(const QString& path)
 
 class TestLinkDialogs : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void init() { SetUpLinkDocument(); }
 
     void portButtonsFollowDetection_data()
@@ -57,10 +60,13 @@ private slots:
         QTest::addColumn<QString>("current");
         QTest::addColumn<QStringList>("detected");
         QTest::addColumn<QList<int>>("enabled");
-        QTest::addColumn<int>("checked");  // 0: none
-        QTest::newRow("COM3 absent") << "COM3" << QStringList{"COM1", "COM12"} << QList<int>{1, 12} << 3;
-        QTest::newRow("COM25 present") << "COM25" << QStringList{"COM2", "COM25"} << QList<int>{2} << 0;
-        QTest::newRow("device path") << "/dev/ttyUSB0" << QStringList{"COM1", "/dev/ttyUSB0"} << QList<int>{1} << 0;
+        QTest::addColumn<int>("checked"); // 0: none
+        QTest::newRow("COM3 absent")
+            << "COM3" << QStringList{"COM1", "COM12"} << QList<int>{1, 12} << 3;
+        QTest::newRow("COM25 present")
+            << "COM25" << QStringList{"COM2", "COM25"} << QList<int>{2} << 0;
+        QTest::newRow("device path")
+            << "/dev/ttyUSB0" << QStringList{"COM1", "/dev/ttyUSB0"} << QList<int>{1} << 0;
         QTest::newRow("nothing detected") << "COM20" << QStringList{} << QList<int>{} << 20;
     }
     void portButtonsFollowDetection()
@@ -77,7 +83,8 @@ private slots:
             QCOMPARE(portButton(d, n)->isChecked(), n == checked);
             QCOMPARE(portButton(d, n)->text(), QStringLiteral("COM%1").arg(n));
         }
-        QCOMPARE(d.findChild<QGroupBox*>(QStringLiteral("cxPort"))->title(), QStringLiteral("Communication Port"));
+        QCOMPARE(d.findChild<QGroupBox*>(QStringLiteral("cxPort"))->title(),
+                 QStringLiteral("Communication Port"));
         auto* hidden = d.findChild<QComboBox*>(QStringLiteral("cbCom"));
         QCOMPARE(hidden->count(), detected.size());
         QVERIFY(!hidden->isVisible());
@@ -91,11 +98,16 @@ private slots:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("result");
-        QTest::newRow("COM button") << "button" << "COM12";
-        QTest::newRow("detected device") << "device" << "/dev/ttyUSB0";
-        QTest::newRow("typed path") << "path" << "/dev/pts/7";
-        QTest::newRow("typed COM name") << "com" << "COM25";
-        QTest::newRow("cancel") << "cancel" << "COM1";
+        QTest::newRow("COM button") << "button"
+                                    << "COM12";
+        QTest::newRow("detected device") << "device"
+                                         << "/dev/ttyUSB0";
+        QTest::newRow("typed path") << "path"
+                                    << "/dev/pts/7";
+        QTest::newRow("typed COM name") << "com"
+                                        << "COM25";
+        QTest::newRow("cancel") << "cancel"
+                                << "COM1";
     }
     void choosingAPort()
     {
@@ -117,7 +129,8 @@ private slots:
             QVERIFY(!portButton(d, 1)->isChecked());
         } else if (action == "path" || action == "com") {
             path->setFocus();
-            QTest::keyClicks(path, action == "path" ? QStringLiteral("/dev/pts/7") : QStringLiteral("com25"));
+            QTest::keyClicks(path, action == "path" ? QStringLiteral("/dev/pts/7")
+                                                    : QStringLiteral("com25"));
             QVERIFY(!portButton(d, 1)->isChecked());
         }
         if (action == "cancel") {
@@ -150,13 +163,15 @@ private slots:
         appState().languageIndex = 1;
         QFile f(dir.filePath(QStringLiteral("Test.Ini")));
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("[fSetPort]\nfSetPort.Caption=Serial line\nlbName.Caption=Port#\ncxPort.Caption=ignored\n");
+        f.write("[fSetPort]\nfSetPort.Caption=Serial "
+                "line\nlbName.Caption=Port#\ncxPort.Caption=ignored\n");
         f.close();
         appState().portName = QStringLiteral("COM4");
         TfSetPort d(nullptr, [] { return ports({"COM4"}); });
         d.show();
         QCOMPARE(d.windowTitle(), QStringLiteral("Serial line"));
-        QCOMPARE(d.findChild<QGroupBox*>(QStringLiteral("cxPort"))->title(), QStringLiteral("Serial line"));
+        QCOMPARE(d.findChild<QGroupBox*>(QStringLiteral("cxPort"))->title(),
+                 QStringLiteral("Serial line"));
         QCOMPARE(portButton(d, 4)->text(), QStringLiteral("Port#4"));
         QCOMPARE(portButton(d, 17)->text(), QStringLiteral("Port#17"));
     }
@@ -175,12 +190,15 @@ private slots:
         TfWriteRadio write;
         for (QDialog* d : std::initializer_list<QDialog*>{&port, &read, &write}) {
             const QString form = d->objectName();
-            const auto keys = readFragment(QStringLiteral(QZ_LANG_DIR "/%1/%2.ini").arg(language, form));
+            const auto keys =
+                readFragment(QStringLiteral(QZ_LANG_DIR "/%1/%2.ini").arg(language, form));
             QCOMPARE(keys.value(QStringLiteral("[section]")), QStringLiteral("[%1]").arg(form));
             QVERIFY2(!keys.value(form + QStringLiteral(".Caption")).isEmpty(), qPrintable(form));
             const QList<QWidget*> controls = d->findChildren<QWidget*>();
             for (QWidget* w : controls) {
-                if (!qobject_cast<QAbstractButton*>(w) && !qobject_cast<QLabel*>(w) && !qobject_cast<QGroupBox*>(w)) continue;
+                if (!qobject_cast<QAbstractButton*>(w) && !qobject_cast<QLabel*>(w) &&
+                    !qobject_cast<QGroupBox*>(w))
+                    continue;
                 const QString key = w->objectName() + QStringLiteral(".Caption");
                 QVERIFY2(keys.contains(key), qPrintable(language + ": " + form + " lacks " + key));
             }

@@ -9,7 +9,7 @@
 
 class TestPortNames : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void comNumbers_data()
     {
         QTest::addColumn<QString>("name");
@@ -39,18 +39,23 @@ private slots:
     {
         QTest::addColumn<QString>("device");
         QTest::addColumn<QString>("name");
-        QTest::newRow("built-in") << "/dev/ttyS0" << "COM1";
-        QTest::newRow("built-in 12") << "/dev/ttyS11" << "COM12";
-        QTest::newRow("usb") << "/dev/ttyUSB0" << "/dev/ttyUSB0";
-        QTest::newRow("acm") << "/dev/ttyACM1" << "/dev/ttyACM1";
-        QTest::newRow("not a number") << "/dev/ttySAC0" << "/dev/ttySAC0";
+        QTest::newRow("built-in") << "/dev/ttyS0"
+                                  << "COM1";
+        QTest::newRow("built-in 12") << "/dev/ttyS11"
+                                     << "COM12";
+        QTest::newRow("usb") << "/dev/ttyUSB0"
+                             << "/dev/ttyUSB0";
+        QTest::newRow("acm") << "/dev/ttyACM1"
+                             << "/dev/ttyACM1";
+        QTest::newRow("not a number") << "/dev/ttySAC0"
+                                      << "/dev/ttySAC0";
     }
     void namesForDevices()
     {
         QFETCH(QString, device);
         QFETCH(QString, name);
         QCOMPARE(PortNameForDevice(device), name);
-        QCOMPARE(PortDeviceName(name), device);  // and back
+        QCOMPARE(PortDeviceName(name), device); // and back
     }
 
     void sortOrder()
@@ -80,8 +85,10 @@ private slots:
         QTest::newRow("upper case") << "Com1" << QStringList{"COM1"} << "COM1";
         QTest::newRow("absent, first detected") << "Com3" << QStringList{"COM1", "COM12"} << "COM1";
         QTest::newRow("nothing detected") << "Com7" << QStringList{} << "COM7";
-        QTest::newRow("detected device") << "/dev/ttyUSB0" << QStringList{"COM1", "/dev/ttyUSB0"} << "/dev/ttyUSB0";
-        QTest::newRow("vanished device") << "/dev/ttyUSB7" << QStringList{"/dev/ttyUSB0"} << "/dev/ttyUSB0";
+        QTest::newRow("detected device")
+            << "/dev/ttyUSB0" << QStringList{"COM1", "/dev/ttyUSB0"} << "/dev/ttyUSB0";
+        QTest::newRow("vanished device")
+            << "/dev/ttyUSB7" << QStringList{"/dev/ttyUSB0"} << "/dev/ttyUSB0";
         QTest::newRow("path not upper-cased") << "/dev/ttyUSB0" << QStringList{} << "/dev/ttyUSB0";
     }
     void settleAtStartUp()
@@ -106,7 +113,7 @@ private slots:
     void transferKey_data()
     {
         QTest::addColumn<QString>("port");
-        QTest::addColumn<int>("key");  // -1: the random branch
+        QTest::addColumn<int>("key"); // -1: the random branch
         QTest::newRow("COM1") << "COM1" << 0x61;
         QTest::newRow("COM3") << "COM3" << 0x63;
         QTest::newRow("COM9") << "COM9" << 0x69;
@@ -124,16 +131,18 @@ private slots:
         }
         ResetProgramRandom();
         QList<int> expected;
-        for (int i = 0; i < 40; ++i) expected << 0x65 + ProgramRandom(5);
+        for (int i = 0; i < 40; ++i)
+            expected << 0x65 + ProgramRandom(5);
         ResetProgramRandom();
         QSet<int> seen;
         for (int i = 0; i < 40; ++i) {
             const int k = Clone::TransferKey(port);
-            QCOMPARE(k, expected[i]);  // from the program's one generator
+            QCOMPARE(k, expected[i]); // from the program's one generator
             seen << k;
         }
         QVERIFY(seen.size() > 1);
-        for (int k : seen) QVERIFY(k >= 0x65 && k <= 0x69);
+        for (int k : seen)
+            QVERIFY(k >= 0x65 && k <= 0x69);
     }
 
     void keyEchoExchangesHalves_data()
@@ -156,7 +165,8 @@ private slots:
         QCOMPARE(Clone::WakeUpFrame(0x63), QByteArray("PROGRAM\x63"));
         QCOMPARE(Clone::ReadRequest(145), QByteArray("\x52\x09\x10\x10", 4));
         quint8 data[16];
-        for (int i = 0; i < 16; ++i) data[i] = quint8(i);
+        for (int i = 0; i < 16; ++i)
+            data[i] = quint8(i);
         const QByteArray w = Clone::WriteFrame(1, data);
         QCOMPARE(w.left(4), QByteArray("\x57\x00\x10\x10", 4));
         QCOMPARE(w.mid(4), QByteArray(reinterpret_cast<const char*>(data), 16));

@@ -42,9 +42,8 @@ inline void WriteTextFile(const QString& path, const QByteArray& text)
 
 // Stand-ins for editor windows that do not exist yet: one instance per class, held in a
 // global pointer the constructor sets and the destructor clears, like the real ones.
-template <int N>
-class StandInEditor : public QWidget {
-public:
+template <int N> class StandInEditor : public QWidget {
+  public:
     static inline StandInEditor* instance = nullptr;
     explicit StandInEditor(QWidget* parent = nullptr) : QWidget(parent)
     {

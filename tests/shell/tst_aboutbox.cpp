@@ -10,7 +10,7 @@
 class TestAboutBox : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase()
     {
         QVERIFY(dir.isValid());
@@ -28,14 +28,13 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QString>("memo");
-        QTest::newRow("no about texts") << "Plain" << QStringList{"1", "2", "3", "4", "5", "6"}
-                                        << "7\n8\n\n9";
-        QTest::newRow("no language file") << "Missing"
-                                          << QStringList{"1", "2", "3", "4", "5", "6"}
-                                          << "7\n8\n\n9";
-        QTest::newRow("about texts") << "Told"
-                                     << QStringList{"First line", "2", "3", "4", "5", "Sixth line"}
-                                     << "Memo one\nMemo two\n\nMemo three";
+        QTest::newRow("no about texts")
+            << "Plain" << QStringList{"1", "2", "3", "4", "5", "6"} << "7\n8\n\n9";
+        QTest::newRow("no language file")
+            << "Missing" << QStringList{"1", "2", "3", "4", "5", "6"} << "7\n8\n\n9";
+        QTest::newRow("about texts")
+            << "Told" << QStringList{"First line", "2", "3", "4", "5", "Sixth line"}
+            << "Memo one\nMemo two\n\nMemo three";
     }
 
     void texts()
@@ -44,7 +43,7 @@ private slots:
         QFETCH(QStringList, lines);
         QFETCH(QString, memo);
         appState().languageName = language;
-        appState().languageIndex = 0;  // the about box translates whatever the index is
+        appState().languageIndex = 0; // the about box translates whatever the index is
 
         TfFrmAbout about;
         about.show();
@@ -53,7 +52,7 @@ private slots:
             shown << about.findChild<QLabel*>(QLatin1String(name))->text();
         QCOMPARE(shown, lines);
         QCOMPARE(about.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText(), memo);
-        QCOMPARE(about.windowTitle(), QStringLiteral("QZ-17"));  // the title text, always
+        QCOMPARE(about.windowTitle(), QStringLiteral("QZ-17")); // the title text, always
         QVERIFY(!about.findChild<QLabel*>(QStringLiteral("ImApp"))->pixmap().isNull());
         QCOMPARE(about.size(), QSize(408, 269));
     }
@@ -69,11 +68,12 @@ private slots:
     void shippedTexts()
     {
         QFETCH(QString, language);
-        const QString path = QStringLiteral(QZ_SOURCE_DIR "/lang/") + language +
-                             QStringLiteral("/fFrmAbout.ini");
+        const QString path =
+            QStringLiteral(QZ_SOURCE_DIR "/lang/") + language + QStringLiteral("/fFrmAbout.ini");
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+        const QStringList lines =
+            QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.first(), QStringLiteral("[fFrmAbout]"));
         TfFrmAbout about;
         for (const QString& line : lines.mid(1)) {
@@ -95,7 +95,7 @@ private slots:
 
     void clicks_data()
     {
-        QTest::addColumn<QString>("target");  // "" the dialog itself
+        QTest::addColumn<QString>("target"); // "" the dialog itself
         QTest::addColumn<bool>("closes");
         QTest::newRow("background") << "" << true;
         QTest::newRow("first line") << "Label1" << true;
@@ -112,7 +112,7 @@ private slots:
         TfFrmAbout about;
         about.show();
         QWidget* widget = &about;
-        QPoint at(30, 100);  // below the icon, left of the lines
+        QPoint at(30, 100); // below the icon, left of the lines
         if (!target.isEmpty()) {
             widget = about.findChild<QWidget*>(target);
             if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) widget = memo->viewport();
@@ -123,7 +123,7 @@ private slots:
         QCOMPARE(about.isVisible(), !closes);
     }
 
-private:
+  private:
     QTemporaryDir dir;
 };
 

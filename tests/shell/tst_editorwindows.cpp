@@ -1,8 +1,8 @@
 // Open-or-raise of editor windows in the MDI area, and the windows registered per command.
-#include "tests/shell/ShellFixture.h"
 #include "core/DocumentLifecycle.h"
 #include "shell/CommandNumbers.h"
 #include "shell/EditorWindows.h"
+#include "tests/shell/ShellFixture.h"
 #include "tests/support/ScriptedModal.h"
 
 #include <QMdiArea>
@@ -12,7 +12,7 @@
 
 // A window that asks for no frame, as the memory channel grid does.
 class Frameless : public QWidget {
-public:
+  public:
     static inline Frameless* instance = nullptr;
     explicit Frameless(QWidget* parent = nullptr) : QWidget(parent)
     {
@@ -25,7 +25,7 @@ public:
 class TestEditorWindows : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase()
     {
         QVERIFY(dir.isValid());
@@ -116,7 +116,8 @@ private slots:
     {
         QTest::addColumn<int>("command");
         const QList<int> commands = EditorCommands();
-        for (int command : commands) QTest::addRow("command %d", command) << command;
+        for (int command : commands)
+            QTest::addRow("command %d", command) << command;
         if (commands.isEmpty()) QSKIP("no editor window is registered in this build");
     }
 
@@ -150,7 +151,7 @@ private slots:
         QVERIFY(area->subWindowList().isEmpty());
     }
 
-private:
+  private:
     QTemporaryDir dir;
     QMdiArea* area = nullptr;
 };

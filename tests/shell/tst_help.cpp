@@ -11,16 +11,16 @@
 // Stands in for the desktop: records what it was asked to open.
 class DesktopRecorder : public QObject {
     Q_OBJECT
-public:
+  public:
     QList<QUrl> opened;
-public slots:
+  public slots:
     void open(const QUrl& url) { opened << url; }
 };
 
 class TestHelp : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase()
     {
         QVERIFY(dir.isValid());
@@ -33,7 +33,8 @@ private slots:
     void init()
     {
         desktop.opened.clear();
-        for (const QString& name : QDir(dir.path()).entryList(QDir::Files)) QFile::remove(dir.filePath(name));
+        for (const QString& name : QDir(dir.path()).entryList(QDir::Files))
+            QFile::remove(dir.filePath(name));
     }
 
     void opensTheFileThere_data()
@@ -41,22 +42,25 @@ private slots:
         QTest::addColumn<QString>("prefix");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QStringList>("present");
-        QTest::addColumn<QString>("opened");  // empty: nothing opened, the user is told
-        QTest::newRow("chm") << "WT" << "English" << QStringList{"WT_English.chm"}
-                             << "WT_English.chm";
-        QTest::newRow("html stands in") << "WT" << "English" << QStringList{"WT_English.html"}
-                                        << "WT_English.html";
-        QTest::newRow("chm first") << "WT" << "English"
-                                   << QStringList{"WT_English.html", "WT_English.chm"}
-                                   << "WT_English.chm";
-        QTest::newRow("prefix and language") << "XY" << "Chinese"
-                                             << QStringList{"WT_Chinese.html", "XY_Chinese.html"}
-                                             << "XY_Chinese.html";
-        QTest::newRow("other language only") << "WT" << "English"
-                                             << QStringList{"WT_Chinese.html"} << "";
-        QTest::newRow("none") << "WT" << "English" << QStringList{} << "";
+        QTest::addColumn<QString>("opened"); // empty: nothing opened, the user is told
+        QTest::newRow("chm") << "WT"
+                             << "English" << QStringList{"WT_English.chm"} << "WT_English.chm";
+        QTest::newRow("html stands in")
+            << "WT"
+            << "English" << QStringList{"WT_English.html"} << "WT_English.html";
+        QTest::newRow("chm first")
+            << "WT"
+            << "English" << QStringList{"WT_English.html", "WT_English.chm"} << "WT_English.chm";
+        QTest::newRow("prefix and language")
+            << "XY"
+            << "Chinese" << QStringList{"WT_Chinese.html", "XY_Chinese.html"} << "XY_Chinese.html";
+        QTest::newRow("other language only") << "WT"
+                                             << "English" << QStringList{"WT_Chinese.html"} << "";
+        QTest::newRow("none") << "WT"
+                              << "English" << QStringList{} << "";
         // A folder of that name is no help file.
-        QTest::newRow("folder") << "WT" << "English" << QStringList{"WT_English.chm/"} << "";
+        QTest::newRow("folder") << "WT"
+                                << "English" << QStringList{"WT_English.chm/"} << "";
     }
 
     void opensTheFileThere()
@@ -91,7 +95,7 @@ private slots:
         QDir(dir.path()).rmdir(prefix + u'_' + language + QStringLiteral(".chm"));
     }
 
-private:
+  private:
     QTemporaryDir dir;
     DesktopRecorder desktop;
 };

@@ -1,8 +1,8 @@
 // The main window: start-up, the command table and its controls, keeping the editor
 // windows in step, the model and language commands, closing.
 #include "core/ChannelRecord.h"
-#include "core/NumberText.h"
 #include "core/ImageLayout.h"
+#include "core/NumberText.h"
 #include "editors/channels/ChannelEdit.h"
 #include "editors/channels/ChannelGrid.h"
 #include "editors/settings/ModelInformation.h"
@@ -42,11 +42,11 @@ namespace {
 const QMap<int, QString>& editorForms()
 {
     static const QMap<int, QString> forms = {
-        {Command::BatchEdit, "fBatch"},        {Command::FreqChannel, "fFreqEdit"},
-        {Command::MemoryChannels, "fChsInfo"}, {Command::ChannelEdit, "fChsEdit"},
-        {Command::FmFunctions, "fFmFun"},      {Command::VoxFunctions, "fVoxFun"},
+        {Command::BatchEdit, "fBatch"},          {Command::FreqChannel, "fFreqEdit"},
+        {Command::MemoryChannels, "fChsInfo"},   {Command::ChannelEdit, "fChsEdit"},
+        {Command::FmFunctions, "fFmFun"},        {Command::VoxFunctions, "fVoxFun"},
         {Command::OptionalFunctions, "fOptFun"}, {Command::RadioInformation, "fInfoMsg"},
-        {Command::KeyFunctions, "fKeyFun"},    {Command::ScanFunctions, "fScanFun"},
+        {Command::KeyFunctions, "fKeyFun"},      {Command::ScanFunctions, "fScanFun"},
     };
     return forms;
 }
@@ -70,9 +70,12 @@ QString activeFormName(const TfMainFrm& window)
 QStringList trace(const ScriptedModal& modal)
 {
     QStringList t;
-    for (const QString& text : modal.texts()) t << QStringLiteral("box:") + text;
-    for (const QString& kind : modal.fileDialogs) t << QStringLiteral("file:") + kind;
-    for (const QString& name : modal.dialogNames) t << QStringLiteral("dialog:") + name;
+    for (const QString& text : modal.texts())
+        t << QStringLiteral("box:") + text;
+    for (const QString& kind : modal.fileDialogs)
+        t << QStringLiteral("file:") + kind;
+    for (const QString& name : modal.dialogNames)
+        t << QStringLiteral("dialog:") + name;
     return t;
 }
 
@@ -104,8 +107,8 @@ QMap<QString, QString> translatableTexts(const TfMainFrm& window)
         if (!menu->objectName().isEmpty() && mine(menu))
             t.insert(menu->objectName() + QStringLiteral(".Caption"), menu->title());
     for (QToolButton* button : window.findChildren<QToolButton*>()) {
-        if (button->objectName().isEmpty() || button->objectName().startsWith(QLatin1String("qt_")) ||
-            !mine(button))
+        if (button->objectName().isEmpty() ||
+            button->objectName().startsWith(QLatin1String("qt_")) || !mine(button))
             continue;
         t.insert(button->objectName() + QStringLiteral(".Caption"), button->text());
         if (button->objectName() != QLatin1String("TreeHide"))
@@ -147,7 +150,7 @@ QString missingHelpText()
 class TestMainFrm : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase()
     {
         QVERIFY(dir.isValid());
@@ -173,7 +176,8 @@ private slots:
     {
         const TALL& all = appState();
         // Block 0 of a new image is 0xFF (it was all zero before the first showing).
-        for (int i = 0; i < Image::BlockSize; ++i) QCOMPARE(all.image[i], quint8(0xFF));
+        for (int i = 0; i < Image::BlockSize; ++i)
+            QCOMPARE(all.image[i], quint8(0xFF));
         const QByteArray block = imageBytes().mid(Image::ModelBlock, 8);
         QCOMPARE(block.toHex(' '), QByteArray("50 51 5a 31 37 aa 05 00"));
         QCOMPARE(imageBytes().mid(0x8D0, 16).toHex(' '),
@@ -187,12 +191,15 @@ private slots:
         QVERIFY(window->currentFileName().isEmpty());
         QCOMPARE(window->panelText(0), QString());
         QVERIFY(QRegularExpression(QStringLiteral("^\\d{4}\\D\\d{2}\\D\\d{2}$"))
-                    .match(window->panelText(1)).hasMatch());
+                    .match(window->panelText(1))
+                    .hasMatch());
         QVERIFY(QRegularExpression(QStringLiteral("^\\d{2}:\\d{2}:\\d{2}$"))
-                    .match(window->panelText(2)).hasMatch());
+                    .match(window->panelText(2))
+                    .hasMatch());
         QCOMPARE(window->panelText(3), QStringLiteral("Port:\u00A0") + all.portName);
         QCOMPARE(all.portName, all.portName.startsWith(QLatin1String("COM"), Qt::CaseInsensitive)
-                                   ? all.portName.toUpper() : all.portName);
+                                   ? all.portName.toUpper()
+                                   : all.portName);
         QCOMPARE(window->panelText(4), QStringLiteral("QZ-17"));
         QCOMPARE(window->panelText(5),
                  QStringLiteral("430.00000 - 440.00000/144.00000 - 146.00000MHz"));
@@ -207,7 +214,8 @@ private slots:
         QCOMPARE(tree->currentItem(), root);
         QCOMPARE(root->data(0, Qt::UserRole).toInt(), 16);
         QStringList children;
-        for (int i = 0; i < root->childCount(); ++i) children << root->child(i)->text(0);
+        for (int i = 0; i < root->childCount(); ++i)
+            children << root->child(i)->text(0);
         QCOMPARE(children, QStringList({"Radio Information", "Freq. Information",
                                         "Channel Information", "Fm Information", "Vox Function",
                                         "Scan Information", "Optional Function", "Key Function"}));
@@ -225,8 +233,8 @@ private slots:
     void languageFragments()
     {
         QFETCH(QString, language);
-        const QString path = QStringLiteral(QZ_SOURCE_DIR "/lang/") + language +
-                             QStringLiteral("/fMainFrm.ini");
+        const QString path =
+            QStringLiteral(QZ_SOURCE_DIR "/lang/") + language + QStringLiteral("/fMainFrm.ini");
         const QMap<QString, QString> builtIn = translatableTexts(*window);
         QMap<QString, QString> keys;
         QFile file(path);
@@ -238,9 +246,11 @@ private slots:
             if (eq > 0 && !line.startsWith(u';')) keys.insert(line.left(eq), line.mid(eq + 1));
         }
         for (auto it = keys.begin(); it != keys.end(); ++it)
-            QVERIFY2(builtIn.contains(it.key()), qPrintable(QStringLiteral("unknown key ") + it.key()));
+            QVERIFY2(builtIn.contains(it.key()),
+                     qPrintable(QStringLiteral("unknown key ") + it.key()));
         for (auto it = builtIn.begin(); it != builtIn.end(); ++it)
-            QVERIFY2(keys.contains(it.key()), qPrintable(language + QStringLiteral(" lacks ") + it.key()));
+            QVERIFY2(keys.contains(it.key()),
+                     qPrintable(language + QStringLiteral(" lacks ") + it.key()));
 
         TranslateFormFromFile(window, path, true);
         const QMap<QString, QString> after = translatableTexts(*window);
@@ -248,7 +258,8 @@ private slots:
             if (language == QLatin1String("English")) {
                 QCOMPARE(after.value(it.key()), it.value());
             } else {
-                const bool word = QRegularExpression(QStringLiteral("[A-Za-z]{3}")).match(it.value()).hasMatch();
+                const bool word =
+                    QRegularExpression(QStringLiteral("[A-Za-z]{3}")).match(it.value()).hasMatch();
                 if (word) QVERIFY2(after.value(it.key()) != it.value(), qPrintable(it.key()));
             }
         }
@@ -259,9 +270,12 @@ private slots:
         QTest::addColumn<QDate>("date");
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("text");
-        QTest::newRow("slash") << QDate(2009, 7, 5) << "/" << "2009/07/05";
-        QTest::newRow("point") << QDate(2024, 12, 31) << "." << "2024.12.31";
-        QTest::newRow("short year") << QDate(987, 1, 2) << "-" << "0987-01-02";
+        QTest::newRow("slash") << QDate(2009, 7, 5) << "/"
+                               << "2009/07/05";
+        QTest::newRow("point") << QDate(2024, 12, 31) << "."
+                               << "2024.12.31";
+        QTest::newRow("short year") << QDate(987, 1, 2) << "-"
+                                    << "0987-01-02";
     }
 
     void statusDateText()
@@ -281,10 +295,14 @@ private slots:
                                  "nPrint nPrintPreview | nExit";
         QTest::newRow("Edit") << "nEdit"
                               << "nInfo nFreq | nChInfo nChEdit nBatch | nFm nVox nScan nOpt nKey";
-        QTest::newRow("Program") << "nProgram" << "nRead nWrite nTestOnline";
-        QTest::newRow("Setup") << "nSetup" << "nModel | nCom nLanguage";
-        QTest::newRow("View") << "nView" << "nTreeView | nToolbar nStatusBar";
-        QTest::newRow("Help") << "nHelp" << "nHelpTopics | nAbout";
+        QTest::newRow("Program") << "nProgram"
+                                 << "nRead nWrite nTestOnline";
+        QTest::newRow("Setup") << "nSetup"
+                               << "nModel | nCom nLanguage";
+        QTest::newRow("View") << "nView"
+                              << "nTreeView | nToolbar nStatusBar";
+        QTest::newRow("Help") << "nHelp"
+                              << "nHelpTopics | nAbout";
         QTest::newRow("tool bar") << "tbar"
                                   << "tbNew tbOpen tbSave | ToolButton3 | tbPrint | tbCom | "
                                      "tbRead | tbWrite | tbHelp";
@@ -326,17 +344,17 @@ private slots:
             int command;
             const char* shortcut;
         } rows[] = {
-            {"nNew", 1, "Ctrl+N"},     {"nOpen", 2, "Ctrl+O"},       {"nSave", 3, "Ctrl+S"},
-            {"nSaveAs", 4, "Ctrl+A"},  {"nPrint", 5, "Ctrl+P"},      {"nPrintPreview", 6, "Ctrl+T"},
-            {"nInfo", 16, ""},         {"nFreq", 10, ""},            {"nChInfo", 11, ""},
-            {"nChEdit", 12, ""},       {"nBatch", 9, ""},            {"nFm", 13, ""},
-            {"nVox", 14, ""},          {"nScan", 19, ""},            {"nOpt", 15, ""},
-            {"nKey", 17, ""},          {"nRead", 20, "Ctrl+R"},      {"nWrite", 21, "Ctrl+W"},
-            {"nModel", 30, ""},        {"nCom", 31, ""},             {"nLanguage", 32, ""},
-            {"nHelpTopics", 60, ""},   {"nAbout", 61, ""},           {"tbNew", 1, ""},
-            {"tbOpen", 2, ""},         {"tbSave", 3, ""},            {"ToolButton3", 12, ""},
-            {"tbPrint", 5, ""},        {"tbCom", 31, ""},            {"tbRead", 20, ""},
-            {"tbWrite", 21, ""},       {"tbHelp", 60, ""},
+            {"nNew", 1, "Ctrl+N"},    {"nOpen", 2, "Ctrl+O"},  {"nSave", 3, "Ctrl+S"},
+            {"nSaveAs", 4, "Ctrl+A"}, {"nPrint", 5, "Ctrl+P"}, {"nPrintPreview", 6, "Ctrl+T"},
+            {"nInfo", 16, ""},        {"nFreq", 10, ""},       {"nChInfo", 11, ""},
+            {"nChEdit", 12, ""},      {"nBatch", 9, ""},       {"nFm", 13, ""},
+            {"nVox", 14, ""},         {"nScan", 19, ""},       {"nOpt", 15, ""},
+            {"nKey", 17, ""},         {"nRead", 20, "Ctrl+R"}, {"nWrite", 21, "Ctrl+W"},
+            {"nModel", 30, ""},       {"nCom", 31, ""},        {"nLanguage", 32, ""},
+            {"nHelpTopics", 60, ""},  {"nAbout", 61, ""},      {"tbNew", 1, ""},
+            {"tbOpen", 2, ""},        {"tbSave", 3, ""},       {"ToolButton3", 12, ""},
+            {"tbPrint", 5, ""},       {"tbCom", 31, ""},       {"tbRead", 20, ""},
+            {"tbWrite", 21, ""},      {"tbHelp", 60, ""},
         };
         for (const auto& row : rows)
             QTest::newRow(row.name) << row.name << row.command << row.shortcut;
@@ -385,8 +403,7 @@ private slots:
         QTest::newRow("4 Save As") << 4 << false << QStringList{"file:save"};
         QTest::newRow("5 Print") << 5 << true << QStringList{};
         QTest::newRow("6 Print Preview") << 6 << true << QStringList{};
-        QTest::newRow("7 Exit") << 7 << false
-                                << QStringList{"box:Do you wish to exit program?"};
+        QTest::newRow("7 Exit") << 7 << false << QStringList{"box:Do you wish to exit program?"};
         QTest::newRow("20 Read") << 20 << false << QStringList{"dialog:fReadRadio"};
         QTest::newRow("21 Write") << 21 << false << QStringList{"dialog:fWriteRadio"};
         QTest::newRow("30 Model") << 30 << false << QStringList{"dialog:fModel"};
@@ -439,7 +456,7 @@ private slots:
             window->DispatchCommand(command);
             QCOMPARE(subWindowNames(*window).size(), 2);
         }
-        window->DispatchCommand(command);  // raised, not opened twice
+        window->DispatchCommand(command); // raised, not opened twice
         QCOMPARE(activeFormName(*window), editorForms().value(command));
         QCOMPARE(subWindowNames(*window).size(), command == Command::MemoryChannels ? 1 : 2);
         QVERIFY(modal.unexpected.isEmpty());
@@ -447,10 +464,11 @@ private slots:
 
     void treeDoubleClickRunsNodeCommand_data()
     {
-        QTest::addColumn<int>("child");  // -1: the root
+        QTest::addColumn<int>("child"); // -1: the root
         QTest::addColumn<int>("command");
         const int commands[] = {16, 10, 11, 13, 14, 19, 15, 17};
-        for (int i = 0; i < 8; ++i) QTest::addRow("child %d", i + 1) << i << commands[i];
+        for (int i = 0; i < 8; ++i)
+            QTest::addRow("child %d", i + 1) << i << commands[i];
         QTest::newRow("root") << -1 << 16;
     }
 
@@ -516,7 +534,7 @@ private slots:
 
         window->RefreshViews(RefreshReason::ChannelEditStored);
         QCOMPARE(fChsInfo->gvData->cellText(2, 6), QStringLiteral("145.50000"));
-        QCOMPARE(fChsInfo->gvData->cellText(2, 7), QString());  // only the current row
+        QCOMPARE(fChsInfo->gvData->cellText(2, 7), QString()); // only the current row
     }
 
     void gridStoredReloadsChannelEdit()
@@ -542,7 +560,7 @@ private slots:
         QString text = QStringLiteral("144.5");
         SetChannelField(all, 2, Field::RxFreq, text);
 
-        ShowEditorWindow(window->mdiArea(), StandInA::instance);  // on top of it
+        ShowEditorWindow(window->mdiArea(), StandInA::instance); // on top of it
         window->DispatchCommand(Command::ChannelEdit);
         QCOMPARE(fChsEdit, edit);
         QCOMPARE(activeFormName(*window), QStringLiteral("fChsEdit"));
@@ -602,7 +620,7 @@ private slots:
         QCOMPARE(window->currentFileName(), path);
         QCOMPARE(imageBytes(), before);
         QVERIFY(appState().modified);
-        QCOMPARE(fChsInfo, grid.data());  // the editor windows were left alone
+        QCOMPARE(fChsInfo, grid.data()); // the editor windows were left alone
     }
 
     // A complete read from a (simulated) radio replaces the document: no file name, the
@@ -688,13 +706,12 @@ private slots:
         };
         if (answer) {
             modal.answers << QMessageBox::StandardButton(answer);
-            modal.answers << QMessageBox::No;  // New's own question: drop the changes
+            modal.answers << QMessageBox::No; // New's own question: drop the changes
         }
         window->DispatchCommand(Command::ModelInformation);
 
         QStringList expected{QStringLiteral("dialog:fModel")};
-        if (modified)
-            expected.prepend(QStringLiteral("box:Do you wish to Clear Data?"));
+        if (modified) expected.prepend(QStringLiteral("box:Do you wish to Clear Data?"));
         if (modified && newImage)
             expected.insert(1, QStringLiteral("box:Do you wish to save the changes?"));
         QCOMPARE(trace(modal), expected);
@@ -741,7 +758,8 @@ private slots:
 
         QCOMPARE(all.languageName, QStringLiteral("Deutsch"));
         QCOMPARE(languageTexts().saveProgram, QStringLiteral("Speichern?"));
-        QCOMPARE(window->findChild<QAction*>(QStringLiteral("nNew"))->text(), QStringLiteral("&Neu"));
+        QCOMPARE(window->findChild<QAction*>(QStringLiteral("nNew"))->text(),
+                 QStringLiteral("&Neu"));
         QCOMPARE(window->findChild<QToolButton*>(QStringLiteral("tbOpen"))->toolTip(),
                  QStringLiteral("Oeffnen"));
         auto* tree = window->findChild<QTreeWidget*>(QStringLiteral("cxTree"));
@@ -795,7 +813,8 @@ private slots:
     {
         // A hovered menu item or tool button sends its hint as a status tip.
         QStatusTipEvent tip(QStringLiteral("Open"));
-        QCoreApplication::sendEvent(window->findChild<QToolButton*>(QStringLiteral("tbOpen")), &tip);
+        QCoreApplication::sendEvent(window->findChild<QToolButton*>(QStringLiteral("tbOpen")),
+                                    &tip);
         QCOMPARE(window->statusBar()->currentMessage(), QString());
         QVERIFY(window->findChild<QLabel*>(QStringLiteral("MainBarPanel3"))->isVisible());
     }
@@ -804,7 +823,7 @@ private slots:
     {
         QTest::addColumn<bool>("modified");
         QTest::addColumn<QList<int>>("answers");
-        QTest::addColumn<QString>("savePath");  // "-": no save dialog; "": cancelled
+        QTest::addColumn<QString>("savePath"); // "-": no save dialog; "": cancelled
         QTest::addColumn<bool>("closes");
         const int yes = QMessageBox::Yes, no = QMessageBox::No;
         QTest::newRow("no to exit") << true << QList<int>{no} << "-" << false;
@@ -823,13 +842,15 @@ private slots:
         const QString settings = dir.filePath(QStringLiteral("SysInfo.Ini"));
         QFile::remove(settings);
         const QString dataFile = savePath.isEmpty() || savePath == QLatin1String("-")
-                                     ? QString() : dir.filePath(savePath);
+                                     ? QString()
+                                     : dir.filePath(savePath);
         if (!dataFile.isEmpty()) QFile::remove(dataFile);
         appState().modified = modified;
         const QByteArray before = imageBytes();
 
         ScriptedModal modal;
-        for (int answer : answers) modal.answers << QMessageBox::StandardButton(answer);
+        for (int answer : answers)
+            modal.answers << QMessageBox::StandardButton(answer);
         if (savePath != QLatin1String("-")) modal.savePaths << dataFile;
         QCOMPARE(window->close(), closes);
 
@@ -849,7 +870,7 @@ private slots:
         if (!dataFile.isEmpty()) QCOMPARE(QFileInfo(dataFile).size(), qint64(2320));
     }
 
-private:
+  private:
     QTemporaryDir dir;
     TfMainFrm* window = nullptr;
 };

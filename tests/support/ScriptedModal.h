@@ -17,7 +17,7 @@
 //   modal.savePaths << "/tmp/x.dat";              // next save dialog ("" = cancel)
 //   modal.dialogs << [](QDialog& d) { ...; return int(QDialog::Accepted); };
 class ScriptedModal : public ModalScript {
-public:
+  public:
     struct Shown {
         QMessageBox::Icon icon;
         QString caption;
@@ -33,15 +33,16 @@ public:
     QQueue<QString> savePaths;
     QQueue<std::function<int(QDialog&)>> dialogs;
 
-    QList<Shown> shown;          // every message box, in order
-    QStringList fileDialogs;     // "open" / "save", in order
-    QStringList dialogNames;     // objectName of every modal dialog run
-    QStringList unexpected;      // interactions nothing was queued for
+    QList<Shown> shown;      // every message box, in order
+    QStringList fileDialogs; // "open" / "save", in order
+    QStringList dialogNames; // objectName of every modal dialog run
+    QStringList unexpected;  // interactions nothing was queued for
 
     QStringList texts() const
     {
         QStringList t;
-        for (const Shown& s : shown) t << s.text;
+        for (const Shown& s : shown)
+            t << s.text;
         return t;
     }
 

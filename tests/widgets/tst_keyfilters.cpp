@@ -8,7 +8,7 @@
 class TestKeyFilters : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void rules_data();
     void rules();
     void typingIntoEdits();
@@ -33,8 +33,8 @@ void TestKeyFilters::rules_data()
     QTest::newRow("grid name underscore") << int(KeySet::NameWithUnderscore) << "_" << true << "_";
     QTest::newRow("name dot") << int(KeySet::Name) << "." << false << ".";
     QTest::newRow("name hash") << int(KeySet::Name) << "#" << false << "#";
-    QTest::newRow("name accented") << int(KeySet::Name) << QString(QChar(0xE9)) << false
-                                   << QString(QChar(0xE9));
+    QTest::newRow("name accented")
+        << int(KeySet::Name) << QString(QChar(0xE9)) << false << QString(QChar(0xE9));
 }
 
 void TestKeyFilters::rules()

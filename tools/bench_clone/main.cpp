@@ -23,7 +23,7 @@
 namespace {
 
 constexpr double CharSeconds = 11.0 / 2400.0;
-constexpr int HandshakeChars = 8 + 1 + 1 + 16 + 1 + 1 + 1;  // wake-up .. end byte
+constexpr int HandshakeChars = 8 + 1 + 1 + 16 + 1 + 1 + 1; // wake-up .. end byte
 constexpr double FixedWaits = 0.450 + 0.050 + 0.050;
 
 struct Result {
@@ -99,8 +99,9 @@ int main(int argc, char** argv)
         WriteSession writer(link, db.all, db.macList, db.language);
         write = run(writer, db.language.writeOk);
     }
-    const bool writeOk = sim.memory().left(Image::Size) ==
-                         QByteArray(reinterpret_cast<const char*>(db.all.image.data()), Image::Size);
+    const bool writeOk =
+        sim.memory().left(Image::Size) ==
+        QByteArray(reinterpret_cast<const char*>(db.all.image.data()), Image::Size);
 
     const auto line = [&](const char* what, const Result& r, double floor, double target, bool ok) {
         out << what << ": ";
@@ -109,8 +110,8 @@ int main(int argc, char** argv)
             return false;
         }
         const double over = (r.seconds / floor - 1.0) * 100.0;
-        out << QString::asprintf("%.3f s, floor %.3f s, %+.1f %% (target within %.0f %%)", r.seconds,
-                                 floor, over, target)
+        out << QString::asprintf("%.3f s, floor %.3f s, %+.1f %% (target within %.0f %%)",
+                                 r.seconds, floor, over, target)
             << (unpaced ? "" : (over <= target ? "  ok" : "  MISSED")) << Qt::endl;
         return unpaced || over <= target;
     };
@@ -119,7 +120,8 @@ int main(int argc, char** argv)
     const bool a = line("read ", read, readFloor, 5, readOk);
     const bool b = line("write", write, writeFloor, 10, writeOk);
     if (qEnvironmentVariableIsSet("QZ_BENCH_DEBUG"))
-        for (const QByteArray& f : sim.frames()) out << f.toHex(' ') << Qt::endl;
+        for (const QByteArray& f : sim.frames())
+            out << f.toHex(' ') << Qt::endl;
     sim.stop();
     return a && b ? 0 : 1;
 }

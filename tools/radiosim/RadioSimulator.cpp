@@ -27,18 +27,29 @@ constexpr quint8 Nak = 0x15;
 constexpr quint8 Stray = 0x3F;
 const QByteArray WakeWord("PROGRAM");
 
-quint8 swapHalves(quint8 v) { return quint8((v << 4) | (v >> 4)); }
+quint8 swapHalves(quint8 v)
+{
+    return quint8((v << 4) | (v >> 4));
+}
 
 } // namespace
 
-RadioSimulator::RadioSimulator(RadioSimOptions o) : options(std::move(o)), mem(RealisticMemory(options.modelId)) {}
+RadioSimulator::RadioSimulator(RadioSimOptions o)
+    : options(std::move(o)), mem(RealisticMemory(options.modelId))
+{
+}
 
-RadioSimulator::~RadioSimulator() { stop(); }
+RadioSimulator::~RadioSimulator()
+{
+    stop();
+}
 
 bool RadioSimulator::start(QString* error)
 {
     const auto fail = [&](const char* what) {
-        if (error) *error = QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(strerror(errno)));
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(QLatin1String(what),
+                                                  QString::fromLocal8Bit(strerror(errno)));
         stop();
         return false;
     };
@@ -154,15 +165,17 @@ QByteArray RadioSimulator::RealisticMemory(const QString& modelId)
         t = QLatin1String(c.name);
         SetChannelField(all, c.k, Field::Name, t);
     }
-    SetSettingField(all, 7, 0x0F, 3);  // squelch level
-    SetSettingField(all, 5, 0x0F, 2);  // battery save
+    SetSettingField(all, 7, 0x0F, 3); // squelch level
+    SetSettingField(all, 5, 0x0F, 2); // battery save
     WriteTimeStamp(all.image.data() + Image::TimeStamp, QStringLiteral("2024-03-17 09:41:05"));
     const QByteArray id = modelId.toLatin1().leftJustified(4, ' ', true);
-    for (int i = 0; i < 4; ++i) all.image[size_t(Image::ModelId + i)] = quint8(id[i]);
+    for (int i = 0; i < 4; ++i)
+        all.image[size_t(Image::ModelId + i)] = quint8(id[i]);
 
     QByteArray m(reinterpret_cast<const char*>(all.image.data()), Image::Size);
-    for (int i = 0; i < 16; ++i) m[i] = char(0x30 + i);  // block 0
-    m.append(QByteArray(16, char(0xA5)));                   // block 145
+    for (int i = 0; i < 16; ++i)
+        m[i] = char(0x30 + i);            // block 0
+    m.append(QByteArray(16, char(0xA5))); // block 145
     return m;
 }
 
@@ -175,7 +188,8 @@ bool RadioSimulator::loadDataFile(const QString& path, QString* error)
     }
     const QByteArray data = f.readAll();
     if (data.size() != Image::Size) {
-        if (error) *error = QStringLiteral("%1 is not a data file of %2 bytes").arg(path).arg(Image::Size);
+        if (error)
+            *error = QStringLiteral("%1 is not a data file of %2 bytes").arg(path).arg(Image::Size);
         return false;
     }
     QByteArray m(MemorySize, char(0xFF));
@@ -190,11 +204,11 @@ bool RadioSimulator::saveDataFile(const QString& path, QString* error) const
     quint8 header[DataFile::HeaderSize];
     EncodeFileHeader(header, QStringLiteral("P") + QString::fromLatin1(m.mid(Image::ModelId, 4)),
                      QStringLiteral("000000"), SaveTimeText());
-    const QByteArray file = QByteArray(reinterpret_cast<const char*>(header), DataFile::HeaderSize) +
-                            m.mid(16, Image::Size - 16);
+    const QByteArray file =
+        QByteArray(reinterpret_cast<const char*>(header), DataFile::HeaderSize) +
+        m.mid(16, Image::Size - 16);
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        f.write(file) != DataFile::Size) {
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(file) != DataFile::Size) {
         if (error) *error = f.errorString();
         return false;
     }
@@ -210,9 +224,12 @@ void RadioSimulator::run()
         if (n <= 0) continue;
         if (fds[0].revents) break;
         if (masterFd < 0) continue;
-        if (fds[1].revents & POLLIN) takeInput();
-        else if (fds[1].revents & (POLLHUP | POLLERR)) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        while (running && masterFd >= 0 && handleFrame()) {}
+        if (fds[1].revents & POLLIN)
+            takeInput();
+        else if (fds[1].revents & (POLLHUP | POLLERR))
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        while (running && masterFd >= 0 && handleFrame()) {
+        }
     }
 }
 
@@ -242,7 +259,8 @@ void RadioSimulator::waitForArrival(size_t count)
 void RadioSimulator::log(size_t count)
 {
     QByteArray frame;
-    for (size_t i = 0; i < count; ++i) frame.append(char(input[i].value));
+    for (size_t i = 0; i < count; ++i)
+        frame.append(char(input[i].value));
     input.erase(input.begin(), input.begin() + long(count));
     std::lock_guard<std::mutex> g(lock);
     heard.append(frame);
@@ -275,7 +293,7 @@ bool RadioSimulator::handleFrame()
         const size_t known = std::min<size_t>(input.size(), size_t(WakeWord.size()));
         for (size_t i = 0; i < known; ++i) {
             if (input[i].value != quint8(WakeWord[int(i)])) {
-                input.pop_front();  // noise before the wake-up
+                input.pop_front(); // noise before the wake-up
                 return true;
             }
         }
@@ -326,7 +344,8 @@ bool RadioSimulator::handleFrame()
         const int address = input[1].value * 256 + input[2].value;
         const int block = address / 16;
         QByteArray data;
-        for (size_t i = 4; i < length; ++i) data.append(char(input[i].value));
+        for (size_t i = 4; i < length; ++i)
+            data.append(char(input[i].value));
         const bool valid = address % 16 == 0 && block < BlockCount && input[3].value == 0x10;
         log(length);
         if (!valid) return true;
@@ -362,7 +381,8 @@ bool RadioSimulator::handleFrame()
     log(1);
     if (first == Ack) {
         if (options.missingAckAt == lastReadBlock && lastReadBlock >= 0) return true;
-        answer(QByteArray(1, char(options.wrongAckAt == lastReadBlock && lastReadBlock >= 0 ? Nak : Ack)));
+        answer(QByteArray(
+            1, char(options.wrongAckAt == lastReadBlock && lastReadBlock >= 0 ? Nak : Ack)));
     } else if (first == 'E') {
         std::function<void()> handler;
         {
@@ -397,8 +417,9 @@ void RadioSimulator::answer(const QByteArray& bytes, int extraDelayMs)
     };
     int pos = 0;
     while (pos < bytes.size() && running) {
-        const int piece = options.splitChunk > 0 ? std::min<int>(options.splitChunk, int(bytes.size()) - pos)
-                                                 : int(bytes.size()) - pos;
+        const int piece = options.splitChunk > 0
+                              ? std::min<int>(options.splitChunk, int(bytes.size()) - pos)
+                              : int(bytes.size()) - pos;
         if (options.paced) {
             auto t = std::max(Clock::now(), outputFree);
             for (int i = 0; i < piece; ++i) {

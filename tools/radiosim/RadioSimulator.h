@@ -25,24 +25,24 @@
 struct RadioSimOptions {
     QString modelId = QStringLiteral("QZ17");
     bool paced = false;
-    int latencyMs = 0;            // before every answer
+    int latencyMs = 0; // before every answer
 
-    bool noAnswer = false;        // hears everything, answers nothing
-    bool strayBeforeAck = false;  // a stray byte before the wake-up acknowledgement
-    int splitChunk = 0;           // > 0: answers go out in pieces of this many bytes
-    int splitGapMs = 5;           // pause between pieces
+    bool noAnswer = false;       // hears everything, answers nothing
+    bool strayBeforeAck = false; // a stray byte before the wake-up acknowledgement
+    int splitChunk = 0;          // > 0: answers go out in pieces of this many bytes
+    int splitGapMs = 5;          // pause between pieces
     bool wrongKeyEcho = false;
     int missingAckAt = -1;
     int wrongAckAt = -1;
-    int overlongAt = -1;          // answers with more than 48 bytes
-    int lateAt = -1;              // answers after lateMs
+    int overlongAt = -1; // answers with more than 48 bytes
+    int lateAt = -1;     // answers after lateMs
     int lateMs = 700;
-    int vanishAt = -1;            // the device disappears instead of answering
-    int corruptAt = -1;           // keeps block n's first byte inverted after a write
+    int vanishAt = -1;  // the device disappears instead of answering
+    int corruptAt = -1; // keeps block n's first byte inverted after a write
 };
 
 class RadioSimulator {
-public:
+  public:
     static constexpr int BlockCount = 146;
     static constexpr int MemorySize = 16 * BlockCount;
 
@@ -74,7 +74,7 @@ public:
     // wrote blocks.
     void setWriteFinishedHandler(std::function<void()> handler);
 
-private:
+  private:
     using Clock = std::chrono::steady_clock;
     struct InByte {
         quint8 value;
@@ -93,7 +93,7 @@ private:
 
     RadioSimOptions options;
     int masterFd = -1;
-    int slaveHoldFd = -1;  // keeps the pair alive while the program has it closed
+    int slaveHoldFd = -1; // keeps the pair alive while the program has it closed
     int stopPipe[2] = {-1, -1};
     QString slavePath;
     std::thread worker;

@@ -33,24 +33,51 @@ int main(int argc, char** argv)
         "Simulates a QZ-17 radio on a pseudo-terminal. Give the printed device path to the "
         "program as its port. Faults \"at block N\" concern the exchange about block N."));
     p.addHelpOption();
-    const QCommandLineOption paced({QStringLiteral("p"), QStringLiteral("paced")},
-                                   QStringLiteral("Keep the real line rate (2400 bit/s, 11 bits a character)."));
-    const QCommandLineOption latency(QStringLiteral("latency"), QStringLiteral("Delay before every answer."), QStringLiteral("ms"));
-    const QCommandLineOption model(QStringLiteral("model"), QStringLiteral("Model identifier to report (default QZ17)."), QStringLiteral("id"));
-    const QCommandLineOption load(QStringLiteral("load"), QStringLiteral("Start with the memory of a .dat file."), QStringLiteral("file"));
-    const QCommandLineOption save(QStringLiteral("save"), QStringLiteral("Save the memory to a .dat file after every write and at exit."), QStringLiteral("file"));
+    const QCommandLineOption paced(
+        {QStringLiteral("p"), QStringLiteral("paced")},
+        QStringLiteral("Keep the real line rate (2400 bit/s, 11 bits a character)."));
+    const QCommandLineOption latency(QStringLiteral("latency"),
+                                     QStringLiteral("Delay before every answer."),
+                                     QStringLiteral("ms"));
+    const QCommandLineOption model(QStringLiteral("model"),
+                                   QStringLiteral("Model identifier to report (default QZ17)."),
+                                   QStringLiteral("id"));
+    const QCommandLineOption load(QStringLiteral("load"),
+                                  QStringLiteral("Start with the memory of a .dat file."),
+                                  QStringLiteral("file"));
+    const QCommandLineOption save(
+        QStringLiteral("save"),
+        QStringLiteral("Save the memory to a .dat file after every write and at exit."),
+        QStringLiteral("file"));
     const QCommandLineOption noAnswer(QStringLiteral("no-answer"), QStringLiteral("Never answer."));
-    const QCommandLineOption stray(QStringLiteral("stray-byte"), QStringLiteral("Send a stray byte before the wake-up acknowledgement."));
-    const QCommandLineOption split(QStringLiteral("split"), QStringLiteral("Send answers in pieces of N bytes."), QStringLiteral("N"));
-    const QCommandLineOption wrongKey(QStringLiteral("wrong-key"), QStringLiteral("Echo a wrong transfer key."));
-    const QCommandLineOption missingAck(QStringLiteral("missing-ack"), QStringLiteral("Leave out the acknowledgement at block N."), QStringLiteral("N"));
-    const QCommandLineOption wrongAck(QStringLiteral("wrong-ack"), QStringLiteral("Send a wrong acknowledgement at block N."), QStringLiteral("N"));
-    const QCommandLineOption overlong(QStringLiteral("overlong"), QStringLiteral("Answer with more than 48 bytes at block N."), QStringLiteral("N"));
-    const QCommandLineOption late(QStringLiteral("late"), QStringLiteral("Answer 700 ms late at block N."), QStringLiteral("N"));
-    const QCommandLineOption vanish(QStringLiteral("vanish"), QStringLiteral("Disappear (cable pulled) at block N."), QStringLiteral("N"));
-    const QCommandLineOption corrupt(QStringLiteral("corrupt"), QStringLiteral("Keep a wrong byte when block N is written."), QStringLiteral("N"));
-    for (const auto* o : {&paced, &latency, &model, &load, &save, &noAnswer, &stray, &split, &wrongKey,
-                          &missingAck, &wrongAck, &overlong, &late, &vanish, &corrupt})
+    const QCommandLineOption stray(
+        QStringLiteral("stray-byte"),
+        QStringLiteral("Send a stray byte before the wake-up acknowledgement."));
+    const QCommandLineOption split(QStringLiteral("split"),
+                                   QStringLiteral("Send answers in pieces of N bytes."),
+                                   QStringLiteral("N"));
+    const QCommandLineOption wrongKey(QStringLiteral("wrong-key"),
+                                      QStringLiteral("Echo a wrong transfer key."));
+    const QCommandLineOption missingAck(QStringLiteral("missing-ack"),
+                                        QStringLiteral("Leave out the acknowledgement at block N."),
+                                        QStringLiteral("N"));
+    const QCommandLineOption wrongAck(QStringLiteral("wrong-ack"),
+                                      QStringLiteral("Send a wrong acknowledgement at block N."),
+                                      QStringLiteral("N"));
+    const QCommandLineOption overlong(QStringLiteral("overlong"),
+                                      QStringLiteral("Answer with more than 48 bytes at block N."),
+                                      QStringLiteral("N"));
+    const QCommandLineOption late(QStringLiteral("late"),
+                                  QStringLiteral("Answer 700 ms late at block N."),
+                                  QStringLiteral("N"));
+    const QCommandLineOption vanish(QStringLiteral("vanish"),
+                                    QStringLiteral("Disappear (cable pulled) at block N."),
+                                    QStringLiteral("N"));
+    const QCommandLineOption corrupt(QStringLiteral("corrupt"),
+                                     QStringLiteral("Keep a wrong byte when block N is written."),
+                                     QStringLiteral("N"));
+    for (const auto* o : {&paced, &latency, &model, &load, &save, &noAnswer, &stray, &split,
+                          &wrongKey, &missingAck, &wrongAck, &overlong, &late, &vanish, &corrupt})
         p.addOption(*o);
     p.process(app);
 
@@ -91,8 +118,10 @@ int main(int argc, char** argv)
     if (!savePath.isEmpty()) {
         sim.setWriteFinishedHandler([&sim, savePath] {
             QString e;
-            if (!sim.saveDataFile(savePath, &e)) QTextStream(stderr) << "qz17-radiosim: " << e << "\n";
-            else QTextStream(stderr) << "qz17-radiosim: memory saved to " << savePath << "\n";
+            if (!sim.saveDataFile(savePath, &e))
+                QTextStream(stderr) << "qz17-radiosim: " << e << "\n";
+            else
+                QTextStream(stderr) << "qz17-radiosim: memory saved to " << savePath << "\n";
         });
     }
     if (!sim.start(&error)) {

@@ -129,6 +129,6 @@ class CellGrid : public QTableView, public TranslatableGrid {
     int editCol = -1;
     int editRow = -1;
     bool editing = false;
-    bool forwardingKey = false;  // a key handed to the editor and coming back unused
+    bool forwardingKey = false; // a key handed to the editor and coming back unused
     int maxLength = 0;
 };

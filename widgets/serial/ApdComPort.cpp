@@ -16,7 +16,10 @@ TApdComPort::TApdComPort(QObject* parent) : QObject(parent)
     connect(&port, &QSerialPort::errorOccurred, this, &TApdComPort::portError);
 }
 
-TApdComPort::~TApdComPort() { close(); }
+TApdComPort::~TApdComPort()
+{
+    close();
+}
 
 void TApdComPort::setDeviceName(const QString& name)
 {
@@ -38,9 +41,9 @@ bool TApdComPort::open()
         port.clearError();
         return false;
     }
-    const bool lineSet = port.setBaudRate(baudRate) && port.setDataBits(dataBits)
-                         && port.setParity(parity) && port.setStopBits(stopBits)
-                         && port.setFlowControl(QSerialPort::NoFlowControl);
+    const bool lineSet = port.setBaudRate(baudRate) && port.setDataBits(dataBits) &&
+                         port.setParity(parity) && port.setStopBits(stopBits) &&
+                         port.setFlowControl(QSerialPort::NoFlowControl);
     if (!lineSet) {
         lastError = port.errorString();
         port.close();
@@ -52,7 +55,7 @@ bool TApdComPort::open()
     port.setRequestToSend(true);
     port.clearError();
     lineErrorCount = -1;
-    lineErrorsGrew();  // takes the driver's counters as they stand
+    lineErrorsGrew(); // takes the driver's counters as they stand
     return true;
 }
 
@@ -63,7 +66,10 @@ void TApdComPort::close()
     lineErrorCount = -1;
 }
 
-bool TApdComPort::isOpen() const { return port.isOpen(); }
+bool TApdComPort::isOpen() const
+{
+    return port.isOpen();
+}
 
 bool TApdComPort::flushInBuffer()
 {
@@ -104,9 +110,15 @@ bool TApdComPort::waitOutput(int ms)
     return outBuffUsed() == 0;
 }
 
-bool TApdComPort::charReady() const { return port.isOpen() && port.bytesAvailable() > 0; }
+bool TApdComPort::charReady() const
+{
+    return port.isOpen() && port.bytesAvailable() > 0;
+}
 
-bool TApdComPort::getChar(char& c) { return port.isOpen() && port.getChar(&c); }
+bool TApdComPort::getChar(char& c)
+{
+    return port.isOpen() && port.getChar(&c);
+}
 
 void TApdComPort::dataArrived()
 {

@@ -15,7 +15,7 @@
 // counters where the platform has them; a pseudo-terminal has none.
 class TApdComPort : public QObject {
     Q_OBJECT
-public:
+  public:
     // The trigger message of OnTrigger that says received bytes are waiting.
     static constexpr int TriggerAvail = 1;
 
@@ -51,11 +51,11 @@ public:
 
     QString errorText() const { return lastError; }
 
-signals:
+  signals:
     void OnTrigger(int message, int count);
     void OnTriggerLineError();
 
-private:
+  private:
     void dataArrived();
     void deliver();
     void portError(QSerialPort::SerialPortError error);
@@ -71,5 +71,5 @@ private:
     QSerialPort::StopBits stopBits = QSerialPort::TwoStop;
     QString lastError;
     bool deliveryPosted = false;
-    long long lineErrorCount = -1;  // -1: the driver keeps no counters
+    long long lineErrorCount = -1; // -1: the driver keeps no counters
 };

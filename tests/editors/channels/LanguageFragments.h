@@ -20,8 +20,10 @@ namespace LanguageFragments {
 inline QString path(const char* language, const QString& form)
 {
     // tests/editors/channels/ -> the source root
-    const QString root = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../..");
-    return root + QStringLiteral("/lang/") + QLatin1String(language) + u'/' + form + QStringLiteral(".ini");
+    const QString root =
+        QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../..");
+    return root + QStringLiteral("/lang/") + QLatin1String(language) + u'/' + form +
+           QStringLiteral(".ini");
 }
 
 // Every translatable text of the window, by key.
@@ -42,7 +44,8 @@ inline QMap<QString, QString> texts(QWidget* window)
         } else if (auto* c = qobject_cast<QComboBox*>(w)) {
             if (Tag::of(c) == Tag::NeverTranslate) continue;
             const int n = Tag::of(c) == Tag::FirstItemOnly ? 1 : c->count();
-            for (int i = 0; i < n; ++i) t.insert(name + u'.' + QString::number(i), c->itemText(i));
+            for (int i = 0; i < n; ++i)
+                t.insert(name + u'.' + QString::number(i), c->itemText(i));
         }
     }
     return t;

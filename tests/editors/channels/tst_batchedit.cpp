@@ -24,10 +24,13 @@
 
 namespace {
 
-TALL& all() { return appState(); }
+TALL& all()
+{
+    return appState();
+}
 
 class RecordingHost : public EditorHost {
-public:
+  public:
     QList<int> reasons;
     void RefreshViews(int reason) override { reasons << reason; }
 };
@@ -54,8 +57,7 @@ void enter(QWidget* edit, const QString& text)
 struct Window {
     std::unique_ptr<TfBatch> w{new TfBatch};
     Window() { w->show(); }
-    template <class T = QWidget>
-    T* get(const char* name) const
+    template <class T = QWidget> T* get(const char* name) const
     {
         T* c = w->findChild<T*>(QLatin1String(name));
         if (!c) qFatal("no control %s", name);
@@ -71,7 +73,7 @@ struct Window {
 class TestBatchEdit : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase();
     void init();
     void cleanup();
@@ -88,7 +90,7 @@ private slots:
     void randomTonesFromTheProgramGenerator();
     void languageFragmentsAreComplete();
 
-private:
+  private:
     RecordingHost host;
 };
 
@@ -106,7 +108,10 @@ void TestBatchEdit::init()
     host.reasons.clear();
 }
 
-void TestBatchEdit::cleanup() { QCOMPARE(fBatch, nullptr); }
+void TestBatchEdit::cleanup()
+{
+    QCOMPARE(fBatch, nullptr);
+}
 
 void TestBatchEdit::startState()
 {
@@ -143,8 +148,10 @@ void TestBatchEdit::enablingRules()
 {
     Window win;
     auto check = [&](const QStringList& on, const QStringList& off) {
-        for (const QString& n : on) QVERIFY2(win.enabled(n.toLatin1()), qPrintable(n + " should be enabled"));
-        for (const QString& n : off) QVERIFY2(!win.enabled(n.toLatin1()), qPrintable(n + " should be disabled"));
+        for (const QString& n : on)
+            QVERIFY2(win.enabled(n.toLatin1()), qPrintable(n + " should be enabled"));
+        for (const QString& n : off)
+            QVERIFY2(!win.enabled(n.toLatin1()), qPrintable(n + " should be disabled"));
     };
     const QStringList range{"cxFrom", "cxTo"};
     const QStringList excursion{"cxExc_Freq", "cxDup_add", "cxDup_Dec"};
@@ -192,22 +199,54 @@ void TestBatchEdit::editsAreCorrectedWhenCommitted_data()
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("start empty") << "cxRx_freq" << "" << "144.00000";
-    QTest::newRow("start between the bands") << "cxRx_freq" << "150" << "430.00000";
-    QTest::newRow("start not a number") << "cxRx_freq" << "1..4" << "430.00000";
-    QTest::newRow("start on 6.25 kHz") << "cxRx_freq" << "145.0063" << "145.00625";
-    QTest::newRow("start on 5 kHz") << "cxRx_freq" << "145.0055" << "145.00500";
-    QTest::newRow("start with a comma") << "cxRx_freq" << "438,5" << "438.50000";
-    QTest::newRow("transmit start") << "cxTx_Freq" << "145.6" << "145.60000";
-    QTest::newRow("transmit start too far") << "cxTx_Freq" << "435" << "144.00000";
-    QTest::newRow("receive step") << "cxRx_Step" << "0.025" << "0.02500";
-    QTest::newRow("receive step too big") << "cxRx_Step" << "100" << "0.00000";
-    QTest::newRow("transmit step largest") << "cxTx_step" << "99.995" << "99.99500";
-    QTest::newRow("excursion too big") << "cxExc_Freq" << "150" << "0.00000";
-    QTest::newRow("excursion empty") << "cxExc_Freq" << "" << "0.00000";
-    QTest::newRow("space") << "cxRx_Dcts_step" << "3" << "3";
-    QTest::newRow("space with a fraction") << "cxTx_Dcts_step" << "2.7" << "2";
-    QTest::newRow("space empty") << "cxTx_Dcts_step" << "" << "0";
+    QTest::newRow("start empty") << "cxRx_freq"
+                                 << ""
+                                 << "144.00000";
+    QTest::newRow("start between the bands") << "cxRx_freq"
+                                             << "150"
+                                             << "430.00000";
+    QTest::newRow("start not a number") << "cxRx_freq"
+                                        << "1..4"
+                                        << "430.00000";
+    QTest::newRow("start on 6.25 kHz") << "cxRx_freq"
+                                       << "145.0063"
+                                       << "145.00625";
+    QTest::newRow("start on 5 kHz") << "cxRx_freq"
+                                    << "145.0055"
+                                    << "145.00500";
+    QTest::newRow("start with a comma") << "cxRx_freq"
+                                        << "438,5"
+                                        << "438.50000";
+    QTest::newRow("transmit start") << "cxTx_Freq"
+                                    << "145.6"
+                                    << "145.60000";
+    QTest::newRow("transmit start too far") << "cxTx_Freq"
+                                            << "435"
+                                            << "144.00000";
+    QTest::newRow("receive step") << "cxRx_Step"
+                                  << "0.025"
+                                  << "0.02500";
+    QTest::newRow("receive step too big") << "cxRx_Step"
+                                          << "100"
+                                          << "0.00000";
+    QTest::newRow("transmit step largest") << "cxTx_step"
+                                           << "99.995"
+                                           << "99.99500";
+    QTest::newRow("excursion too big") << "cxExc_Freq"
+                                       << "150"
+                                       << "0.00000";
+    QTest::newRow("excursion empty") << "cxExc_Freq"
+                                     << ""
+                                     << "0.00000";
+    QTest::newRow("space") << "cxRx_Dcts_step"
+                           << "3"
+                           << "3";
+    QTest::newRow("space with a fraction") << "cxTx_Dcts_step"
+                                           << "2.7"
+                                           << "2";
+    QTest::newRow("space empty") << "cxTx_Dcts_step"
+                                 << ""
+                                 << "0";
 }
 
 void TestBatchEdit::editsAreCorrectedWhenCommitted()
@@ -283,7 +322,8 @@ void TestBatchEdit::optionsFollowTheControls()
     win.get<QComboBox>("cxWn")->setCurrentIndex(0);
     win.get<QComboBox>("cxApro")->setCurrentIndex(2);
     QTest::keyClicks(win.get<QLineEdit>("cxName"), QStringLiteral("ab_1.cdefg"));
-    for (const char* name : {"cxUse_Chs", "cxBclo", "cxVox", "cxScan"}) win.get<QCheckBox>(name)->click();
+    for (const char* name : {"cxUse_Chs", "cxBclo", "cxVox", "cxScan"})
+        win.get<QCheckBox>(name)->click();
 
     const BatchFillOptions o = win.w->FillOptions();
     QVERIFY(!o.allChannels);
@@ -331,7 +371,7 @@ void TestBatchEdit::okFillsAndRefreshes()
     enter(win.get("cxTo"), QStringLiteral("4"));
     enter(win.get("cxRx_freq"), QStringLiteral("145"));
     enter(win.get("cxRx_Step"), QStringLiteral("0.025"));
-    win.get<QComboBox>("cxRx_Dcts")->setCurrentIndex(1);  // 67.0
+    win.get<QComboBox>("cxRx_Dcts")->setCurrentIndex(1); // 67.0
     enter(win.get("cxRx_Dcts_step"), QStringLiteral("1"));
     win.get<QCheckBox>("cxUse_Chs")->click();
     win.ok();
@@ -386,15 +426,17 @@ void TestBatchEdit::excursionBelowReceive()
 void TestBatchEdit::clearingAndEmptyRanges()
 {
     Window win;
-    win.ok();  // every channel in use
-    for (int k = 1; k <= 128; ++k) QVERIFY(IsChannelInUse(all(), k));
+    win.ok(); // every channel in use
+    for (int k = 1; k <= 128; ++k)
+        QVERIFY(IsChannelInUse(all(), k));
 
     win.get<QRadioButton>("cxChs")->click();
     enter(win.get("cxFrom"), QStringLiteral("10"));
     enter(win.get("cxTo"), QStringLiteral("20"));
     win.get<QCheckBox>("cxClear")->click();
     win.ok();
-    for (int k = 1; k <= 128; ++k) QCOMPARE(IsChannelInUse(all(), k), k < 10 || k > 20);
+    for (int k = 1; k <= 128; ++k)
+        QCOMPARE(IsChannelInUse(all(), k), k < 10 || k > 20);
     QCOMPARE(host.reasons.size(), 2);
 }
 
@@ -407,12 +449,13 @@ void TestBatchEdit::randomTonesFromTheProgramGenerator()
         win.get<QCheckBox>("cxTx_ran")->click();
         win.ok();
         QStringList tones;
-        for (int k = 1; k <= 128; ++k) tones << decoded(k).rxTone + QLatin1Char('/') + decoded(k).txTone;
+        for (int k = 1; k <= 128; ++k)
+            tones << decoded(k).rxTone + QLatin1Char('/') + decoded(k).txTone;
         return tones;
     };
     ResetProgramRandom();
     const QStringList first = run();
-    QVERIFY(first != run());  // the generator goes on between runs
+    QVERIFY(first != run()); // the generator goes on between runs
     // After a restart the same runs give the same tones.
     ResetProgramRandom();
     MakeFirstDocument(all(), modelList());
@@ -420,7 +463,8 @@ void TestBatchEdit::randomTonesFromTheProgramGenerator()
     QCOMPARE(run(), first);
     // Receive and transmit tones are drawn one after the other.
     int differ = 0;
-    for (const QString& pair : first) differ += pair.section(u'/', 0, 0) != pair.section(u'/', 1);
+    for (const QString& pair : first)
+        differ += pair.section(u'/', 0, 0) != pair.section(u'/', 1);
     QVERIFY(differ > 100);
 }
 

@@ -25,7 +25,10 @@
 
 namespace {
 
-TALL& all() { return appState(); }
+TALL& all()
+{
+    return appState();
+}
 
 QByteArray recordBytes(int k)
 {
@@ -45,7 +48,10 @@ void storeField(int k, int code, const QString& value)
     SetChannelField(all(), k, code, t);
 }
 
-void setStep(int index) { SetSettingField(all(), 9, 0x0F, index); }
+void setStep(int index)
+{
+    SetSettingField(all(), 9, 0x0F, index);
+}
 
 // Types into an edit as a user does (replacing what it shows), without committing.
 void type(QLineEdit* edit, const QString& text)
@@ -70,8 +76,7 @@ struct Window {
         w->show();
         all().modified = false;
     }
-    template <class T>
-    T* get(const char* name) const
+    template <class T> T* get(const char* name) const
     {
         T* c = w->findChild<T*>(QLatin1String(name));
         if (!c) qFatal("no control %s", name);
@@ -88,7 +93,7 @@ struct Window {
 class TestFrequencyChannels : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase();
     void init();
 
@@ -154,8 +159,10 @@ void TestFrequencyChannels::showsTheFirstFrequencyChannel()
 
     // The step list comes from the step table, not from the window's design.
     QStringList steps;
-    for (int i = 0; i < win.step()->count(); ++i) steps << win.step()->itemText(i);
-    QCOMPARE(steps, (QStringList{"5.00", "6.25", "10.00", "12.50", "25.00", "37.50", "50.00", "100.00"}));
+    for (int i = 0; i < win.step()->count(); ++i)
+        steps << win.step()->itemText(i);
+    QCOMPARE(steps,
+             (QStringList{"5.00", "6.25", "10.00", "12.50", "25.00", "37.50", "50.00", "100.00"}));
     QCOMPARE(win.step()->currentIndex(), 3);
     // Showing changes nothing the user would have to save.
     QVERIFY(!all().modified);
@@ -166,11 +173,16 @@ void TestFrequencyChannels::frequencyOnTheStepRaster_data()
     QTest::addColumn<int>("step");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("5.00") << 0 << "145.00625" << "145.00500";
-    QTest::newRow("6.25") << 1 << "145.00625" << "145.00625";
-    QTest::newRow("12.50") << 3 << "145.00625" << "145.00625";
-    QTest::newRow("10.00 rounds up") << 2 << "145.0026" << "145.00500";
-    QTest::newRow("comma typed") << 0 << "435,1" << "435.10000";
+    QTest::newRow("5.00") << 0 << "145.00625"
+                          << "145.00500";
+    QTest::newRow("6.25") << 1 << "145.00625"
+                          << "145.00625";
+    QTest::newRow("12.50") << 3 << "145.00625"
+                           << "145.00625";
+    QTest::newRow("10.00 rounds up") << 2 << "145.0026"
+                                     << "145.00500";
+    QTest::newRow("comma typed") << 0 << "435,1"
+                                 << "435.10000";
 }
 
 void TestFrequencyChannels::frequencyOnTheStepRaster()
@@ -241,13 +253,25 @@ void TestFrequencyChannels::offsetIsCapped_data()
     QTest::addColumn<QString>("rx");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("150 on 5 kHz") << 0 << "145.5" << "150" << "99.99500";
-    QTest::newRow("150 on 6.25 kHz") << 1 << "145.50625" << "150" << "99.99375";
+    QTest::newRow("150 on 5 kHz") << 0 << "145.5"
+                                  << "150"
+                                  << "99.99500";
+    QTest::newRow("150 on 6.25 kHz") << 1 << "145.50625"
+                                     << "150"
+                                     << "99.99375";
     // A receive frequency on both rasters follows the offset onto the 5 kHz one.
-    QTest::newRow("150 with 25 kHz step") << 4 << "145.5" << "150" << "99.99500";
-    QTest::newRow("empty") << 0 << "145.5" << "" << "0.00000";
-    QTest::newRow("on the raster") << 0 << "145.5" << "0.6" << "0.60000";
-    QTest::newRow("snapped") << 1 << "145.50625" << "0.6001" << "0.60000";
+    QTest::newRow("150 with 25 kHz step") << 4 << "145.5"
+                                          << "150"
+                                          << "99.99500";
+    QTest::newRow("empty") << 0 << "145.5"
+                           << ""
+                           << "0.00000";
+    QTest::newRow("on the raster") << 0 << "145.5"
+                                   << "0.6"
+                                   << "0.60000";
+    QTest::newRow("snapped") << 1 << "145.50625"
+                             << "0.6001"
+                             << "0.60000";
 }
 
 void TestFrequencyChannels::offsetIsCapped()
@@ -268,7 +292,7 @@ void TestFrequencyChannels::offsetIsCapped()
 
 void TestFrequencyChannels::stepChangeReStoresBothChannels()
 {
-    setStep(1);  // 6.25 kHz
+    setStep(1); // 6.25 kHz
     storeField(129, Field::RxFreq, QStringLiteral("145.00625"));
     storeField(129, Field::Offset, QStringLiteral("0.00625"));
     storeField(130, Field::RxFreq, QStringLiteral("145.01875"));
@@ -277,7 +301,7 @@ void TestFrequencyChannels::stepChangeReStoresBothChannels()
     const quint8 fmBits = quint8(all().image[0x8A1] & 0xF0);
 
     Window win;
-    win.step()->setCurrentIndex(0);  // 5.00 kHz
+    win.step()->setCurrentIndex(0); // 5.00 kHz
     QCOMPARE(GetSettingField(all(), 9, 0x0F), 0);
     QCOMPARE(all().image[0x8A1] & 0xF0, int(fmBits));
     QVERIFY(all().modified);
@@ -334,13 +358,20 @@ void TestFrequencyChannels::controlsStoreTheirFields()
         std::function<bool(const TChannel&)> holds;
     };
     const QList<Change> changes = {
-        {"cxWn", [&] { win.get<QComboBox>("cxWn")->setCurrentIndex(0); }, [](const TChannel& c) { return c.bandwidth == 0; }},
-        {"cxPower", [&] { win.get<QComboBox>("cxPower")->setCurrentIndex(0); }, [](const TChannel& c) { return c.power == 0; }},
-        {"cxDuplex", [&] { win.get<QComboBox>("cxDuplex")->setCurrentIndex(1); }, [](const TChannel& c) { return c.direction == 1; }},
-        {"cxTail", [&] { win.get<QComboBox>("cxTail")->setCurrentIndex(0); }, [](const TChannel& c) { return c.epilogue == 0; }},
-        {"cxApro", [&] { win.get<QComboBox>("cxApro")->setCurrentIndex(2); }, [](const TChannel& c) { return c.voiceMode == 2; }},
-        {"cxBclo", [&] { win.get<QCheckBox>("cxBclo")->click(); }, [](const TChannel& c) { return c.busyLock == 0; }},
-        {"cxVox_S", [&] { win.get<QCheckBox>("cxVox_S")->click(); }, [](const TChannel& c) { return c.vox == 0; }},
+        {"cxWn", [&] { win.get<QComboBox>("cxWn")->setCurrentIndex(0); },
+         [](const TChannel& c) { return c.bandwidth == 0; }},
+        {"cxPower", [&] { win.get<QComboBox>("cxPower")->setCurrentIndex(0); },
+         [](const TChannel& c) { return c.power == 0; }},
+        {"cxDuplex", [&] { win.get<QComboBox>("cxDuplex")->setCurrentIndex(1); },
+         [](const TChannel& c) { return c.direction == 1; }},
+        {"cxTail", [&] { win.get<QComboBox>("cxTail")->setCurrentIndex(0); },
+         [](const TChannel& c) { return c.epilogue == 0; }},
+        {"cxApro", [&] { win.get<QComboBox>("cxApro")->setCurrentIndex(2); },
+         [](const TChannel& c) { return c.voiceMode == 2; }},
+        {"cxBclo", [&] { win.get<QCheckBox>("cxBclo")->click(); },
+         [](const TChannel& c) { return c.busyLock == 0; }},
+        {"cxVox_S", [&] { win.get<QCheckBox>("cxVox_S")->click(); },
+         [](const TChannel& c) { return c.vox == 0; }},
     };
     for (const Change& change : changes) {
         all().modified = false;

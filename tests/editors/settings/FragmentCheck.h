@@ -61,10 +61,12 @@ inline QStringList problems(QWidget* window)
 
     for (auto it = builtIn.begin(); it != builtIn.end(); ++it) {
         const bool blanksAtEnds = it.value() != it.value().trimmed();
-        if (!english.contains(it.key()) && !blanksAtEnds) found << QStringLiteral("English lacks ") + it.key();
+        if (!english.contains(it.key()) && !blanksAtEnds)
+            found << QStringLiteral("English lacks ") + it.key();
         if (english.contains(it.key()) && english.value(it.key()) != it.value())
             found << QStringLiteral("English differs: ") + it.key();
-        if (!chinese.contains(it.key())) found << QStringLiteral("Chinese lacks ") + it.key();
+        if (!chinese.contains(it.key()))
+            found << QStringLiteral("Chinese lacks ") + it.key();
         else if (hasWord(it.value()) && chinese.value(it.key()) == it.value())
             found << QStringLiteral("Chinese untranslated: ") + it.key();
     }

@@ -8,8 +8,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
-#include <QTest>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 
 // The process-wide document as the program has it after start-up and New, with the
@@ -42,8 +42,7 @@ struct SettingsDocument {
     }
 };
 
-template <class T = QComboBox>
-T* control(QWidget& window, const char* name)
+template <class T = QComboBox> T* control(QWidget& window, const char* name)
 {
     return window.findChild<T*>(QLatin1String(name));
 }

@@ -13,7 +13,7 @@
 class TestFmRadio : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void newImageShows();
     void outOfBoundChannelCorrectedOnOpening();
     void channelEntry_data();
@@ -32,10 +32,19 @@ private slots:
 
 namespace {
 
-quint16 word(int k) { return ReadU16LE(&SettingsDocument::at(0x830 + 2 * (k - 1))); }
-bool used(int k) { return IsSlotUsed(appState(), 32, k); }
+quint16 word(int k)
+{
+    return ReadU16LE(&SettingsDocument::at(0x830 + 2 * (k - 1)));
+}
+bool used(int k)
+{
+    return IsSlotUsed(appState(), 32, k);
+}
 
-CellGrid* grid(TfFmFun& window) { return control<CellGrid>(window, "gvData"); }
+CellGrid* grid(TfFmFun& window)
+{
+    return control<CellGrid>(window, "gvData");
+}
 
 // Types into a cell as the user does: the first key opens the editor, Enter commits.
 void typeIntoCell(TfFmFun& window, int col, int row, const QString& text)
@@ -82,9 +91,9 @@ void TestFmRadio::outOfBoundChannelCorrectedOnOpening()
 {
     SettingsDocument doc;
     SetSlotUsed(appState(), 32, 5, true);
-    WriteU16LE(4400, &doc.at(0x830 + 2 * 4));  // 110 MHz, above the upper bound
+    WriteU16LE(4400, &doc.at(0x830 + 2 * 4)); // 110 MHz, above the upper bound
     SetSlotUsed(appState(), 32, 6, true);
-    WriteU16LE(4000, &doc.at(0x830 + 2 * 5));  // 100 MHz, inside
+    WriteU16LE(4000, &doc.at(0x830 + 2 * 5)); // 100 MHz, inside
     TfFmFun window;
     window.show();
     QCOMPARE(grid(window)->cellText(2, 6), QStringLiteral("88.00000"));
@@ -102,13 +111,20 @@ void TestFmRadio::channelEntry_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("stored");
-    QTest::newRow("100.1") << 2 << 2 << 1 << "100.1" << "100.10000" << 4004;
-    QTest::newRow("100.02 rounds up") << 2 << 5 << 4 << "100.02" << "100.02500" << 4001;
-    QTest::newRow("100.01 rounds down") << 4 << 2 << 11 << "100.01" << "100.00000" << 4000;
-    QTest::newRow("above the upper bound") << 4 << 11 << 20 << "120" << "108.00000" << 4320;
-    QTest::newRow("below the lower bound") << 2 << 11 << 10 << "50" << "88.00000" << 3520;
-    QTest::newRow("comma typed") << 4 << 6 << 15 << "99,5" << "99.50000" << 3980;
-    QTest::newRow("letters discarded") << 2 << 3 << 2 << "9x5-a" << "95.00000" << 3800;
+    QTest::newRow("100.1") << 2 << 2 << 1 << "100.1"
+                           << "100.10000" << 4004;
+    QTest::newRow("100.02 rounds up") << 2 << 5 << 4 << "100.02"
+                                      << "100.02500" << 4001;
+    QTest::newRow("100.01 rounds down") << 4 << 2 << 11 << "100.01"
+                                        << "100.00000" << 4000;
+    QTest::newRow("above the upper bound") << 4 << 11 << 20 << "120"
+                                           << "108.00000" << 4320;
+    QTest::newRow("below the lower bound") << 2 << 11 << 10 << "50"
+                                           << "88.00000" << 3520;
+    QTest::newRow("comma typed") << 4 << 6 << 15 << "99,5"
+                                 << "99.50000" << 3980;
+    QTest::newRow("letters discarded") << 2 << 3 << 2 << "9x5-a"
+                                       << "95.00000" << 3800;
 }
 
 void TestFmRadio::channelEntry()
@@ -145,7 +161,7 @@ void TestFmRadio::clearingAChannel()
     typeIntoCell(window, 2, 4, QString());
     QCOMPARE(grid(window)->cellText(2, 4), QString());
     QVERIFY(!used(3));
-    QCOMPARE(int(word(3)), 4060);  // the word stays
+    QCOMPARE(int(word(3)), 4060); // the word stays
     QVERIFY(appState().modified);
 }
 
@@ -162,15 +178,16 @@ void TestFmRadio::notANumberChangesNothing()
     SettingsDocument doc;
     TfFmFun window;
     window.show();
-    typeIntoCell(window, 4, 3, QStringLiteral("96"));  // channel 12
-    typeIntoCell(window, 4, 4, QString());             // channel 13 is empty
+    typeIntoCell(window, 4, 3, QStringLiteral("96")); // channel 12
+    typeIntoCell(window, 4, 4, QString());            // channel 13 is empty
     appState().modified = false;
     const QByteArray before = doc.image();
 
     ScriptedModal modal;
     typeIntoCell(window, 4, 3, typed);
     typeIntoCell(window, 4, 4, typed);
-    QCOMPARE(modal.texts(), QStringList(2, QStringLiteral("'%1' is not a valid floating point value").arg(typed)));
+    QCOMPARE(modal.texts(),
+             QStringList(2, QStringLiteral("'%1' is not a valid floating point value").arg(typed)));
     QCOMPARE(differences(before, doc.image()), QList<int>());
     QCOMPARE(grid(window)->cellText(4, 3), QStringLiteral("96.00000"));
     QCOMPARE(grid(window)->cellText(4, 4), QString());
@@ -201,13 +218,20 @@ void TestFmRadio::bounds_data()
     QTest::addColumn<QString>("high");
     QTest::addColumn<int>("lowCount");
     QTest::addColumn<int>("highCount");
-    QTest::newRow("lower below the edit limit") << QStringList{"L70"} << "88.000" << "108.000" << 3520 << 4320;
-    QTest::newRow("lower at the edit limit") << QStringList{"L76"} << "76.000" << "108.000" << 3040 << 4320;
-    QTest::newRow("lower above the upper") << QStringList{"H95", "L100"} << "95.000" << "95.000" << 3800 << 3800;
-    QTest::newRow("lower rounded down") << QStringList{"L87.51"} << "87.500" << "108.000" << 3500 << 4320;
-    QTest::newRow("upper above the edit limit") << QStringList{"H110"} << "88.000" << "108.000" << 3520 << 4320;
-    QTest::newRow("upper below the lower") << QStringList{"L90", "H80"} << "90.000" << "90.000" << 3600 << 3600;
-    QTest::newRow("emptied keeps the bound") << QStringList{"H100", "H"} << "88.000" << "100.000" << 3520 << 4000;
+    QTest::newRow("lower below the edit limit") << QStringList{"L70"} << "88.000"
+                                                << "108.000" << 3520 << 4320;
+    QTest::newRow("lower at the edit limit") << QStringList{"L76"} << "76.000"
+                                             << "108.000" << 3040 << 4320;
+    QTest::newRow("lower above the upper") << QStringList{"H95", "L100"} << "95.000"
+                                           << "95.000" << 3800 << 3800;
+    QTest::newRow("lower rounded down") << QStringList{"L87.51"} << "87.500"
+                                        << "108.000" << 3500 << 4320;
+    QTest::newRow("upper above the edit limit") << QStringList{"H110"} << "88.000"
+                                                << "108.000" << 3520 << 4320;
+    QTest::newRow("upper below the lower") << QStringList{"L90", "H80"} << "90.000"
+                                           << "90.000" << 3600 << 3600;
+    QTest::newRow("emptied keeps the bound") << QStringList{"H100", "H"} << "88.000"
+                                             << "100.000" << 3520 << 4000;
 }
 
 void TestFmRadio::bounds()
@@ -218,7 +242,8 @@ void TestFmRadio::bounds()
     window.show();
     auto* low = control<QLineEdit>(window, "cxFM_Min");
     auto* high = control<QLineEdit>(window, "cxFM_Max");
-    for (const QString& step : steps) typeInto(step.startsWith(QLatin1Char('L')) ? low : high, step.mid(1));
+    for (const QString& step : steps)
+        typeInto(step.startsWith(QLatin1Char('L')) ? low : high, step.mid(1));
     QTEST(low->text(), "low");
     QTEST(high->text(), "high");
     QTEST(int(ReadU16LE(&doc.at(0x894))), "lowCount");
@@ -242,7 +267,7 @@ void TestFmRadio::raisedBoundMovesChannels()
     QCOMPARE(grid(window)->cellText(2, 3), QStringLiteral("100.00000"));
     QCOMPARE(control<QLineEdit>(window, "cxRx")->text(), QStringLiteral("95.00000"));
     QCOMPARE(int(word(31)), 3800);
-    QVERIFY(!used(4));  // empty channels stay empty
+    QVERIFY(!used(4)); // empty channels stay empty
 }
 
 void TestFmRadio::stepAndVolumeWriteOnlyTheirBits()
@@ -267,7 +292,7 @@ void TestFmRadio::clickOnANumberEditsItsChannel()
     control<QTabWidget>(window, "cxChInfo")->setCurrentIndex(1);
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     CellGrid* g = grid(window);
-    typeIntoCell(window, 4, 6, QStringLiteral("104.5"));  // channel 15
+    typeIntoCell(window, 4, 6, QStringLiteral("104.5")); // channel 15
 
     const QRect number = g->visualRect(g->cellModel()->indexOfCell(3, 6));
     QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, number.center());

@@ -15,7 +15,7 @@
 class TestModelInformation : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void builtInModel();
     void imageWithStandardBands();
     void editableModelRows();
@@ -40,7 +40,8 @@ void registerEditableModel()
 
 QLineEdit* edge(TfModel& dialog, int band, char side)
 {
-    return dialog.findChild<QLineEdit*>(QStringLiteral("cxFreq_%1%2").arg(band + 1).arg(QLatin1Char(side)));
+    return dialog.findChild<QLineEdit*>(
+        QStringLiteral("cxFreq_%1%2").arg(band + 1).arg(QLatin1Char(side)));
 }
 
 QWidget* row(TfModel& dialog, int band)
@@ -98,7 +99,8 @@ void TestModelInformation::imageWithStandardBands()
     // An image whose band source marker says the standard bands; its edges as stored.
     doc.at(0x8C5) = 0xFF;
     const quint32 edges[4] = {41000000, 47000000, 13600000, 17400000};
-    for (int i = 0; i < 4; ++i) WriteU32LE(edges[i], &doc.at(0x8D0 + 4 * i));
+    for (int i = 0; i < 4; ++i)
+        WriteU32LE(edges[i], &doc.at(0x8D0 + 4 * i));
     TfModel dialog;
     dialog.show();
     QVERIFY(use(dialog, 0)->isChecked());
@@ -144,15 +146,24 @@ void TestModelInformation::edgeCorrection_data()
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("low");
     QTest::addColumn<QString>("high");
-    QTest::newRow("lower above the band") << QStringList{"0L480"} << "470.00000" << "470.00000";
-    QTest::newRow("lower 0") << QStringList{"0L0"} << "410.00000" << "470.00000";
-    QTest::newRow("lower empty") << QStringList{"0L"} << "410.00000" << "470.00000";
-    QTest::newRow("lower above the upper edge") << QStringList{"0H440", "0L450"} << "440.00000" << "440.00000";
-    QTest::newRow("upper below the lower edge") << QStringList{"0L430", "0H420"} << "430.00000" << "430.00000";
-    QTest::newRow("upper above the band") << QStringList{"0H480"} << "410.00000" << "470.00000";
-    QTest::newRow("lower to 6.25 kHz") << QStringList{"1H146", "1L145.008"} << "145.00625" << "146.00000";
-    QTest::newRow("lower to 5 kHz") << QStringList{"1H146", "1L145.006"} << "145.00500" << "146.00000";
-    QTest::newRow("comma typed as point") << QStringList{"1L140,5"} << "140.50000" << "174.00000";
+    QTest::newRow("lower above the band") << QStringList{"0L480"} << "470.00000"
+                                          << "470.00000";
+    QTest::newRow("lower 0") << QStringList{"0L0"} << "410.00000"
+                             << "470.00000";
+    QTest::newRow("lower empty") << QStringList{"0L"} << "410.00000"
+                                 << "470.00000";
+    QTest::newRow("lower above the upper edge") << QStringList{"0H440", "0L450"} << "440.00000"
+                                                << "440.00000";
+    QTest::newRow("upper below the lower edge") << QStringList{"0L430", "0H420"} << "430.00000"
+                                                << "430.00000";
+    QTest::newRow("upper above the band") << QStringList{"0H480"} << "410.00000"
+                                          << "470.00000";
+    QTest::newRow("lower to 6.25 kHz") << QStringList{"1H146", "1L145.008"} << "145.00625"
+                                       << "146.00000";
+    QTest::newRow("lower to 5 kHz") << QStringList{"1H146", "1L145.006"} << "145.00500"
+                                    << "146.00000";
+    QTest::newRow("comma typed as point") << QStringList{"1L140,5"} << "140.50000"
+                                          << "174.00000";
 }
 
 void TestModelInformation::edgeCorrection()
@@ -198,7 +209,7 @@ void TestModelInformation::useBoxes()
     use(dialog, 0)->click();
     use(dialog, 0)->click();
     QVERIFY(edge(dialog, 0, 'L')->isEnabled());
-    QCOMPARE(edge(dialog, 0, 'L')->text(), QStringLiteral("410.00000"));  // reset when unchecked
+    QCOMPARE(edge(dialog, 0, 'L')->text(), QStringLiteral("410.00000")); // reset when unchecked
 
     control<QPushButton>(dialog, "btnOk")->click();
     QCOMPARE(int(appState().bandMask), 0x11);
@@ -215,7 +226,8 @@ void TestModelInformation::noBandChosen()
     TfModel dialog;
     dialog.show();
     control(dialog, "cxModel")->setCurrentText(QStringLiteral("Test-1"));
-    for (int band = 0; band < 3; ++band) use(dialog, band)->click();
+    for (int band = 0; band < 3; ++band)
+        use(dialog, band)->click();
     const auto before = appState().bandLimits;
 
     control<QPushButton>(dialog, "btnOk")->click();

@@ -10,7 +10,7 @@
 class TestOptionalFunctions : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void newImageShows_data();
     void newImageShows();
     void openingWritesNothing();
@@ -27,21 +27,36 @@ void TestOptionalFunctions::newImageShows_data()
 {
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("mode") << "cxMode" << "Freq.";
-    QTest::newRow("channel name") << "cxShow" << "No";
-    QTest::newRow("squelch") << "cxSQL" << "5";
-    QTest::newRow("time-out") << "cxTOT" << "180";
-    QTest::newRow("battery save") << "cxRate" << "1:2";
-    QTest::newRow("key tone") << "cxKeyTone" << "Voice";
-    QTest::newRow("incept alarm") << "cxAlt" << "Off";
-    QTest::newRow("lamp") << "cxLamp" << "Auto";
-    QTest::newRow("open show") << "cxOpens" << "DC";
-    QTest::newRow("1750 Hz") << "cx1750" << "OFF";
-    QTest::newRow("key lock") << "cxKeyLock" << "Manual";
-    QTest::newRow("tx inhibit") << "cxBatTx" << "High";
-    QTest::newRow("volume") << "cxVol" << "15";
-    QTest::newRow("apo") << "cxAPO" << "Off";
-    QTest::newRow("group") << "cxGroup" << "None";
+    QTest::newRow("mode") << "cxMode"
+                          << "Freq.";
+    QTest::newRow("channel name") << "cxShow"
+                                  << "No";
+    QTest::newRow("squelch") << "cxSQL"
+                             << "5";
+    QTest::newRow("time-out") << "cxTOT"
+                              << "180";
+    QTest::newRow("battery save") << "cxRate"
+                                  << "1:2";
+    QTest::newRow("key tone") << "cxKeyTone"
+                              << "Voice";
+    QTest::newRow("incept alarm") << "cxAlt"
+                                  << "Off";
+    QTest::newRow("lamp") << "cxLamp"
+                          << "Auto";
+    QTest::newRow("open show") << "cxOpens"
+                               << "DC";
+    QTest::newRow("1750 Hz") << "cx1750"
+                             << "OFF";
+    QTest::newRow("key lock") << "cxKeyLock"
+                              << "Manual";
+    QTest::newRow("tx inhibit") << "cxBatTx"
+                                << "High";
+    QTest::newRow("volume") << "cxVol"
+                            << "15";
+    QTest::newRow("apo") << "cxAPO"
+                         << "Off";
+    QTest::newRow("group") << "cxGroup"
+                           << "None";
 }
 
 void TestOptionalFunctions::newImageShows()
@@ -103,7 +118,7 @@ void TestOptionalFunctions::eachListWritesOnlyItsBits()
     QFETCH(int, mask);
     QFETCH(int, value);
     SettingsDocument doc;
-    StoreRadioName(appState(), QStringLiteral("QZ17"));  // so the name store changes nothing
+    StoreRadioName(appState(), QStringLiteral("QZ17")); // so the name store changes nothing
     TfOptFun window;
     window.show();
     const QByteArray before = doc.image();
@@ -114,7 +129,8 @@ void TestOptionalFunctions::eachListWritesOnlyItsBits()
     const QList<int> changed = differences(before, doc.image());
     QVERIFY(changed.isEmpty() || changed == QList<int>{offset});
     int shift = 0;
-    while (!(mask & (1 << shift))) ++shift;
+    while (!(mask & (1 << shift)))
+        ++shift;
     QCOMPARE((doc.at(offset) & mask) >> shift, value);
     QCOMPARE(doc.at(offset) & ~mask & 0xFF, quint8(before[offset]) & ~mask & 0xFF);
     QVERIFY(appState().modified);
@@ -128,14 +144,22 @@ void TestOptionalFunctions::anyChangeNormalisesMappedValues_data()
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("afterChange");
-    QTest::newRow("mode 0") << 0x898 << 0x0F << 0 << "cxMode" << "FM Chs." << 3;
-    QTest::newRow("mode 9") << 0x898 << 0x0F << 9 << "cxMode" << "Chs Freq." << 13;
-    QTest::newRow("mode 4") << 0x898 << 0x0F << 4 << "cxMode" << "FM Freq." << 7;
-    QTest::newRow("mode 10") << 0x898 << 0x0F << 10 << "cxMode" << "Chs." << 14;
-    QTest::newRow("mode 11") << 0x898 << 0x0F << 11 << "cxMode" << "Freq." << 15;
-    QTest::newRow("key tone 2") << 0x89E << 0x03 << 2 << "cxKeyTone" << "Off" << 0;
-    QTest::newRow("1750 Hz 0") << 0x8A6 << 0xF0 << 0 << "cx1750" << " 1s" << 0;
-    QTest::newRow("1750 Hz 9") << 0x8A6 << 0xF0 << 9 << "cx1750" << "10s" << 9;
+    QTest::newRow("mode 0") << 0x898 << 0x0F << 0 << "cxMode"
+                            << "FM Chs." << 3;
+    QTest::newRow("mode 9") << 0x898 << 0x0F << 9 << "cxMode"
+                            << "Chs Freq." << 13;
+    QTest::newRow("mode 4") << 0x898 << 0x0F << 4 << "cxMode"
+                            << "FM Freq." << 7;
+    QTest::newRow("mode 10") << 0x898 << 0x0F << 10 << "cxMode"
+                             << "Chs." << 14;
+    QTest::newRow("mode 11") << 0x898 << 0x0F << 11 << "cxMode"
+                             << "Freq." << 15;
+    QTest::newRow("key tone 2") << 0x89E << 0x03 << 2 << "cxKeyTone"
+                                << "Off" << 0;
+    QTest::newRow("1750 Hz 0") << 0x8A6 << 0xF0 << 0 << "cx1750"
+                               << " 1s" << 0;
+    QTest::newRow("1750 Hz 9") << 0x8A6 << 0xF0 << 9 << "cx1750"
+                               << "10s" << 9;
 }
 
 void TestOptionalFunctions::anyChangeNormalisesMappedValues()
@@ -146,14 +170,15 @@ void TestOptionalFunctions::anyChangeNormalisesMappedValues()
     QFETCH(QString, list);
     SettingsDocument doc;
     int shift = 0;
-    while (!(mask & (1 << shift))) ++shift;
+    while (!(mask & (1 << shift)))
+        ++shift;
     doc.at(offset) = quint8((doc.at(offset) & ~mask) | (stored << shift));
     const quint8 otherBits = doc.at(offset) & ~mask;
 
     TfOptFun window;
     window.show();
     QTEST(control(window, qPrintable(list))->currentText(), "shown");
-    control(window, "cxVol")->setCurrentIndex(3);  // some other control
+    control(window, "cxVol")->setCurrentIndex(3); // some other control
     QTEST((doc.at(offset) & mask) >> shift, "afterChange");
     QCOMPARE(quint8(doc.at(offset) & ~mask), otherBits);
 }
@@ -166,7 +191,7 @@ void TestOptionalFunctions::anyChangeStoresTheName()
     control(window, "cxVol")->setCurrentIndex(4);
     QCOMPARE(doc.image().mid(0x8A8, 6), QByteArray(6, '\x0a'));
     QCOMPARE(doc.at(0x89C) & 0x0F, 4);
-    QCOMPARE(doc.at(0x89C) & 0xF0, 0xF0);  // the FM volume in the same byte
+    QCOMPARE(doc.at(0x89C) & 0xF0, 0xF0); // the FM volume in the same byte
 }
 
 void TestOptionalFunctions::typingTheName()
@@ -213,12 +238,12 @@ void TestOptionalFunctions::translation()
     QCOMPARE(control<QLabel>(window, "lMode")->text(), QStringLiteral("Display"));
     QCOMPARE(control(window, "cxMode")->currentText(), QStringLiteral("Frequency"));
     QCOMPARE(control(window, "cxTOT")->itemText(0), QStringLiteral("Never"));
-    QCOMPARE(control(window, "cxTOT")->itemText(1), QStringLiteral("30"));   // only item 0
-    QCOMPARE(control(window, "cxSQL")->itemText(0), QStringLiteral("0"));    // never
+    QCOMPARE(control(window, "cxTOT")->itemText(1), QStringLiteral("30")); // only item 0
+    QCOMPARE(control(window, "cxSQL")->itemText(0), QStringLiteral("0"));  // never
     QCOMPARE(control(window, "cxTOT")->currentText(), QStringLiteral("180"));
     QCOMPARE(differences(before, doc.image()), QList<int>());
 
-    appState().languageIndex = 0;  // the built-in texts stay
+    appState().languageIndex = 0; // the built-in texts stay
     TfOptFun english;
     english.show();
     QCOMPARE(english.windowTitle(), QStringLiteral("Optional Function"));

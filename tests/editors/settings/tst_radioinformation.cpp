@@ -11,7 +11,7 @@
 class TestRadioInformation : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void newImageShows();
     void serialStoredKeystrokeByKeystroke();
     void serialShownWithLettersAndDigitsOnly();
@@ -36,8 +36,8 @@ void TestRadioInformation::newImageShows()
     QVERIFY(control<QLineEdit>(window, "cxRadioTime")->isReadOnly());
 
     // The creation time of the image.
-    const QDateTime written = QDateTime::fromString(control<QLineEdit>(window, "cxRadioTime")->text(),
-                                                    QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    const QDateTime written = QDateTime::fromString(
+        control<QLineEdit>(window, "cxRadioTime")->text(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     QVERIFY(written.isValid());
     QVERIFY(qAbs(written.secsTo(QDateTime::currentDateTime())) < 24 * 3600);
 
@@ -60,7 +60,8 @@ void TestRadioInformation::serialStoredKeystrokeByKeystroke()
     QTest::keyClicks(serial, "b12");
     QCOMPARE(serial->text(), QStringLiteral("AB12"));
     QCOMPARE(doc.image().mid(0x8F0, 16), QByteArray("AB12") + QByteArray(12, ' '));
-    for (int offset : differences(before, doc.image())) QVERIFY(offset >= 0x8F0 && offset < 0x900);
+    for (int offset : differences(before, doc.image()))
+        QVERIFY(offset >= 0x8F0 && offset < 0x900);
 }
 
 void TestRadioInformation::serialShownWithLettersAndDigitsOnly()
@@ -77,7 +78,8 @@ void TestRadioInformation::serialShownWithLettersAndDigitsOnly()
     QCOMPARE(doc.image().mid(0x8F0, 3), QByteArray("A-1"));
     TfInfoMsg again;
     again.show();
-    QCOMPARE(control<QLineEdit>(again, "cxSerial")->text(), QStringLiteral("A 1") + QString(13, QLatin1Char(' ')));
+    QCOMPARE(control<QLineEdit>(again, "cxSerial")->text(),
+             QStringLiteral("A 1") + QString(13, QLatin1Char(' ')));
 }
 
 void TestRadioInformation::serialNotEditable()
@@ -107,7 +109,8 @@ void TestRadioInformation::writeTime()
 {
     QFETCH(QByteArray, bytes);
     SettingsDocument doc;
-    for (int i = 0; i < 7; ++i) doc.at(0x900 + i) = quint8(bytes[i]);
+    for (int i = 0; i < 7; ++i)
+        doc.at(0x900 + i) = quint8(bytes[i]);
     TfInfoMsg window;
     window.show();
     QTEST(control<QLineEdit>(window, "cxRadioTime")->text(), "shown");

@@ -22,7 +22,7 @@
 class TestSettingsWindows : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void lifecycle_data();
     void lifecycle();
     void languageFragments_data();
@@ -38,12 +38,17 @@ struct Kind {
 
 Kind kind(const QString& form)
 {
-    if (form == QLatin1String("fOptFun")) return {[] { return new TfOptFun; }, [] { return fOptFun; }};
-    if (form == QLatin1String("fVoxFun")) return {[] { return new TfVoxFun; }, [] { return fVoxFun; }};
-    if (form == QLatin1String("fScanFun")) return {[] { return new TfScanFun; }, [] { return fScanFun; }};
-    if (form == QLatin1String("fKeyFun")) return {[] { return new TfKeyFun; }, [] { return fKeyFun; }};
+    if (form == QLatin1String("fOptFun"))
+        return {[] { return new TfOptFun; }, [] { return fOptFun; }};
+    if (form == QLatin1String("fVoxFun"))
+        return {[] { return new TfVoxFun; }, [] { return fVoxFun; }};
+    if (form == QLatin1String("fScanFun"))
+        return {[] { return new TfScanFun; }, [] { return fScanFun; }};
+    if (form == QLatin1String("fKeyFun"))
+        return {[] { return new TfKeyFun; }, [] { return fKeyFun; }};
     if (form == QLatin1String("fFmFun")) return {[] { return new TfFmFun; }, [] { return fFmFun; }};
-    if (form == QLatin1String("fInfoMsg")) return {[] { return new TfInfoMsg; }, [] { return fInfoMsg; }};
+    if (form == QLatin1String("fInfoMsg"))
+        return {[] { return new TfInfoMsg; }, [] { return fInfoMsg; }};
     return {[] { return new TfModel; }, [] { return nullptr; }};
 }
 
@@ -57,7 +62,10 @@ void addForms(bool withDialog)
 
 } // namespace
 
-void TestSettingsWindows::lifecycle_data() { addForms(false); }
+void TestSettingsWindows::lifecycle_data()
+{
+    addForms(false);
+}
 
 void TestSettingsWindows::lifecycle()
 {
@@ -81,7 +89,10 @@ void TestSettingsWindows::lifecycle()
     QCOMPARE(k.instance(), nullptr);
 }
 
-void TestSettingsWindows::languageFragments_data() { addForms(true); }
+void TestSettingsWindows::languageFragments_data()
+{
+    addForms(true);
+}
 
 void TestSettingsWindows::languageFragments()
 {

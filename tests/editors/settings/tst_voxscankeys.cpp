@@ -11,7 +11,7 @@
 class TestVoxScanKeys : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void newImageShows_data();
     void newImageShows();
     void listWritesOnlyItsBits_data();
@@ -37,15 +37,33 @@ void TestVoxScanKeys::newImageShows_data()
     QTest::addColumn<QString>("form");
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("vox gain") << "fVoxFun" << "cxVox" << "5";
-    QTest::newRow("vox delay") << "fVoxFun" << "cxVoxDely" << "3.0";
-    QTest::newRow("vox inhibit") << "fVoxFun" << "cxRxDis" << "Yes";
-    QTest::newRow("scan mode") << "fScanFun" << "cxScanMode" << "CO";
-    QTest::newRow("scan speed") << "fScanFun" << "cxScanRate" << "100";
-    QTest::newRow("dropout delay") << "fScanFun" << "cxScanDely" << "15";
-    QTest::newRow("priority") << "fScanFun" << "cxPriCh" << "OFF";
-    QTest::newRow("key 1") << "fKeyFun" << "cxKey1" << "Monmome";
-    QTest::newRow("key 2") << "fKeyFun" << "cxKey2" << "Alarm";
+    QTest::newRow("vox gain") << "fVoxFun"
+                              << "cxVox"
+                              << "5";
+    QTest::newRow("vox delay") << "fVoxFun"
+                               << "cxVoxDely"
+                               << "3.0";
+    QTest::newRow("vox inhibit") << "fVoxFun"
+                                 << "cxRxDis"
+                                 << "Yes";
+    QTest::newRow("scan mode") << "fScanFun"
+                               << "cxScanMode"
+                               << "CO";
+    QTest::newRow("scan speed") << "fScanFun"
+                                << "cxScanRate"
+                                << "100";
+    QTest::newRow("dropout delay") << "fScanFun"
+                                   << "cxScanDely"
+                                   << "15";
+    QTest::newRow("priority") << "fScanFun"
+                              << "cxPriCh"
+                              << "OFF";
+    QTest::newRow("key 1") << "fKeyFun"
+                           << "cxKey1"
+                           << "Monmome";
+    QTest::newRow("key 2") << "fKeyFun"
+                           << "cxKey2"
+                           << "Alarm";
 }
 
 void TestVoxScanKeys::newImageShows()
@@ -71,18 +89,30 @@ void TestVoxScanKeys::listWritesOnlyItsBits_data()
     QTest::addColumn<int>("byte");
     QTest::addColumn<int>("mask");
     QTest::addColumn<int>("value");
-    QTest::newRow("vox gain") << "fVoxFun" << "cxVox" << 0 << 8 << 0x0F << 0;
-    QTest::newRow("vox gain 9") << "fVoxFun" << "cxVox" << 8 << 8 << 0x0F << 8;
-    QTest::newRow("vox delay") << "fVoxFun" << "cxVoxDely" << 0 << 8 << 0x60 << 0;
-    QTest::newRow("vox inhibit") << "fVoxFun" << "cxRxDis" << 0 << 8 << 0x80 << 0;
-    QTest::newRow("scan mode") << "fScanFun" << "cxScanMode" << 2 << 10 << 0x0F << 2;
-    QTest::newRow("scan speed") << "fScanFun" << "cxScanRate" << 8 << 10 << 0xF0 << 8;
-    QTest::newRow("dropout 3 s") << "fScanFun" << "cxScanDely" << 0 << 11 << 0xFF << 0;
-    QTest::newRow("dropout 30 s") << "fScanFun" << "cxScanDely" << 27 << 11 << 0xFF << 27;
-    QTest::newRow("priority 128") << "fScanFun" << "cxPriCh" << 128 << 12 << 0xFF << 0x80;
-    QTest::newRow("priority 7") << "fScanFun" << "cxPriCh" << 7 << 12 << 0xFF << 7;
-    QTest::newRow("key 1") << "fKeyFun" << "cxKey1" << 3 << 13 << 0x0F << 3;
-    QTest::newRow("key 2") << "fKeyFun" << "cxKey2" << 0 << 13 << 0xF0 << 0;
+    QTest::newRow("vox gain") << "fVoxFun"
+                              << "cxVox" << 0 << 8 << 0x0F << 0;
+    QTest::newRow("vox gain 9") << "fVoxFun"
+                                << "cxVox" << 8 << 8 << 0x0F << 8;
+    QTest::newRow("vox delay") << "fVoxFun"
+                               << "cxVoxDely" << 0 << 8 << 0x60 << 0;
+    QTest::newRow("vox inhibit") << "fVoxFun"
+                                 << "cxRxDis" << 0 << 8 << 0x80 << 0;
+    QTest::newRow("scan mode") << "fScanFun"
+                               << "cxScanMode" << 2 << 10 << 0x0F << 2;
+    QTest::newRow("scan speed") << "fScanFun"
+                                << "cxScanRate" << 8 << 10 << 0xF0 << 8;
+    QTest::newRow("dropout 3 s") << "fScanFun"
+                                 << "cxScanDely" << 0 << 11 << 0xFF << 0;
+    QTest::newRow("dropout 30 s") << "fScanFun"
+                                  << "cxScanDely" << 27 << 11 << 0xFF << 27;
+    QTest::newRow("priority 128") << "fScanFun"
+                                  << "cxPriCh" << 128 << 12 << 0xFF << 0x80;
+    QTest::newRow("priority 7") << "fScanFun"
+                                << "cxPriCh" << 7 << 12 << 0xFF << 7;
+    QTest::newRow("key 1") << "fKeyFun"
+                           << "cxKey1" << 3 << 13 << 0x0F << 3;
+    QTest::newRow("key 2") << "fKeyFun"
+                           << "cxKey2" << 0 << 13 << 0xF0 << 0;
 }
 
 void TestVoxScanKeys::listWritesOnlyItsBits()
@@ -98,13 +128,14 @@ void TestVoxScanKeys::listWritesOnlyItsBits()
     window->show();
     const QByteArray before = doc.image();
     QComboBox* box = control(*window, qPrintable(list));
-    QCOMPARE(box->currentIndex() == item, false);  // the choice is a change
+    QCOMPARE(box->currentIndex() == item, false); // the choice is a change
     box->setCurrentIndex(item);
 
     const int offset = 0x898 + byte;
     QCOMPARE(differences(before, doc.image()), QList<int>{offset});
     int shift = 0;
-    while (!(mask & (1 << shift))) ++shift;
+    while (!(mask & (1 << shift)))
+        ++shift;
     QCOMPARE((doc.at(offset) & mask) >> shift, value);
     QCOMPARE(doc.at(offset) & ~mask & 0xFF, quint8(before[offset]) & ~mask & 0xFF);
     QVERIFY(appState().modified);
@@ -134,8 +165,8 @@ void TestVoxScanKeys::priorityListFollowsTheChannelCount()
 void TestVoxScanKeys::valuesWithoutAnItemAreKept()
 {
     SettingsDocument doc;
-    doc.at(0x8A2) = 0x91;          // scan speed 9 (no item), scan mode 1
-    doc.at(0x8A4) = 100;           // priority channel 100 of a model with 50 channels
+    doc.at(0x8A2) = 0x91; // scan speed 9 (no item), scan mode 1
+    doc.at(0x8A4) = 100;  // priority channel 100 of a model with 50 channels
     appState().channelCount = 50;
     TfScanFun window;
     window.show();
