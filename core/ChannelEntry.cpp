@@ -34,9 +34,11 @@ int NewChannelValue(int fieldCode)
 
 void StartNewChannel(TALL& all, int k)
 {
-    TChannel ch;
-    if (!DecodeChannel(all, k, ch)) return;
-    QString text = FormatMHz(ch.rxFreq);
+    if (!IsChannelInUse(all, k)) return;
+    // An empty transmit text means "the receive frequency". Decoding first would store
+    // the receive frequency again, and with no transmit frequency yet to follow that
+    // could move the channel to the other raster.
+    QString text;
     SetChannelField(all, k, Field::TxFreq, text);
     for (int field : {Field::RxTone, Field::TxTone, Field::Name}) {
         text.clear();

@@ -45,6 +45,8 @@ constexpr int ColEpilogue = 12;
 constexpr int ColName = 13;
 
 constexpr int HeaderRowHeight = 35;
+constexpr int FrequencyTextLength = 9; // "439.99375"
+constexpr int NameTextLength = 6;
 
 // The hint number of a selector tells the shared handler what it edits.
 constexpr const char* HintProperty = "hint";
@@ -311,6 +313,12 @@ void TfChsInfo::BuildGrid()
     gvData->setReadOnly(gvData->columnCells(ColRx), false);
     gvData->setReadOnly(gvData->rowCells(1), true);
 
+    // The editor's length belongs to the column it opens in: a name typed before must
+    // not cut a frequency opened after it.
+    gvData->setColEditorMaxLength(ColRx, FrequencyTextLength);
+    gvData->setColEditorMaxLength(ColTx, FrequencyTextLength);
+    gvData->setColEditorMaxLength(ColName, NameTextLength);
+
     int width = 0;
     for (int i = 0; i < BColText->count(); ++i) {
         const ColumnDefinition def = ParseColumnDefinition(BColText->item(i)->text());
@@ -541,6 +549,8 @@ void TfChsInfo::ShowCellSelector()
     selector->show();
     selector->raise();
     selector->setFocus(Qt::OtherFocusReason);
+    // Typing into a tone selector replaces the tone it shows, as in the grid's editor.
+    if (selector->lineEdit()) selector->lineEdit()->selectAll();
     all.updateSuppressed = suppressed;
 }
 
@@ -647,11 +657,11 @@ void TfChsInfo::gvDataKeyPress(QString& text)
 {
     const int col = gvData->col();
     if (col == ColName) {
-        gvData->setEditorMaxLength(6);
+        gvData->setEditorMaxLength(NameTextLength);
         if (!FilterTypedText(KeySet::NameWithUnderscore, text)) text.clear();
         return;
     }
-    if (col == ColRx || col == ColTx) gvData->setEditorMaxLength(9);
+    if (col == ColRx || col == ColTx) gvData->setEditorMaxLength(FrequencyTextLength);
     if (!FilterTypedText(KeySet::Frequency, text)) text.clear();
 }
 

@@ -78,6 +78,7 @@ void CellGrid::setColCount(int count)
     closeEditor(false);
     count = std::max(count, 0);
     colWidths.resize(count, DefaultColWidth);
+    colMaxLength.resize(count, 0);
     model->setShape(count, rowCount(), fixedCols(), fixedRows());
 }
 
@@ -363,6 +364,7 @@ bool CellGrid::openEditor()
     editCol = c;
     editRow = r;
     editing = true;
+    maxLength = colMaxLength.value(c, 0);
     lineEdit->setMaxLength(maxLength > 0 ? maxLength : 32767);
     lineEdit->setText(cellText(c, r));
     lineEdit->setAlignment(alignment(c, r));
@@ -418,6 +420,11 @@ void CellGrid::setEditorMaxLength(int length)
         lineEdit->setSelection(start, selected);
     else
         lineEdit->setCursorPosition(cursor);
+}
+
+void CellGrid::setColEditorMaxLength(int col, int length)
+{
+    if (col >= 0 && col < colMaxLength.size()) colMaxLength[col] = std::max(length, 0);
 }
 
 void CellGrid::placeEditor()

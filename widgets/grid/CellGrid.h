@@ -80,6 +80,9 @@ class CellGrid : public QTableView, public TranslatableGrid {
     bool isEditing() const;
     QLineEdit* editor() const;
     void setEditorMaxLength(int length); // 0: no limit
+    // The length the editor takes in a column whenever it opens there, whatever an
+    // earlier cell set (0: no limit).
+    void setColEditorMaxLength(int col, int length);
 
     // Suspends repainting; calls nest, the last resume repaints once.
     void beginUpdate();
@@ -124,7 +127,8 @@ class CellGrid : public QTableView, public TranslatableGrid {
     CellGridModel* model;
     QLineEdit* lineEdit;
     QVector<int> colWidths;
-    QVector<int> rowHeights; // 0: the default height
+    QVector<int> rowHeights;   // 0: the default height
+    QVector<int> colMaxLength; // the editor's length per column, 0: no limit
     int defaultRowHeight = 20;
     int editCol = -1;
     int editRow = -1;

@@ -72,6 +72,12 @@ struct GridWindow {
     }
 };
 
+QByteArray ImageBytes()
+{
+    const auto& image = appState().image;
+    return QByteArray(reinterpret_cast<const char*>(image.data()), int(image.size()));
+}
+
 QString text(GridWindow& g, int col, int row)
 {
     return g.grid()->cellText(col, row);
@@ -94,6 +100,8 @@ class TestChannelGrid : public QObject {
     void listColumnsWriteTheirField();
     void typedTones_data();
     void typedTones();
+    void openingACellAndPressingEnterChangesNothing_data();
+    void openingACellAndPressingEnterChangesNothing();
     void escapeKeepsTheTone();
     void toneTypedThenClickingElsewhereStaysInItsCell();
     void toneDialog();
@@ -342,32 +350,39 @@ void TestChannelGrid::listColumnsWriteTheirField()
 void TestChannelGrid::typedTones_data()
 {
     QTest::addColumn<int>("col");
+    QTest::addColumn<bool>("byKeyboard"); // Tab from the cell before, or a click
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("D9 receive") << 4 << "D9"
-                                << "D700N"
-                                << "D700N";
-    QTest::newRow("D9 transmit") << 5 << "D9"
-                                 << "D700N"
-                                 << "D700N";
-    QTest::newRow("25") << 4 << "25"
-                        << "30.0"
-                        << "30.0";
-    QTest::newRow("300") << 5 << "300"
-                         << "290.0"
-                         << "290.0";
-    QTest::newRow("lower-case dcs") << 4 << "d754i"
-                                    << "D754I"
-                                    << "D754I";
-    QTest::newRow("emptied") << 5 << ""
-                             << "None"
-                             << "";
+    for (bool keyboard : {false, true}) {
+        const char* by = keyboard ? "Tab" : "click";
+        QTest::addRow("D9 receive, %s", by) << 4 << keyboard << "D9"
+                                            << "D700N"
+                                            << "D700N";
+        QTest::addRow("D9 transmit, %s", by) << 5 << keyboard << "D9"
+                                             << "D700N"
+                                             << "D700N";
+        QTest::addRow("25, %s", by) << 4 << keyboard << "25"
+                                    << "30.0"
+                                    << "30.0";
+        QTest::addRow("300, %s", by) << 5 << keyboard << "300"
+                                     << "290.0"
+                                     << "290.0";
+        QTest::addRow("lower-case dcs, %s", by) << 4 << keyboard << "d754i"
+                                                << "D754I"
+                                                << "D754I";
+        QTest::addRow("emptied, %s", by) << 5 << keyboard << ""
+                                         << "None"
+                                         << "";
+    }
 }
 
+// The selector opens with its text selected, so what the user types replaces the tone
+// shown instead of being added to it.
 void TestChannelGrid::typedTones()
 {
     QFETCH(int, col);
+    QFETCH(bool, byKeyboard);
     QFETCH(QString, typed);
     GridWindow g;
     PutChannel(20, QStringLiteral("145.0"));
@@ -375,19 +390,87 @@ void TestChannelGrid::typedTones()
     SetChannelField(appState(), 20, col == 4 ? Field::RxTone : Field::TxTone, start);
     g.show();
 
-    QComboBox* selector = g.openSelector(col, 21);
-    QVERIFY(selector);
+    QComboBox* selector = nullptr;
+    if (byKeyboard) {
+        g.click(col - 1, 21);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        selector = g.window->selectorOf(col);
+        QVERIFY(selector->isVisible());
+    } else {
+        selector = g.openSelector(col, 21);
+        QVERIFY(selector);
+    }
     QCOMPARE(selector->currentText(), QStringLiteral("88.5"));
     QVERIFY(selector->hasFocus());
-    selector->lineEdit()->clear();
-    QTest::keyClicks(selector, typed + QStringLiteral("x")); // "x" cannot be typed
-    QTest::keyClick(selector, Qt::Key_Return);
+    QWidget* typingInto = QApplication::focusWidget();
+    if (typed.isEmpty())
+        QTest::keyClick(typingInto, Qt::Key_Delete);
+    else
+        QTest::keyClicks(typingInto, typed + QStringLiteral("x")); // "x" cannot be typed
+    QTest::keyClick(typingInto, Qt::Key_Return);
 
     QVERIFY(!selector->isVisible());
     QVERIFY(g.grid()->hasFocus());
     QTEST(text(g, col, 21), "shown");
     const TChannel ch = ChannelOf(20);
     QTEST(col == 4 ? ch.rxTone : ch.txTone, "stored");
+}
+
+void TestChannelGrid::openingACellAndPressingEnterChangesNothing_data()
+{
+    QTest::addColumn<int>("edited");
+    QTest::addColumn<int>("opened");
+    for (int a = 2; a <= 13; ++a)
+        for (int b = 2; b <= 13; ++b)
+            QTest::addRow("edit %d, open %d", a, b) << a << b;
+}
+
+// Whatever cell the user edited before, opening a cell and pressing Enter keeps its
+// value: the editor shows the whole text, and the selector the value it had.
+void TestChannelGrid::openingACellAndPressingEnterChangesNothing()
+{
+    QFETCH(int, edited);
+    QFETCH(int, opened);
+    GridWindow g;
+    TALL& all = appState();
+    PutChannel(1, QStringLiteral("145.5125"));
+    const QStringList fields = {"145.0125", "D023N", "123.0", "0", "0",     "0",
+                                "0",        "1",     "0",     "0", "ABCDEF"};
+    const int codes[] = {Field::TxFreq,    Field::RxTone,   Field::TxTone, Field::Power,
+                         Field::Bandwidth, Field::Scan,     Field::Vox,    Field::VoiceMode,
+                         Field::BusyLock,  Field::Epilogue, Field::Name};
+    for (int i = 0; i < fields.size(); ++i) {
+        QString text = fields[i];
+        SetChannelField(all, 1, codes[i], text);
+    }
+    PutChannel(3, QStringLiteral("145.0"));
+    g.show();
+
+    // The edit before, as a user makes it: typed into the grid's editor or the selector.
+    static const QMap<int, QString> typed = {
+        {2, "145.0125"}, {3, "145.6"}, {4, "D9"}, {5, "88.5"}, {6, "L"},    {7, "N"},
+        {8, "A"},        {9, "Y"},     {10, "S"}, {11, "Y"},   {12, "OFF"}, {13, "ZZTOP"}};
+    const QByteArray otherBefore = ImageBytes();
+    g.click(edited, 4);
+    QTest::keyClicks(QApplication::focusWidget(), typed[edited]);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY2(ImageBytes() != otherBefore, "the edit before did not happen");
+
+    const QByteArray before = ImageBytes();
+    const QString shown = text(g, opened, 2);
+    g.click(opened, 2);
+    if (opened == 2 || opened == 3 || opened == 13) {
+        QVERIFY(g.grid()->isEditing());
+        QCOMPARE(g.grid()->editor()->text(), shown);
+    } else {
+        QVERIFY(g.window->selectorOf(opened)->isVisible());
+        QCOMPARE(g.window->selectorOf(opened)->currentText(), shown);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+
+    QCOMPARE(text(g, opened, 2), shown);
+    QCOMPARE(ImageBytes(), before);
 }
 
 void TestChannelGrid::escapeKeepsTheTone()
