@@ -44,16 +44,23 @@ QString FileCommands::startFolder() const
     return lastFolder;
 }
 
-bool FileCommands::askSaveFirst()
+bool FileCommands::AskToSaveChanges()
 {
     if (!appState().modified) return true;
-    if (!ask(languageTexts().saveProgram)) return true; // No drops the changes
-    return Save();
+    switch (ShowMessageBox(languageTexts().confirmation, languageTexts().saveProgram,
+                           MessageKind::QuestionWithCancel)) {
+    case IdYes:
+        return Save();
+    case IdNo:
+        return true; // the changes are dropped
+    default:
+        return false; // Cancel, Escape or the close button: the command stops
+    }
 }
 
 bool FileCommands::New()
 {
-    if (!askSaveFirst()) return false;
+    if (!AskToSaveChanges()) return false;
     fileName.clear();
     TALL& all = appState();
     StartNewImage(all, modelList());
@@ -65,7 +72,7 @@ bool FileCommands::New()
 
 bool FileCommands::Open()
 {
-    if (!askSaveFirst()) return false;
+    if (!AskToSaveChanges()) return false;
     QString path = Modal::getOpenFileName(parent, QString(), startFolder(), filter());
     if (path.isEmpty()) return false;
     // The default extension, as the dialog of the desktop platform adds it.
@@ -110,7 +117,7 @@ bool FileCommands::SaveAs()
 bool FileCommands::CloseQuery()
 {
     if (!ask(languageTexts().exitProgram)) return false;
-    return askSaveFirst();
+    return AskToSaveChanges();
 }
 
 bool FileCommands::WriteDataFile()

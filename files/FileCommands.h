@@ -15,9 +15,10 @@ class QWidget;
 //   closeEvent: if (!files.CloseQuery()) event->ignore(); else WriteSettingsFileOrTell();
 //   after a complete read from the radio: files.setCurrentFileName(QString());
 //
-// Where the user answers Yes to "save the changes?" but nothing is saved (save dialog
-// cancelled, replacing declined, write failed), New, Open and closing stop and the
-// document stays as it is.
+// "Save the changes?" has three answers. Yes saves first, and where nothing is saved
+// (save dialog cancelled, replacing declined, write failed) New, Open and closing stop
+// and the document stays as it is; No goes on without saving; Cancel (also Escape and
+// the box's close button) stops the command.
 class FileCommands {
   public:
     struct Hooks {
@@ -41,6 +42,9 @@ class FileCommands {
     // "Do you wish to exit program?" and the save question; true when the main window
     // may close. The caller writes the settings file as it closes.
     bool CloseQuery();
+    // The save question when the document is modified. True when the caller may replace
+    // the document: it was not modified, it was saved, or the user answered No.
+    bool AskToSaveChanges();
 
     // The file operations on the current file name, with their messages.
     bool WriteDataFile();
@@ -50,7 +54,6 @@ class FileCommands {
     static QString filter();
 
   private:
-    bool askSaveFirst(); // false: the user wanted a save that did not happen
     bool ask(const QString& question) const;
     void updateStatusBar() const;
     void refreshViews(int reason) const;

@@ -181,6 +181,8 @@ void TfMainFrm::ModelCommand()
 
 void TfMainFrm::ReadCommand()
 {
+    // A completed read replaces the document, so unsaved changes are offered first.
+    if (!files.AskToSaveChanges()) return;
     TfReadRadio dialog(this);
     Modal::exec(dialog);
     if (!dialog.success()) return;

@@ -24,8 +24,21 @@ QMessageBox::StandardButton messageBox(QWidget* parent, QMessageBox::Icon icon,
                                        QMessageBox::StandardButtons buttons)
 {
     if (currentScript) return currentScript->messageBox(parent, icon, caption, text, buttons);
-    QMessageBox box(icon, caption, text, buttons, parent ? parent : QApplication::activeWindow());
-    return QMessageBox::StandardButton(box.exec());
+    const auto box = makeMessageBox(parent, icon, caption, text, buttons);
+    box->exec();
+    return box->standardButton(box->clickedButton());
+}
+
+// Escape (and the close button) answer Cancel when there is one, else No: Qt's own
+// choice of the Escape button, which the question boxes rely on.
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, QMessageBox::Icon icon,
+                                            const QString& caption, const QString& text,
+                                            QMessageBox::StandardButtons buttons)
+{
+    auto box = std::make_unique<QMessageBox>(icon, caption, text, buttons,
+                                             parent ? parent : QApplication::activeWindow());
+    if (buttons.testFlag(QMessageBox::Yes)) box->setDefaultButton(QMessageBox::Yes);
+    return box;
 }
 
 QString getOpenFileName(QWidget* parent, const QString& caption, const QString& folder,

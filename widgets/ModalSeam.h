@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QDialog;
 class QWidget;
@@ -35,6 +36,10 @@ ModalScript* script();
 QMessageBox::StandardButton messageBox(QWidget* parent, QMessageBox::Icon icon,
                                        const QString& caption, const QString& text,
                                        QMessageBox::StandardButtons buttons);
+// The box messageBox shows, with its default and Escape buttons, not yet shown.
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, QMessageBox::Icon icon,
+                                            const QString& caption, const QString& text,
+                                            QMessageBox::StandardButtons buttons);
 QString getOpenFileName(QWidget* parent, const QString& caption, const QString& folder,
                         const QString& filter);
 // The save dialog asks no overwrite question of its own; the program asks.

@@ -85,6 +85,13 @@ static void saveQuestionRows()
     QTest::newRow("Yes, replace accepted")
         << true << Answers{Yes, Yes} << "exists.dat" << true << true;
     QTest::newRow("Yes, write fails") << true << Answers{Yes} << "gone/x.dat" << false << false;
+    // The third answer stops the command and keeps the edits.
+    QTest::newRow("Cancel") << true << Answers{QMessageBox::Cancel} << "-" << false << false;
+    QTest::newRow("Escape") << true << Answers{ScriptedModal::PressEscape} << "-" << false << false;
+    QTest::newRow("close button") << true << Answers{ScriptedModal::CloseBox} << "-" << false
+                                  << false;
+    QTest::newRow("Enter saves") << true << Answers{ScriptedModal::PressEnter} << "kept.dat" << true
+                                 << true;
 }
 
 void TestFileCommands::newWithSaveQuestion_data()
@@ -115,6 +122,8 @@ void TestFileCommands::newWithSaveQuestion()
         QCOMPARE(f.modal.shown.first().text, QStringLiteral("Do you wish to save the changes?"));
         QCOMPARE(f.modal.shown.first().caption, QStringLiteral("Confirmation"));
         QCOMPARE(f.modal.shown.first().icon, QMessageBox::Question);
+        QCOMPARE(f.modal.shown.first().buttons,
+                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     }
     if (saved) QCOMPARE(f.read(savePath).size(), 2320);
     if (goesOn) {
@@ -356,6 +365,12 @@ void TestFileCommands::closeQuery_data()
                                 << QStringList{exit, save};
     QTest::newRow("Yes, save dialog cancelled")
         << true << Answers{Yes, Yes} << "" << false << QStringList{exit, save};
+    QTest::newRow("Escape to exit")
+        << true << Answers{ScriptedModal::PressEscape} << "-" << false << QStringList{exit};
+    QTest::newRow("Yes, Escape to saving") << true << Answers{Yes, ScriptedModal::PressEscape}
+                                           << "-" << false << QStringList{exit, save};
+    QTest::newRow("Yes, saving closed by its title bar")
+        << true << Answers{Yes, ScriptedModal::CloseBox} << "-" << false << QStringList{exit, save};
 }
 
 void TestFileCommands::closeQuery()

@@ -615,12 +615,47 @@ class TestMainFrm : public QObject {
         const QByteArray before = imageBytes();
         QPointer<TfChsInfo> grid = fChsInfo;
 
+        modal.answers << QMessageBox::No; // "save the changes?"
         cancelEverything(modal);
         window->DispatchCommand(Command::ReadFromRadio);
         QCOMPARE(window->currentFileName(), path);
         QCOMPARE(imageBytes(), before);
         QVERIFY(appState().modified);
         QCOMPARE(fChsInfo, grid.data()); // the editor windows were left alone
+    }
+
+    // A read would replace unsaved changes: the save question comes first, and its
+    // Cancel (Escape) stops the read before the dialog opens.
+    void readAsksToSaveChangesFirst_data()
+    {
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<QStringList>("shown");
+        const QString save = QStringLiteral("box:Do you wish to save the changes?");
+        QTest::newRow("Escape") << ScriptedModal::PressEscape << QStringList{save};
+        QTest::newRow("Cancel") << QMessageBox::Cancel << QStringList{save};
+        QTest::newRow("No") << QMessageBox::No
+                            << QStringList{save, QStringLiteral("dialog:fReadRadio")};
+        QTest::newRow("Yes") << QMessageBox::Yes
+                             << QStringList{save, QStringLiteral("file:save"),
+                                            QStringLiteral("dialog:fReadRadio")};
+    }
+    void readAsksToSaveChangesFirst()
+    {
+        QFETCH(QMessageBox::StandardButton, answer);
+        ScriptedModal modal;
+        appState().image[16] = 0x42;
+        appState().modified = true;
+        const QByteArray before = imageBytes();
+        const QString path = dir.filePath(QStringLiteral("saved-before-read.dat"));
+        QFile::remove(path);
+        modal.answers << answer;
+        modal.savePaths << path;
+        modal.dialogs << [](QDialog&) { return int(QDialog::Rejected); };
+        window->DispatchCommand(Command::ReadFromRadio);
+        QTEST(trace(modal), "shown");
+        QCOMPARE(imageBytes(), before);
+        QCOMPARE(QFileInfo::exists(path), answer == QMessageBox::Yes);
+        QCOMPARE(appState().modified, answer != QMessageBox::Yes);
     }
 
     // A complete read from a (simulated) radio replaces the document: no file name, the
