@@ -69,12 +69,19 @@ class Setter {
         env.tell(QStringLiteral("channel %1: %2").arg(label(), why));
         return false;
     }
-    QString checked(const QString& text)
+    // A typed frequency as the channel windows take it: one outside every band is
+    // refused with their caution.
+    bool checked(QString& text)
     {
         bool outOfBand = false;
         const QString stored = BandCheckedFrequency(doc, text, outOfBand);
-        if (outOfBand) env.tell(env.texts().caution + QLatin1String(": ") + env.texts().errRange);
-        return stored;
+        if (outOfBand) {
+            refuse(
+                QStringLiteral("%1: %2 (%3)").arg(env.texts().caution, env.texts().errRange, text));
+            return false;
+        }
+        text = stored;
+        return true;
     }
     bool listField(const QString& name, int field, const QString& value);
 
@@ -94,15 +101,17 @@ bool Setter::apply(const QString& name, const QString& value)
 
     switch (field) {
     case Field::RxFreq:
-        if (frequencyChannel()) {
+        if (frequencyChannel() && text.isEmpty()) {
             // The frequency channel window stores the lowest band edge for an empty edit.
-            text = checked(text.isEmpty() ? QStringLiteral("-1") : text);
+            bool outOfBand = false;
+            text = BandCheckedFrequency(doc, QStringLiteral("-1"), outOfBand);
+            env.tell(env.texts().caution + QLatin1String(": ") + env.texts().errRange);
         } else if (text.isEmpty()) {
             SetChannelField(doc, record, Field::RxFreq, text);
             env.out << "channel " << label() << " deleted" << Qt::endl;
             return true;
-        } else {
-            text = checked(text);
+        } else if (!checked(text)) {
+            return false;
         }
         SetChannelField(doc, record, Field::RxFreq, text);
         if (!inUse) StartNewChannel(doc, record);
@@ -113,8 +122,9 @@ bool Setter::apply(const QString& name, const QString& value)
             return refuse(QStringLiteral("a frequency channel takes offset= and duplex=, not tx="));
         TChannel ch;
         DecodeChannel(doc, record, ch);
-        const QString wanted = checked(text.isEmpty() ? FormatMHz(ch.rxFreq) : text);
-        text = wanted;
+        if (text.isEmpty()) text = FormatMHz(ch.rxFreq);
+        if (!checked(text)) return false;
+        const QString wanted = text;
         SetChannelField(doc, record, Field::TxFreq, text);
         if (text != wanted)
             env.tell(QStringLiteral("channel %1: tx %2 lies more than %3 MHz from rx; tx stays %4")

@@ -41,7 +41,6 @@ struct TALL {
     bool modified = false;
     bool updateSuppressed = false; // set by the channel grid while it fills itself
     QString helpPrefix;
-    bool testOnline = false;
     bool serialEditable = false;
     std::array<quint8, Image::BufferSize> image{};
 };

@@ -30,7 +30,6 @@ void TfMaindb::DataModuleCreate(const QString& executablePath, const StartupRead
 
     all.appFolder = QFileInfo(executablePath).absolutePath() + QLatin1Char('/');
 
-    all.testOnline = false;
     all.baudRate = 2400;
     all.currentChannel = 1;
 

@@ -2,6 +2,7 @@
 
 #include "LanguageFile.h"
 #include "SetLanguageDialog.h"
+#include "ToolkitTranslation.h"
 #include "TranslateForm.h"
 #include "core/DataModule.h"
 #include "widgets/ModalSeam.h"
@@ -12,6 +13,7 @@ bool RunLanguageSwitch(QWidget* mainWindow)
     Modal::exec(dialog);
     if (!dialog.changed()) return false;
     LoadLanguage(appState(), languageTexts());
+    InstallToolkitTranslation(appState().languageName);
     TranslateForm(mainWindow, appState().languageName, true);
     return true;
 }

@@ -26,7 +26,7 @@ CloneDialog::CloneDialog(QWidget* parent, const QString& formName, const QString
     pBar->setTextVisible(false);
     btnOk = new QPushButton(tr("&Ok"), this);
     btnOk->setObjectName(QStringLiteral("btnOk"));
-    btnOk->setAutoDefault(false);
+    btnOk->setDefault(true); // Enter starts the transfer
     btnCancel = new QPushButton(tr("&Cancel"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setAutoDefault(false);

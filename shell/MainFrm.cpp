@@ -78,7 +78,8 @@ TfMainFrm::TfMainFrm(QWidget* parent)
     lHelpMissing = new QLabel(QStringLiteral("The help file is missing: %1"), this);
     lHelpMissing->setObjectName(QStringLiteral("lHelpMissing"));
     lHelpMissing->hide();
-    lHelpFailed = new QLabel(QStringLiteral("The help file %1 could not be opened."), this);
+    lHelpFailed = new QLabel(
+        QStringLiteral("No program is set up to show the help. The help file is %1"), this);
     lHelpFailed->setObjectName(QStringLiteral("lHelpFailed"));
     lHelpFailed->hide();
     lCsvUnusable = new QLabel(QStringLiteral("The file %1 cannot be imported: %2"), this);
@@ -182,8 +183,6 @@ void TfMainFrm::createActions()
     addCommand(program, "nWrite", "&Write To Radio", Command::WriteToRadio,
                QKeySequence(Qt::CTRL | Qt::Key_W), ImageIndex::Write, "Write To Radio");
     // Shown only for the test-online flag, which nothing sets; it has no action.
-    nTestOnline = addCommand(program, "nTestOnline", "&Test Online", 0, {}, -1, "Test Online");
-    nTestOnline->setVisible(false);
 
     QMenu* setup = addMenu("nSetup", "&Setup");
     addCommand(setup, "nModel", "&Model Information", Command::ModelInformation, {}, -1,

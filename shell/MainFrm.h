@@ -100,7 +100,6 @@ class TfMainFrm : public QMainWindow, public EditorHost {
     QLabel* lHelpFailed = nullptr;
     QLabel* lCsvUnusable = nullptr;
     QLabel* lCsvExported = nullptr;
-    QAction* nTestOnline = nullptr;
     QAction* nToolbar = nullptr;
     QAction* nStatusBar = nullptr;
     QVector<QIcon> Image; // 16 tool and tree images, then the application icon

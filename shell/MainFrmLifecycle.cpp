@@ -34,19 +34,15 @@ void TfMainFrm::FormShow()
     ImBack = BackgroundPicture();
     MdiArea->setBackground(QBrush(ImBack));
 
-    // 2. The test-online item has no action; nothing sets its flag.
-    nTestOnline->setVisible(all.testOnline);
-
     // 3. The first model of the table.
     if (const TMacType* first = modelList().GetModel(0)) all.modelId = first->identifier;
 
-    // 4. The application icon joins the image list; the root node shows it and carries
-    //    its index (16) as command number.
+    // 4. The application icon joins the image list; the root node shows it and opens
+    //    the radio information.
     Image << ApplicationIcon();
-    const int iconIndex = int(Image.size()) - 1;
     setWindowIcon(Image.last());
     treeRoot->setIcon(0, Image.last());
-    treeRoot->setData(0, Qt::UserRole, iconIndex);
+    treeRoot->setData(0, Qt::UserRole, Command::RadioInformation);
 
     // 5. The first document.
     MakeFirstDocument(all, modelList());

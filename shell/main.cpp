@@ -1,10 +1,11 @@
 // Program entry: the windowing application, the data module with the four singletons,
 // then the main window, maximised, until it is closed.
-#include "Artwork.h"
 #include "MainFrm.h"
+#include "ProgramSetup.h"
 #include "core/DataModule.h"
 #include "files/LanguageFile.h"
 #include "files/SettingsFile.h"
+#include "files/ToolkitTranslation.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -12,14 +13,13 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("QZ-17"));
-    QApplication::setApplicationDisplayName(QStringLiteral("QZ-17"));
-    QApplication::setWindowIcon(ApplicationIcon());
+    PrepareApplication();
 
     StartupReaders readers;
     readers.readSettingsFile = [](TALL& all) { ReadSettingsFile(all); };
     readers.loadLanguage = [](const TALL& all, TLanguage& texts) { LoadLanguage(all, texts); };
     Maindb().DataModuleCreate(QApplication::applicationFilePath(), readers);
+    InstallToolkitTranslation(appState().languageName);
 
     TfMainFrm window;
     // Without a window manager a maximised state means nothing; the size stands in.

@@ -322,7 +322,13 @@ void TfChsEdit::eReceivePropertiesEditValueChanged()
     eRx->setModified(false);
     const QString text = eRx->text().trimmed();
     if (!text.isEmpty()) {
-        eRx->setText(CheckedFrequencyText(text));
+        const auto typed = TypedFrequency(text);
+        if (!typed) {
+            eRx->setText(storedFrequency(Field::RxFreq));
+            rxGuard = false;
+            return;
+        }
+        eRx->setText(*typed);
         EnableControls(true);
         if (eTX->text().isEmpty()) {
             txGuard = true;
@@ -345,14 +351,27 @@ void TfChsEdit::eSendPropertiesEditValueChanged()
     const QString text = eTX->text().trimmed();
     if (text.isEmpty()) {
         eTX->setText(eRx->text());
-    } else {
-        QString tx = CheckedFrequencyText(text);
+    } else if (const auto typed = TypedFrequency(text)) {
+        QString tx = *typed;
         SetChannelField(appState(), appState().currentChannel, Field::TxFreq, tx);
         eTX->setText(tx);
         cxRxDcts->setFocus(Qt::OtherFocusReason);
+    } else {
+        eTX->setText(storedFrequency(Field::TxFreq));
+        txGuard = false;
+        return;
     }
     StoreChannel();
     txGuard = false;
+}
+
+// The receive or transmit frequency the image holds for the current channel, as shown;
+// empty for a channel not in use.
+QString TfChsEdit::storedFrequency(int field) const
+{
+    TChannel ch;
+    if (!DecodeChannel(appState(), appState().currentChannel, ch)) return QString();
+    return FormatMHz(field == Field::TxFreq ? ch.txFreq : ch.rxFreq);
 }
 
 void TfChsEdit::cxRxDctsDblClick(ToneSelector* selector)

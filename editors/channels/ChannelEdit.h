@@ -64,6 +64,7 @@ class TfChsEdit : public QWidget {
     // Runs the handlers of edits the user typed into but did not commit, before a
     // list changed without taking the focus (the mouse wheel) acts.
     void commitPendingEdits();
+    QString storedFrequency(int field) const;
 
     bool busy = false;
     bool shown = false;

@@ -319,13 +319,11 @@ void TfChsInfo::BuildGrid()
     gvData->setColEditorMaxLength(ColTx, FrequencyTextLength);
     gvData->setColEditorMaxLength(ColName, NameTextLength);
 
-    int width = 0;
     for (int i = 0; i < BColText->count(); ++i) {
         const ColumnDefinition def = ParseColumnDefinition(BColText->item(i)->text());
         gvData->setColWidth(i + 1, def.width);
         gvData->setCellText(i + 1, 1, def.title);
         gvData->setAlignment(gvData->columnCells(i + 1), def.alignment);
-        width += def.width;
     }
     int height = 0;
     const QColor groupColour = palette().color(QPalette::ToolTipBase);
@@ -333,6 +331,21 @@ void TfChsInfo::BuildGrid()
         gvData->setCellText(ColNumber, r, QString::number(r - 1));
         if ((r - 1) % 16 == 0) gvData->setColor(gvData->rowCells(r), groupColour);
         height += 30;
+    }
+    // The defined widths are the least: a column grows to its title, to the widest text
+    // its cells can show and to the selector laid over them, in the font in use.
+    int width = 0;
+    for (int col = ColNumber; col < gvData->colCount(); ++col) {
+        QStringList texts;
+        if (col == ColRx || col == ColTx) texts << QStringLiteral("000.00000");
+        if (col == ColName) texts << QString(NameTextLength, QLatin1Char('W'));
+        if (QComboBox* selector = selectorOf(col)) {
+            for (int i = 0; i < selector->count(); ++i)
+                texts << selector->itemText(i);
+            gvData->setColWidth(col, std::max(gvData->colWidth(col), selector->sizeHint().width()));
+        }
+        gvData->fitColWidth(col, texts);
+        width += gvData->colWidth(col);
     }
     sizeWindow(width + 50, std::min(height, windowSize.height()));
 
@@ -425,27 +438,43 @@ void TfChsInfo::ClearChannelRow(int row)
 void TfChsInfo::gvDataSetForeText(int col, int row, QString& text)
 {
     TALL& all = appState();
-    all.modified = true;
     const int k = row - 1;
+    // A refused frequency leaves the row as the image holds it: an empty row stays
+    // empty, a channel keeps its frequency.
+    const auto refused = [&] {
+        FillRow(k);
+        text = gvData->cellText(col, row);
+    };
     switch (col) {
     case ColRx:
         if (text.isEmpty()) {
+            all.modified = true;
             ClearChannelRow(row);
-        } else {
-            text = CheckedFrequencyText(text);
+        } else if (const auto typed = TypedFrequency(text)) {
+            all.modified = true;
+            text = *typed;
             SetChannelField(all, k, Field::RxFreq, text);
             gvData->setCellText(ColRx, row, text);
             if (gvData->cellValue(ColNumber, row).isEmpty()) StartChannelRow(row);
+        } else {
+            refused();
+            return;
         }
         RequestRefresh(RefreshReason::GridStored);
         break;
-    case ColTx: {
-        text = CheckedFrequencyText(text.isEmpty() ? gvData->cellText(ColRx, row) : text);
-        SetChannelField(all, k, Field::TxFreq, text);
-        RequestRefresh(RefreshReason::GridStored);
+    case ColTx:
+        if (const auto typed =
+                TypedFrequency(text.isEmpty() ? gvData->cellText(ColRx, row) : text)) {
+            all.modified = true;
+            text = *typed;
+            SetChannelField(all, k, Field::TxFreq, text);
+            RequestRefresh(RefreshReason::GridStored);
+        } else {
+            refused();
+        }
         break;
-    }
     case ColName:
+        all.modified = true;
         text = NameWithoutPadding(text);
         SetChannelField(all, k, Field::Name, text);
         RequestRefresh(RefreshReason::GridStored);

@@ -4,11 +4,16 @@
 #include "core/DataModule.h"
 #include "files/MessageBox.h"
 
-QString CheckedFrequencyText(const QString& text)
+std::optional<QString> TypedFrequency(const QString& text)
 {
     bool outOfBand = false;
     const QString stored = BandCheckedFrequency(appState(), text, outOfBand);
-    if (outOfBand)
-        ShowMessageBox(languageTexts().caution, languageTexts().errRange, MessageKind::Information);
-    return stored;
+    if (!outOfBand) return stored;
+    ShowFrequencyRefused();
+    return std::nullopt;
+}
+
+void ShowFrequencyRefused()
+{
+    ShowMessageBox(languageTexts().caution, languageTexts().errRange, MessageKind::Information);
 }

@@ -1,7 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
-// A typed frequency after the band check, as the channel windows store it; a value
-// outside the bands shows the "out of range" caution first.
-QString CheckedFrequencyText(const QString& text);
+// A frequency typed into a channel window, after the band check. A text that is no
+// number, not positive or outside every band is refused: the "out of range" caution
+// shows and there is no result, so the window keeps what it had.
+std::optional<QString> TypedFrequency(const QString& text);
+
+// The caution of a refused frequency.
+void ShowFrequencyRefused();

@@ -1,5 +1,6 @@
 #include "FrequencyChannels.h"
 
+#include "CheckedFrequency.h"
 #include "ToneOption.h"
 #include "ToneSelector.h"
 #include "core/ChannelRecord.h"
@@ -304,14 +305,24 @@ void TfFreqEdit::eReceivePropertiesEditValueChanged()
     rxGuard = true;
     TALL& all = appState();
     QString text = eRx->text().trimmed();
-    if (text.isEmpty()) text = QStringLiteral("-1");
-    double value = 0.0;
-    if (CheckBandFrequency(all, text, value)) {
-        // The box can take the focus from the edit; the guard keeps that from re-entering.
-        eRx->setModified(false);
-        ShowMessageBox(languageTexts().caution, languageTexts().errRange, MessageKind::Information);
+    // The box can take the focus from the edit; the guard keeps that from re-entering.
+    eRx->setModified(false);
+    if (text.isEmpty()) {
+        // An emptied frequency is the lowest band edge, after the caution.
+        double value = -1.0;
+        CheckBandFrequency(all, QString(), value);
+        ShowFrequencyRefused();
+        text = FormatMHz(value);
+    } else if (const auto typed = TypedFrequency(text)) {
+        text = *typed;
+    } else {
+        // Refused: the channel keeps its frequency.
+        TChannel ch;
+        DecodeChannel(all, record, ch);
+        eRx->setText(FormatMHz(ch.rxFreq));
+        rxGuard = false;
+        return;
     }
-    text = FormatMHz(value);
     SetChannelField(all, record, Field::RxFreq, text);
     eRx->setText(text);
     all.modified = true;

@@ -46,6 +46,18 @@ CellGrid* makeChart(QWidget* parent, const char* name, const QVector<int>& group
     return grid;
 }
 
+// Once filled, every column grows to show its widest text whole, and the chart to its
+// columns.
+void fitChart(CellGrid* grid)
+{
+    int width = 0;
+    for (int c = 1; c < grid->colCount(); ++c) {
+        grid->fitColWidth(c);
+        width += grid->colWidth(c);
+    }
+    grid->setFixedWidth(width + 2 * grid->frameWidth());
+}
+
 // The pickable column of every group: bold on white, marked by "1" in its row-1 cell.
 void markPickable(CellGrid* grid, int col)
 {
@@ -111,12 +123,21 @@ TfToneOption::TfToneOption(QWidget* parent) : QDialog(parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TfToneOption::showEvent(QShowEvent* event)
+// The charts are filled and translated before the dialog first shows, so that it takes
+// its final size and is centred on the main window with that size.
+void TfToneOption::setVisible(bool visible)
 {
-    QDialog::showEvent(event);
-    if (shown) return;
-    shown = true;
-    FormShow();
+    if (visible && !shown) {
+        shown = true;
+        FormShow();
+        layout()->activate();
+        adjustSize();
+        if (QWidget* owner = parentWidget()) {
+            const QRect area = owner->window()->geometry();
+            move(area.center() - QPoint(width() / 2, height() / 2));
+        }
+    }
+    QDialog::setVisible(visible);
 }
 
 void TfToneOption::FormShow()
@@ -158,6 +179,8 @@ void TfToneOption::fillCharts()
             }
         }
     }
+    for (CellGrid* grid : {gvCtcss, gvDcsN, gvDcsI})
+        fitChart(grid);
 }
 
 void TfToneOption::rCTCSSClick(int tag)

@@ -34,8 +34,9 @@ class TfToneOption : public QDialog {
     void gvDcsNDblClick(int col, int row);
     void gvDcsIDblClick(int col, int row);
 
+    void setVisible(bool visible) override;
+
   protected:
-    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:

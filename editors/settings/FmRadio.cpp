@@ -226,11 +226,14 @@ void TfFmFun::SetupGrid()
         gvData->setCellText(1, r, QString::number(r - 1));
         gvData->setCellText(3, r, QString::number(r + 9));
     }
+    // The designed widths are the least; a column grows to its title and a frequency.
+    int width = 2 * gvData->frameWidth();
+    for (int c = 1; c < GridCols; ++c) {
+        gvData->fitColWidth(c, {QStringLiteral("000.00000")});
+        width += gvData->colWidth(c);
+    }
     gvData->endUpdate();
 
-    int width = 2 * gvData->frameWidth();
-    for (int c = 1; c < GridCols; ++c)
-        width += ColWidths[c];
     gvData->setFixedSize(width,
                          2 * gvData->frameWidth() + HeaderHeight + (GridRows - 2) * RowHeight);
 }

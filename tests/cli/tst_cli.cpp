@@ -235,10 +235,9 @@ class TestCli : public QObject {
                            {"duplex", 2},       {"rx_tone", "67.0"}, {"tx_tone", "D023I"},
                            {"power", 0},        {"bandwidth", 0},    {"vox", 0},
                            {"voice", 2},        {"name", "ABCDEF"}};
-        QTest::newRow("out of band: the lowest band edge and the caution")
-            << QStringList{"--channel", "8", "rx=300"} << QStringList{"channel 8 rx 430.00000"}
-            << English.caution + ": " + English.errRange
-            << QVariantMap{{"rx", "430.00000"}, {"tx", "430.00000"}};
+        QTest::newRow("an emptied frequency channel: the lowest band edge and the caution")
+            << QStringList{"--channel", "F1", "rx="} << QStringList{"channel F1 rx 430.00000"}
+            << English.caution + ": " + English.errRange << QVariantMap{{"rx", "430.00000"}};
         QTest::newRow("a refused offset keeps the transmit frequency")
             << QStringList{"--channel", "5", "tx=435"} << QStringList{"channel 5 tx 145.50000"}
             << "tx 435.00000 lies more than 99.99500 MHz from rx; tx stays 145.50000"
@@ -291,6 +290,13 @@ class TestCli : public QObject {
             << QStringList{"--channel", "F1", "tx=145"} << "not tx=";
         QTest::newRow("not an assignment")
             << QStringList{"--channel", "5", "rx"} << "is not FIELD=VALUE";
+        const QString outOfBand = English.caution + ": " + English.errRange;
+        QTest::newRow("rx out of band") << QStringList{"--channel", "8", "rx=300"} << outOfBand;
+        QTest::newRow("rx out of band, channel in use")
+            << QStringList{"--channel", "5", "name=X", "rx=146.52"} << outOfBand;
+        QTest::newRow("tx out of band") << QStringList{"--channel", "5", "tx=500"} << outOfBand;
+        QTest::newRow("frequency channel out of band")
+            << QStringList{"--channel", "F2", "rx=0"} << outOfBand;
         QTest::newRow("delete with fields")
             << QStringList{"--channel", "5", "--delete", "rx=145"} << "--delete takes";
     }

@@ -2,6 +2,7 @@
 
 #include "files/LanguageSwitch.h"
 #include "files/SetLanguageDialog.h"
+#include "files/ToolkitTranslation.h"
 #include "tests/support/ScriptedModal.h"
 
 #include <QComboBox>
@@ -90,6 +91,8 @@ class TestSetLanguage : public QObject {
     void switchTranslatesMainWindow_data();
     void switchTranslatesMainWindow();
     void sameLanguageChangesNothing();
+    void toolkitLocaleOfALanguageFile_data();
+    void toolkitLocaleOfALanguageFile();
 };
 
 void TestSetLanguage::whenShown_data()
@@ -188,18 +191,21 @@ void TestSetLanguage::switchTranslatesMainWindow_data()
     QTest::addColumn<QString>("status");
     QTest::addColumn<QString>("item0");
     QTest::addColumn<QString>("confirmation");
+    QTest::addColumn<QString>("yes"); // Qt's own standard button follows the language
 
+    const QString zhYes = QString::fromUtf16(u"是(&Y)");
     const QString zhTitle = QString::fromUtf16(u"主窗口"), zhStatus = QString::fromUtf16(u"就绪"),
                   zhItem = QString::fromUtf16(u"一"), zhConfirm = QString::fromUtf16(u"确认");
     QTest::newRow("to Chinese, unsaved changes")
-        << 0 << 1 << true << zhTitle << zhStatus << zhItem << zhConfirm;
+        << 0 << 1 << true << zhTitle << zhStatus << zhItem << zhConfirm << zhYes;
     QTest::newRow("to Chinese, saved")
-        << 0 << 1 << false << zhTitle << zhStatus << zhItem << zhConfirm;
+        << 0 << 1 << false << zhTitle << zhStatus << zhItem << zhConfirm << zhYes;
     // Index 0 as well: the main window takes the English file's texts.
     QTest::newRow("back to English") << 1 << 0 << true << "Main"
                                      << "Ready"
                                      << "One"
-                                     << "Confirmation";
+                                     << "Confirmation"
+                                     << "&Yes";
 }
 
 void TestSetLanguage::switchTranslatesMainWindow()
@@ -227,6 +233,9 @@ void TestSetLanguage::switchTranslatesMainWindow()
     QCOMPARE(main.list->itemText(0), item0);
     QCOMPARE(appState().modified, modified); // unsaved edits still count as unsaved
     QVERIFY(appState().image == image);
+    const auto box = Modal::makeMessageBox(nullptr, QMessageBox::Question, confirmation, title,
+                                           QMessageBox::Yes | QMessageBox::No);
+    QTEST(box->button(QMessageBox::Yes)->text(), "yes");
     QVERIFY(modal.unexpected.isEmpty());
 }
 
@@ -244,6 +253,28 @@ void TestSetLanguage::sameLanguageChangesNothing()
     QCOMPARE(main.list->itemText(0), QStringLiteral("first"));
     QCOMPARE(languageTexts().confirmation, QStringLiteral("as loaded"));
     QCOMPARE(appState().languageName, QStringLiteral("Chinese"));
+}
+
+void TestSetLanguage::toolkitLocaleOfALanguageFile_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("Chinese") << "Chinese"
+                             << "zh_CN";
+    QTest::newRow("German") << "German"
+                            << "de_DE";
+    QTest::newRow("English: Qt's own texts") << "English"
+                                             << "";
+    QTest::newRow("no language") << "Radio"
+                                 << "";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TestSetLanguage::toolkitLocaleOfALanguageFile()
+{
+    QFETCH(QString, language);
+    QTEST(ToolkitLocaleName(language), "locale");
 }
 
 QTEST_MAIN(TestSetLanguage)

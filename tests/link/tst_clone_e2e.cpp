@@ -258,6 +258,53 @@ class TestCloneEndToEnd : public QObject {
         QVERIFY(documentState() == before);
     }
 
+    // A port another program holds is in use, not a matter of group membership.
+    void readPortInUse()
+    {
+        QVERIFY(startRadio({}));
+        TApdComPort other;
+        other.setDeviceName(radio->devicePath());
+        QVERIFY2(other.open(), qPrintable(other.errorText()));
+        TfReadRadio d;
+        d.show();
+        QVERIFY(waitUntil([&] { return !d.isVisible(); }, 2000));
+        QCOMPARE(modal->shown.size(), 1);
+        const QStringList lines = modal->shown.first().text.split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[0], QStringLiteral("Cannot Open Commcmication Port."));
+        QVERIFY2(lines[1].startsWith(QStringLiteral("The port is in use by another program.")),
+                 qPrintable(lines[1]));
+        QVERIFY2(!lines[1].contains(QStringLiteral("group")), qPrintable(lines[1]));
+        // Qt's serial port keeps a lock file; the message names it and its holder.
+        QVERIFY2(lines[1].contains(QStringLiteral("LCK..")), qPrintable(lines[1]));
+        QVERIFY2(lines[1].contains(QString::number(QCoreApplication::applicationPid())),
+                 qPrintable(lines[1]));
+    }
+
+    // Enter in the dialog is Ok: &Ok is the default button of both transfers.
+    void enterStartsTheTransfer_data()
+    {
+        QTest::addColumn<bool>("write");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("read") << false << "Reading Completed.";
+        QTest::newRow("write") << true << "Writing Completed.";
+    }
+    void enterStartsTheTransfer()
+    {
+        QFETCH(bool, write);
+        QVERIFY(startRadio({}));
+        std::unique_ptr<QDialog> d;
+        if (write)
+            d = std::make_unique<TfWriteRadio>();
+        else
+            d = std::make_unique<TfReadRadio>();
+        d->show();
+        QVERIFY(waitUntil([&] { return portOpen(*d); }, 3000));
+        QTest::keyClick(d.get(), Qt::Key_Return);
+        QVERIFY(waitUntil([&] { return !modal->shown.isEmpty(); }, 15000));
+        QTEST(modal->texts().join(u'|'), "message");
+    }
+
     void cancelInTheMiddleOfARead()
     {
         RadioSimOptions o;

@@ -118,7 +118,7 @@ class TestEditorWindows : public QObject {
         const QList<int> commands = EditorCommands();
         for (int command : commands)
             QTest::addRow("command %d", command) << command;
-        if (commands.isEmpty()) QSKIP("no editor window is registered in this build");
+        QVERIFY(!commands.isEmpty());
     }
 
     void registeredWindowsOpenOnce()

@@ -4,10 +4,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QStyle>
 #include <QStyleOptionHeader>
 #include <algorithm>
 #include <utility>
@@ -15,6 +17,14 @@
 namespace {
 
 constexpr int DefaultColWidth = 64;
+
+int widestLine(const QFontMetrics& metrics, const QString& text)
+{
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
 
 // A key that types text (not an editing or navigation key, no shortcut).
 bool isTyping(const QKeyEvent* event)
@@ -128,6 +138,39 @@ void CellGrid::setColWidth(int col, int width)
         verticalHeader()->setFixedWidth(colWidths[col]);
     else if (col >= model->firstCol())
         horizontalHeader()->resizeSection(col - model->firstCol(), colWidths[col]);
+}
+
+// A cell's text is drawn between margins: the item view's focus-frame margin and one
+// pixel on either side, a header's own margin; one more pixel for the grid line.
+int CellGrid::cellWidthFor(int col, const QString& text, bool bold) const
+{
+    const bool headerCol = fixedCols() && col == 1;
+    QFont f = headerCol ? verticalHeader()->font() : font();
+    f.setBold(bold || f.bold());
+    const int margin = headerCol
+                           ? style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this)
+                           : style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return widestLine(QFontMetrics(f), text) + 2 * margin + 1;
+}
+
+void CellGrid::fitColWidth(int col, const QStringList& moreTexts)
+{
+    if (col < 0 || col >= colCount()) return;
+    int width = colWidth(col);
+    for (int r = 0; r < rowCount(); ++r) {
+        const QString text = cellText(col, r);
+        if (text.isEmpty()) continue;
+        if (fixedRows() && r == 1) {
+            const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
+            width = std::max(width, widestLine(QFontMetrics(horizontalHeader()->font()), text) +
+                                        2 * margin + 1);
+        } else {
+            width = std::max(width, cellWidthFor(col, text, isBold(col, r)));
+        }
+    }
+    for (const QString& text : moreTexts)
+        width = std::max(width, cellWidthFor(col, text));
+    setColWidth(col, width);
 }
 
 int CellGrid::colWidth(int col) const

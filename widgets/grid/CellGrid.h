@@ -42,6 +42,11 @@ class CellGrid : public QTableView, public TranslatableGrid {
 
     void setColWidth(int col, int width);
     int colWidth(int col) const;
+    // Widens the column so that every text it holds, its header included, and the given
+    // texts show whole in the grid's font; never narrows it.
+    void fitColWidth(int col, const QStringList& moreTexts = {});
+    // The width a cell of the column needs to show the text whole.
+    int cellWidthFor(int col, const QString& text, bool bold = false) const;
     void setDefaultRowHeight(int height);
     void setRowHeight(int row, int height);
     int rowHeight(int row) const;

@@ -1,6 +1,8 @@
 #include "ApdComPort.h"
 
 #include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QThread>
 
 #ifdef Q_OS_LINUX
@@ -8,6 +10,7 @@
 #include <linux/serial.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 TApdComPort::TApdComPort(QObject* parent) : QObject(parent)
@@ -176,22 +179,67 @@ bool TApdComPort::lineErrorsGrew()
 #endif
 }
 
+#ifdef Q_OS_LINUX
+namespace {
+
+// The lock file another program keeps for the device, in the folders serial programs
+// use for "LCK.." files: the device's path below /dev with "/" as "_" ("LCK..ttyUSB0",
+// "LCK..pts_3"), or its whole path so.
+QString FindLockFile(const QString& devicePath)
+{
+    QString belowDev = devicePath;
+    if (belowDev.startsWith(QLatin1String("/dev/"))) belowDev.remove(0, 5);
+    belowDev.replace(QLatin1Char('/'), QLatin1Char('_'));
+    QString whole = devicePath;
+    whole.replace(QLatin1Char('/'), QLatin1Char('_'));
+    const QString names[] = {QStringLiteral("LCK..") + belowDev, QStringLiteral("LCK..") + whole};
+    for (const char* folder : {"/var/lock", "/run/lock", "/var/lock/lockdev", "/etc/locks",
+                               "/var/spool/locks", "/var/spool/uucp", "/tmp", "/var/tmp"})
+        for (const QString& name : names) {
+            const QString path = QLatin1String(folder) + QLatin1Char('/') + name;
+            if (QFileInfo(path).isFile()) return path;
+        }
+    return QString();
+}
+
+} // namespace
+#endif
+
 QString TApdComPort::openFailureText() const
 {
     QString reason = port.errorString();
 #ifdef Q_OS_LINUX
     if (port.error() == QSerialPort::PermissionError) {
+        const QString path =
+            device.startsWith(QLatin1Char('/')) ? device : QStringLiteral("/dev/") + device;
+        const QByteArray localPath = path.toLocal8Bit();
+        if (::access(localPath.constData(), R_OK | W_OK) == 0) {
+            // The device may be opened, so it is taken: another program holds it, or its
+            // lock file.
+            reason = tr("The port is in use by another program.");
+            const QString lockFile = FindLockFile(path);
+            if (!lockFile.isEmpty()) {
+                qint64 pid = 0;
+                QString host, program;
+                QLockFile lock(lockFile);
+                if (lock.getLockInfo(&pid, &host, &program) && pid > 0)
+                    reason += tr(" %1 (process %2) holds its lock file %3.")
+                                  .arg(program.isEmpty() ? tr("A program") : program)
+                                  .arg(pid)
+                                  .arg(lockFile);
+                else
+                    reason += tr(" Its lock file is %1.").arg(lockFile);
+            }
+            return reason;
+        }
         struct stat st {};
         QString groupName = QStringLiteral("dialout");
-        const QByteArray path = device.startsWith(QLatin1Char('/'))
-                                    ? device.toLocal8Bit()
-                                    : ("/dev/" + device).toLocal8Bit();
-        if (::stat(path.constData(), &st) == 0) {
+        if (::stat(localPath.constData(), &st) == 0) {
             if (const struct group* g = ::getgrgid(st.st_gid))
                 groupName = QString::fromLocal8Bit(g->gr_name);
         }
         reason += tr(" - your user must be a member of the group \"%1\" that owns %2.")
-                      .arg(groupName, QString::fromLocal8Bit(path));
+                      .arg(groupName, path);
     }
 #endif
     return reason;

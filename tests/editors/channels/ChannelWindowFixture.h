@@ -64,6 +64,31 @@ inline TChannel ChannelOf(int k)
     return ch;
 }
 
+// Channels whose cells hold the widest texts each column can show.
+inline void PutWidestChannels()
+{
+    TALL& all = appState();
+    const QStringList texts[] = {
+        {"439.99375", "438.88125", "D754I", "254.1", "0", "0", "0", "0", "2", "0", "0", "WWWWWW"},
+        {"145.0", "146.0", "", "", "1", "1", "1", "1", "1", "1", "1", "MMMMMM"},
+    };
+    const int fields[] = {Field::RxFreq,    Field::TxFreq,    Field::RxTone,   Field::TxTone,
+                          Field::Power,     Field::Bandwidth, Field::Scan,     Field::Vox,
+                          Field::VoiceMode, Field::BusyLock,  Field::Epilogue, Field::Name};
+    for (int k = 1; k <= 2; ++k)
+        for (int i = 0; i < 12; ++i) {
+            QString text = texts[k - 1][i];
+            SetChannelField(all, k, fields[i], text);
+        }
+}
+
+// The whole image buffer, to compare before and after.
+inline QByteArray ImageBytes()
+{
+    const auto& image = appState().image;
+    return QByteArray(reinterpret_cast<const char*>(image.data()), int(image.size()));
+}
+
 inline bool RecordErased(int k)
 {
     for (int i = 0; i < 16; ++i)

@@ -19,10 +19,7 @@ namespace LanguageFragments {
 
 inline QString path(const char* language, const QString& form)
 {
-    // tests/editors/channels/ -> the source root
-    const QString root =
-        QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../..");
-    return root + QStringLiteral("/lang/") + QLatin1String(language) + u'/' + form +
+    return QStringLiteral(QZ_SOURCE_DIR "/lang/") + QLatin1String(language) + u'/' + form +
            QStringLiteral(".ini");
 }
 

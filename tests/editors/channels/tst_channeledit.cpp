@@ -65,7 +65,7 @@ class TestChannelEdit : public QObject {
     void receiveFrequencyCreatesAChannel();
     void emptyingTheReceiveFrequencyDeletesTheChannel();
     void transmitFrequencySetsOffsetAndShift();
-    void outOfBandFrequencyFallsBack();
+    void outOfBandFrequencyIsRefused();
     void controlsWriteTheirField_data();
     void controlsWriteTheirField();
     void typedTones_data();
@@ -216,22 +216,33 @@ void TestChannelEdit::transmitFrequencySetsOffsetAndShift()
     QCOMPARE(int(ChannelOf(2).direction), 0);
 }
 
-void TestChannelEdit::outOfBandFrequencyFallsBack()
+// A typed frequency outside the bands shows the caution and changes nothing: a channel
+// not in use stays so, a channel keeps its frequencies.
+void TestChannelEdit::outOfBandFrequencyIsRefused()
 {
     EditWindow e;
+    PutChannel(4, QStringLiteral("435.0"));
     e.show(9);
     TfChsEdit* w = e.window.get();
-    EditWindow::type(w->eRx, QStringLiteral("500"));
+    QByteArray before = ImageBytes();
+    EditWindow::type(w->eRx, QStringLiteral("146.52"));
     QCOMPARE(e.modal.shown.size(), 1);
     QCOMPARE(e.modal.shown[0].caption, QStringLiteral("Caution"));
     QCOMPARE(e.modal.shown[0].text, QStringLiteral("The frequecy number come amiss!"));
     QCOMPARE(e.modal.shown[0].icon, QMessageBox::Information);
-    QCOMPARE(w->eRx->text(), QStringLiteral("430.00000"));
-    QCOMPARE(ChannelOf(9).rxFreq, 430.0);
+    QCOMPARE(w->eRx->text(), QString());
+    QVERIFY(!w->eTX->isEnabled());
+    QVERIFY(!IsChannelInUse(appState(), 9));
+    QCOMPARE(ImageBytes(), before);
 
+    w->cxChs->setCurrentIndex(3); // channel 4
+    before = ImageBytes();
+    EditWindow::type(w->eRx, QStringLiteral("500"));
+    QCOMPARE(w->eRx->text(), QStringLiteral("435.00000"));
     EditWindow::type(w->eTX, QStringLiteral("1000"));
-    QCOMPARE(e.modal.shown.size(), 2);
-    QCOMPARE(w->eTX->text(), QStringLiteral("430.00000"));
+    QCOMPARE(e.modal.shown.size(), 3);
+    QCOMPARE(w->eTX->text(), QStringLiteral("435.00000"));
+    QCOMPARE(ImageBytes(), before);
 }
 
 void TestChannelEdit::controlsWriteTheirField_data()

@@ -101,8 +101,8 @@ class TestFrequencyChannels : public QObject {
     void frequencyOnTheStepRaster_data();
     void frequencyOnTheStepRaster();
     void typingStoresOnlyWhenCommitted();
-    void badFrequenciesFallBackToTheFirstBand_data();
-    void badFrequenciesFallBackToTheFirstBand();
+    void badFrequencies_data();
+    void badFrequencies();
     void offsetIsCapped_data();
     void offsetIsCapped();
     void stepChangeReStoresBothChannels();
@@ -222,19 +222,28 @@ void TestFrequencyChannels::typingStoresOnlyWhenCommitted()
     QVERIFY(!all().modified);
 }
 
-void TestFrequencyChannels::badFrequenciesFallBackToTheFirstBand_data()
+void TestFrequencyChannels::badFrequencies_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::newRow("empty") << "";
-    QTest::newRow("between the bands") << "150";
-    QTest::newRow("zero") << "0";
-    QTest::newRow("not a number") << "1..5";
+    QTest::addColumn<QString>("shown"); // the lowest band edge, or the frequency kept
+    QTest::newRow("empty: the lowest band edge") << ""
+                                                 << "430.00000";
+    QTest::newRow("between the bands") << "150"
+                                       << "145.50000";
+    QTest::newRow("zero") << "0"
+                          << "145.50000";
+    QTest::newRow("not a number") << "1..5"
+                                  << "145.50000";
 }
 
-void TestFrequencyChannels::badFrequenciesFallBackToTheFirstBand()
+// An emptied frequency becomes the lowest band edge after the caution; a typed one
+// outside the bands is refused after it, and the channel keeps its frequency.
+void TestFrequencyChannels::badFrequencies()
 {
     QFETCH(QString, typed);
+    QFETCH(QString, shown);
     storeField(129, Field::RxFreq, QStringLiteral("145.5"));
+    all().modified = false;
     Window win;
     ScriptedModal modal;
     enter(win.eRx(), typed);
@@ -242,9 +251,9 @@ void TestFrequencyChannels::badFrequenciesFallBackToTheFirstBand()
     QCOMPARE(modal.shown[0].caption, QStringLiteral("Caution"));
     QCOMPARE(modal.shown[0].text, QStringLiteral("The frequecy number come amiss!"));
     QCOMPARE(modal.shown[0].icon, QMessageBox::Information);
-    QCOMPARE(win.eRx()->text(), QStringLiteral("430.00000"));
-    QCOMPARE(decoded(129).rxFreq, 430.0);
-    QVERIFY(all().modified);
+    QCOMPARE(win.eRx()->text(), shown);
+    QCOMPARE(FormatMHz(decoded(129).rxFreq), shown);
+    QCOMPARE(all().modified, typed.isEmpty());
 }
 
 void TestFrequencyChannels::offsetIsCapped_data()
@@ -396,8 +405,8 @@ void TestFrequencyChannels::uncommittedFrequencyIsCheckedBeforeAStore()
     QCOMPARE(wn->currentIndex(), 1);
     wn->setCurrentIndex(0);
     QCOMPARE(modal.texts(), QStringList{"The frequecy number come amiss!"});
-    QCOMPARE(win.eRx()->text(), QStringLiteral("430.00000"));
-    QCOMPARE(decoded(129).rxFreq, 430.0);
+    QCOMPARE(win.eRx()->text(), QStringLiteral("145.50000"));
+    QCOMPARE(decoded(129).rxFreq, 145.5);
     QCOMPARE(decoded(129).bandwidth, quint8(0));
 }
 

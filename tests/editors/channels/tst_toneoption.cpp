@@ -1,5 +1,6 @@
 #include "editors/channels/ToneOption.h"
 
+#include "tests/support/Elision.h"
 #include "tests/support/ScriptedModal.h"
 #include "widgets/grid/CellGrid.h"
 #include "widgets/grid/CellGridModel.h"
@@ -26,6 +27,7 @@ class TestToneOption : public QObject {
     void closingPicksNothing();
     void chartsLookAsDesigned();
     void enterPicksTheCurrentTone();
+    void centredOnTheMainWindowWithEveryCodeReadable();
 };
 
 void TestToneOption::picking_data()
@@ -112,8 +114,8 @@ void TestToneOption::chartsLookAsDesigned()
     QVERIFY(ctcss->isBold(2, 5) && !ctcss->isBold(1, 5));
     QCOMPARE(ctcss->cellValue(5, 1), QStringLiteral("1"));
     QCOMPARE(ctcss->cellValue(4, 1), QString());
-    QCOMPARE(ctcss->colWidth(4), 32);
-    QCOMPARE(ctcss->colWidth(5), 47);
+    QVERIFY(ctcss->colWidth(4) >= 32); // the designed width is the least
+    QVERIFY(ctcss->colWidth(5) >= 47); // the designed width is the least
     QCOMPARE(ctcss->rowHeight(3), 24);
     QVERIFY(ctcss->isReadOnly(5, 5));
     QCOMPARE(ctcss->alignment(5, 5) & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
@@ -127,8 +129,8 @@ void TestToneOption::chartsLookAsDesigned()
     QCOMPARE(dcs->cellText(2, 1), QStringLiteral("D023N"));
     QCOMPARE(dcs->cellText(15, 8), QStringLiteral("85"));
     QCOMPARE(dcs->color(1, 2), QColor(47, 231, 220));
-    QCOMPARE(dcs->colWidth(1), 23);
-    QCOMPARE(dcs->colWidth(2), 46);
+    QVERIFY(dcs->colWidth(1) >= 23); // the designed width is the least
+    QVERIFY(dcs->colWidth(2) >= 46); // the designed width is the least
     QCOMPARE(dialog.gvDcsI->cellText(2, 1), QStringLiteral("D023I"));
 }
 
@@ -144,6 +146,38 @@ void TestToneOption::enterPicksTheCurrentTone()
     QTest::keyClick(dialog.gvCtcss, Qt::Key_Return);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.pickedTone(), QStringLiteral("69.3"));
+}
+
+// The dialog opens centred on the main window with its final size, wholly below the
+// main window's top edge, and every index, tone and code shows whole.
+void TestToneOption::centredOnTheMainWindowWithEveryCodeReadable()
+{
+    QWidget mainWindow;
+    mainWindow.setGeometry(100, 80, 1000, 700);
+    mainWindow.show();
+    QWidget child(&mainWindow); // the tone selector's window asks for the dialog
+    child.setGeometry(10, 10, 100, 30);
+    ScriptedModal modal;
+    QRect shownAt;
+    QStringList cut;
+    modal.dialogs << [&](QDialog& d) {
+        auto& dialog = static_cast<TfToneOption&>(d);
+        dialog.show();
+        shownAt = dialog.frameGeometry();
+        for (QRadioButton* chart : {dialog.rCTCSS, dialog.rDCSN, dialog.rDCSI}) {
+            QTest::mouseClick(chart, Qt::LeftButton);
+            for (CellGrid* grid : {dialog.gvCtcss, dialog.gvDcsN, dialog.gvDcsI})
+                if (grid->isVisible()) cut << Elision::cutCells(grid);
+        }
+        return int(QDialog::Rejected);
+    };
+    ShowToneOption(&child);
+    QCOMPARE(modal.dialogNames, QStringList{QStringLiteral("fToneOption")});
+    const QPoint offset = shownAt.center() - mainWindow.geometry().center();
+    QVERIFY2(offset.manhattanLength() <= 4,
+             qPrintable(QStringLiteral("off centre by %1,%2").arg(offset.x()).arg(offset.y())));
+    QVERIFY(shownAt.top() >= mainWindow.geometry().top());
+    QCOMPARE(cut, QStringList());
 }
 
 QTEST_MAIN(TestToneOption)

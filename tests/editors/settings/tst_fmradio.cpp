@@ -1,7 +1,9 @@
 #include "SettingsFixture.h"
+#include "tests/support/Elision.h"
 
 #include "../../support/ScriptedModal.h"
 #include "core/BitCodecs.h"
+#include "core/FmCodec.h"
 #include "core/SettingsFields.h"
 #include "editors/settings/FmRadio.h"
 #include "widgets/grid/CellGrid.h"
@@ -28,6 +30,8 @@ class TestFmRadio : public QObject {
     void stepAndVolumeWriteOnlyTheirBits();
     void clickOnANumberEditsItsChannel();
     void headerFollowsTheTranslation();
+    void nothingIsCutShort_data();
+    void nothingIsCutShort();
 };
 
 namespace {
@@ -313,6 +317,29 @@ void TestFmRadio::headerFollowsTheTranslation()
     QCOMPARE(grid(window)->cellText(4, 1), QStringLiteral("Frequenz"));
     QCOMPARE(grid(window)->cellText(2, 1), QStringLiteral("Frequenz"));
     QCOMPARE(control<QTabWidget>(window, "cxChInfo")->tabText(1), QStringLiteral("Kanaele"));
+}
+
+// Titles, numbers and frequencies show whole, in English and with a long translation.
+void TestFmRadio::nothingIsCutShort_data()
+{
+    QTest::addColumn<QByteArray>("language");
+    QTest::newRow("English") << QByteArray();
+    QTest::newRow("long titles") << QByteArray(
+        "[fFmFun]\nLNo.Caption=Speicherplatz\nLFreq.Caption=Empfangsfrequenz\n");
+}
+
+void TestFmRadio::nothingIsCutShort()
+{
+    QFETCH(QByteArray, language);
+    SettingsDocument doc;
+    if (!language.isEmpty()) doc.useLanguage(language);
+    for (int n = 1; n <= 20; ++n) {
+        QString text = QStringLiteral("107.95");
+        SetFmChannel(appState(), n, text);
+    }
+    TfFmFun window;
+    window.show();
+    QCOMPARE(Elision::cutCells(grid(window)), QStringList());
 }
 
 QTEST_MAIN(TestFmRadio)
