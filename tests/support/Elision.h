@@ -4,61 +4,37 @@
 #include "widgets/grid/CellGridModel.h"
 
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QHeaderView>
 #include <QStringList>
-#include <QStyle>
-#include <algorithm>
 
-// Texts a window would show cut short ("...") or clipped, measured the way Qt draws
-// them: an item view draws a cell's text inside its visual rectangle less the style's
-// focus-frame margin and one pixel on either side; a header inside its section less
-// the header margin on either side.
+// Texts a window would show cut short ("...") or clipped, as Qt itself judges them:
+// a cell is cut when the view's size hint for it (what its delegate needs to draw the
+// text whole) is wider than the cell, a header section when its size hint is wider than
+// the section.
 namespace Elision {
 
-inline int widestLine(const QFontMetrics& metrics, const QString& text)
-{
-    int widest = 0;
-    for (const QString& line : text.split(QLatin1Char('\n')))
-        widest = std::max(widest, metrics.horizontalAdvance(line));
-    return widest;
-}
-
 // "col,row: text" for every cell of the grid whose text does not fit, header row and
-// column included.
+// header column included.
 inline QStringList cutCells(CellGrid* grid)
 {
     QStringList cut;
     const CellGridModel* model = grid->cellModel();
-    QStyle* style = grid->style();
-    const int itemMargin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
-    const int headerMargin = style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, grid);
-    for (int row = 1; row < grid->rowCount(); ++row) {
-        for (int col = 1; col < grid->colCount(); ++col) {
-            const QString text = grid->cellText(col, row);
-            if (text.isEmpty()) continue;
-            const bool headerRow = grid->fixedRows() && row == 1;
-            const bool headerCol = grid->fixedCols() && col == 1;
-            int room = 0;
-            QFont font = grid->font();
-            if (headerRow && headerCol) {
-                room = grid->verticalHeader()->width() - 2 * headerMargin;
-                font = grid->horizontalHeader()->font();
-            } else if (headerRow) {
-                room = grid->horizontalHeader()->sectionSize(col - model->firstCol()) -
-                       2 * headerMargin;
-                font = grid->horizontalHeader()->font();
-            } else if (headerCol) {
-                room = grid->verticalHeader()->width() - 2 * headerMargin;
-                font = grid->verticalHeader()->font();
-            } else {
-                room = grid->visualRect(model->indexOfCell(col, row)).width() - 2 * itemMargin;
-            }
-            font.setBold(font.bold() || grid->isBold(col, row));
-            if (widestLine(QFontMetrics(font), text) > room)
-                cut << QStringLiteral("%1,%2: %3").arg(col).arg(row).arg(text);
+    const auto note = [&](int col, int row) {
+        cut << QStringLiteral("%1,%2: %3").arg(col).arg(row).arg(grid->cellText(col, row));
+    };
+    QHeaderView* top = grid->horizontalHeader();
+    QHeaderView* left = grid->verticalHeader();
+    if (grid->fixedRows())
+        for (int s = 0; s < top->count(); ++s)
+            if (top->sectionSizeHint(s) > top->sectionSize(s)) note(s + model->firstCol(), 1);
+    if (grid->fixedCols() && left->sizeHint().width() > left->width()) note(1, model->firstRow());
+    for (int row = model->firstRow(); row < grid->rowCount(); ++row)
+        for (int col = model->firstCol(); col < grid->colCount(); ++col) {
+            const QModelIndex index = model->indexOfCell(col, row);
+            if (grid->cellText(col, row).isEmpty()) continue;
+            if (grid->sizeHintForIndex(index).width() > grid->visualRect(index).width())
+                note(col, row);
         }
-    }
     return cut;
 }
 
@@ -69,3 +45,10 @@ inline bool clipsItsEntries(const QComboBox* box)
 }
 
 } // namespace Elision
+
+// Fails the test with the cells that are cut.
+#define QVERIFY_NOTHING_CUT(grid)                                                                  \
+    do {                                                                                           \
+        const QStringList cutTexts = Elision::cutCells(grid);                                      \
+        QVERIFY2(cutTexts.isEmpty(), qPrintable(cutTexts.join(QStringLiteral("; "))));             \
+    } while (false)

@@ -18,14 +18,6 @@ namespace {
 
 constexpr int DefaultColWidth = 64;
 
-int widestLine(const QFontMetrics& metrics, const QString& text)
-{
-    int widest = 0;
-    for (const QString& line : text.split(QLatin1Char('\n')))
-        widest = std::max(widest, metrics.horizontalAdvance(line));
-    return widest;
-}
-
 // A key that types text (not an editing or navigation key, no shortcut).
 bool isTyping(const QKeyEvent* event)
 {
@@ -140,17 +132,33 @@ void CellGrid::setColWidth(int col, int width)
         horizontalHeader()->resizeSection(col - model->firstCol(), colWidths[col]);
 }
 
-// A cell's text is drawn between margins: the item view's focus-frame margin and one
-// pixel on either side, a header's own margin; one more pixel for the grid line.
+// The width the style asks for to draw a text whole: in a cell, as the item delegate
+// draws it (with its margins, and the grid line), in a header section as the header does.
 int CellGrid::cellWidthFor(int col, const QString& text, bool bold) const
 {
-    const bool headerCol = fixedCols() && col == 1;
-    QFont f = headerCol ? verticalHeader()->font() : font();
-    f.setBold(bold || f.bold());
-    const int margin = headerCol
-                           ? style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this)
-                           : style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
-    return widestLine(QFontMetrics(f), text) + 2 * margin + 1;
+    if (fixedCols() && col == 1) return headerWidthFor(verticalHeader(), text);
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    option.text = text;
+    option.font.setBold(bold || option.font.bold());
+    option.fontMetrics = QFontMetrics(option.font);
+    return style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).width() +
+           (showGrid() ? 1 : 0);
+}
+
+int CellGrid::headerWidthFor(const QHeaderView* header, const QString& text) const
+{
+    // The header sizes its sections for bold text, as a highlighted section is drawn.
+    QFont font = header->font();
+    font.setBold(true);
+    QStyleOptionHeader option;
+    option.initFrom(header);
+    option.text = text;
+    option.orientation = header->orientation();
+    option.fontMetrics = QFontMetrics(font);
+    option.section = 0;
+    return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header).width();
 }
 
 void CellGrid::fitColWidth(int col, const QStringList& moreTexts)
@@ -160,13 +168,10 @@ void CellGrid::fitColWidth(int col, const QStringList& moreTexts)
     for (int r = 0; r < rowCount(); ++r) {
         const QString text = cellText(col, r);
         if (text.isEmpty()) continue;
-        if (fixedRows() && r == 1) {
-            const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
-            width = std::max(width, widestLine(QFontMetrics(horizontalHeader()->font()), text) +
-                                        2 * margin + 1);
-        } else {
+        if (fixedRows() && r == 1)
+            width = std::max(width, headerWidthFor(horizontalHeader(), text));
+        else
             width = std::max(width, cellWidthFor(col, text, isBold(col, r)));
-        }
     }
     for (const QString& text : moreTexts)
         width = std::max(width, cellWidthFor(col, text));

@@ -8,6 +8,7 @@
 #include <QVector>
 
 class CellGridModel;
+class QHeaderView;
 class QLineEdit;
 
 // The program's cell grid. Cells are addressed (column, row) from 0. Row 0 and
@@ -47,6 +48,7 @@ class CellGrid : public QTableView, public TranslatableGrid {
     void fitColWidth(int col, const QStringList& moreTexts = {});
     // The width a cell of the column needs to show the text whole.
     int cellWidthFor(int col, const QString& text, bool bold = false) const;
+    int headerWidthFor(const QHeaderView* header, const QString& text) const;
     void setDefaultRowHeight(int height);
     void setRowHeight(int row, int height);
     int rowHeight(int row) const;
