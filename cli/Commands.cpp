@@ -9,6 +9,7 @@
 #include "core/ImageLayout.h"
 #include "files/CsvFile.h"
 #include "files/FileMessages.h"
+#include "files/LanguageFile.h"
 
 #include <QCommandLineParser>
 #include <QJsonDocument>
@@ -251,8 +252,9 @@ int commandImportCsv(CliEnvironment& env, const QStringList& args)
         env.tell(OpenFailedText(doc, csvPath, reason));
         return ExitCode::File;
     }
-    const CsvImport plan = PlanCsvImport(doc, csv);
-    for (const QString& line : CsvImportReport(plan))
+    const CsvImportTexts texts = LoadCsvImportTexts(doc);
+    const CsvImport plan = PlanCsvImport(doc, csv, texts);
+    for (const QString& line : CsvImportReport(plan, texts))
         env.err << line << '\n';
     env.err.flush();
     if (!plan.ok()) return ExitCode::File;

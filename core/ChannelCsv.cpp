@@ -263,12 +263,11 @@ class RowFields {
 };
 
 // Reads a CTCSS field as a tone of the list; empty with a note when there is none.
-QString ReadCtcss(const QString& field, int column, QStringList& notes)
+QString ReadCtcss(const QString& field, int column, const CsvImportTexts& texts, QStringList& notes)
 {
     double hz = 0.0;
     if (!TextToNumber(field, hz)) {
-        notes << QStringLiteral("%1 \"%2\" is no tone; no tone instead.")
-                     .arg(CsvColumns().at(column), field);
+        notes << texts.toneNotNumber.arg(CsvColumns().at(column), field);
         return QString();
     }
     const QString exact = FormatFixed(hz, 1);
@@ -280,28 +279,27 @@ QString ReadCtcss(const QString& field, int column, QStringList& notes)
     }
     if (best > 0 && std::abs(best - tenths) <= best * ToneTolerance) {
         const QString listed = FormatFixed(best / 10.0, 1);
-        notes << QStringLiteral("Tone %1 Hz is not one the radio offers; %2 Hz instead.")
-                     .arg(exact, listed);
+        notes << texts.toneNearest.arg(exact, listed);
         return listed;
     }
-    notes << QStringLiteral("Tone %1 Hz is not one the radio offers; no tone instead.").arg(exact);
+    notes << texts.toneDropped.arg(exact);
     return QString();
 }
 
 // Reads a DCS code field ("023", "23") with its polarity letter into "D023N"/"D023I".
-QString ReadDcs(const QString& field, QChar polarity, QStringList& notes)
+QString ReadDcs(const QString& field, QChar polarity, const CsvImportTexts& texts,
+                QStringList& notes)
 {
     bool octal = !field.isEmpty() && field.size() <= 3;
     for (QChar c : field)
         if (c < u'0' || c > u'7') octal = false;
     if (!octal) {
-        notes << QStringLiteral("DCS code \"%1\" is no code; no code instead.").arg(field);
+        notes << texts.dcsNotCode.arg(field);
         return QString();
     }
     const QString code = field.rightJustified(3, u'0');
     if (!IsListedCode(code)) {
-        notes << QStringLiteral("DCS code %1 is not one the radio offers; no code instead.")
-                     .arg(code);
+        notes << texts.dcsNotOffered.arg(code);
         return QString();
     }
     return QStringLiteral("D") + code + (polarity == u'R' ? u'I' : u'N');
@@ -312,7 +310,7 @@ struct WantedTones {
     QString tx; // encode
 };
 
-WantedTones ReadTones(const RowFields& row, QStringList& notes)
+WantedTones ReadTones(const RowFields& row, const CsvImportTexts& texts, QStringList& notes)
 {
     WantedTones w;
     const QString mode = row[Col::Tone];
@@ -322,8 +320,7 @@ WantedTones ReadTones(const RowFields& row, QStringList& notes)
     if (polarity.isEmpty()) polarity = PlaceholderPolarity;
     const auto letter = [&](int i) { return polarity.at(i) == u'N' || polarity.at(i) == u'R'; };
     if (polarity.size() != 2 || !letter(0) || !letter(1)) {
-        notes << QStringLiteral("DtcsPolarity \"%1\" is not two of N and R; read as NN.")
-                     .arg(row[Col::DtcsPolarity]);
+        notes << texts.polarityUnknown.arg(row[Col::DtcsPolarity]);
         polarity = PlaceholderPolarity;
     }
     const QChar txPolarity = polarity.at(0);
@@ -332,22 +329,22 @@ WantedTones ReadTones(const RowFields& row, QStringList& notes)
     // Older files have no RxDtcsCode: their receive code is DtcsCode.
     const auto rxCode = [&] {
         if (row.has(Col::RxDtcsCode)) return row[Col::RxDtcsCode];
-        notes << QStringLiteral("No RxDtcsCode column; the receive code is DtcsCode.");
+        notes << texts.noRxDtcsCode;
         return row[Col::DtcsCode];
     };
 
     const QString m = mode.toLower();
     if (m == QLatin1String("tone")) {
-        w.tx = ReadCtcss(row[Col::rToneFreq], Col::rToneFreq, notes);
+        w.tx = ReadCtcss(row[Col::rToneFreq], Col::rToneFreq, texts, notes);
     } else if (m == QLatin1String("tsql")) {
-        w.tx = w.rx = ReadCtcss(row[Col::cToneFreq], Col::cToneFreq, notes);
+        w.tx = w.rx = ReadCtcss(row[Col::cToneFreq], Col::cToneFreq, texts, notes);
     } else if (m == QLatin1String("dtcs")) {
-        w.tx = ReadDcs(row[Col::DtcsCode], txPolarity, notes);
+        w.tx = ReadDcs(row[Col::DtcsCode], txPolarity, texts, notes);
         w.rx = w.tx.isEmpty() ? QString() : w.tx.left(4) + (rxPolarity == u'R' ? u'I' : u'N');
     } else if (m == QLatin1String("cross")) {
         QString cross = row[Col::CrossMode];
         if (!row.has(Col::CrossMode)) {
-            notes << QStringLiteral("No CrossMode column; read as Tone->Tone.");
+            notes << texts.noCrossMode;
             cross = PlaceholderCross;
         }
         const int arrow = cross.indexOf(QLatin1String("->"));
@@ -358,23 +355,24 @@ WantedTones ReadTones(const RowFields& row, QStringList& notes)
         };
         if (arrow < 0 || !known(txSide) || !known(rxSide) ||
             (txSide.isEmpty() && rxSide.isEmpty())) {
-            notes << QStringLiteral("CrossMode \"%1\" is unknown; no tones.").arg(cross);
+            notes << texts.crossModeUnknown.arg(cross);
             return w;
         }
         if (txSide == QLatin1String("tone"))
-            w.tx = ReadCtcss(row[Col::rToneFreq], Col::rToneFreq, notes);
-        if (txSide == QLatin1String("dtcs")) w.tx = ReadDcs(row[Col::DtcsCode], txPolarity, notes);
+            w.tx = ReadCtcss(row[Col::rToneFreq], Col::rToneFreq, texts, notes);
+        if (txSide == QLatin1String("dtcs"))
+            w.tx = ReadDcs(row[Col::DtcsCode], txPolarity, texts, notes);
         if (rxSide == QLatin1String("tone"))
-            w.rx = ReadCtcss(row[Col::cToneFreq], Col::cToneFreq, notes);
-        if (rxSide == QLatin1String("dtcs")) w.rx = ReadDcs(rxCode(), rxPolarity, notes);
+            w.rx = ReadCtcss(row[Col::cToneFreq], Col::cToneFreq, texts, notes);
+        if (rxSide == QLatin1String("dtcs")) w.rx = ReadDcs(rxCode(), rxPolarity, texts, notes);
     } else {
-        notes << QStringLiteral("Tone mode \"%1\" is unknown; no tones.").arg(mode);
+        notes << texts.toneModeUnknown.arg(mode);
     }
     return w;
 }
 
 // "1" high, "0" low.
-QString ReadPower(const QString& field, QStringList& notes)
+QString ReadPower(const QString& field, const CsvImportTexts& texts, QStringList& notes)
 {
     const QString high = QStringLiteral("1"), low = QStringLiteral("0");
     if (field.isEmpty()) return QString::number(NewChannelValue(Field::Power));
@@ -393,12 +391,8 @@ QString ReadPower(const QString& field, QStringList& notes)
     const bool lowName = name.startsWith(u'l');
     const bool known = lowName || name.startsWith(u'h') || name.startsWith(u'm') ||
                        name == QLatin1String("turbo") || name == QLatin1String("max");
-    const QString level = lowName ? QStringLiteral("Low") : QStringLiteral("High");
-    if (known)
-        notes << QStringLiteral("Power \"%1\" is not a level of the radio; %2 instead.")
-                     .arg(field, level);
-    else
-        notes << QStringLiteral("Power \"%1\" is unknown; %2 instead.").arg(field, level);
+    const QString level = lowName ? texts.levelLow : texts.levelHigh;
+    notes << (known ? texts.powerNotLevel : texts.powerUnknown).arg(field, level);
     return lowName ? low : high;
 }
 
@@ -407,7 +401,7 @@ bool IsNameCharacter(QChar c)
     return c == u' ' || NameCharToCode(c) != NameCharToCode(u' ');
 }
 
-QString ReadName(const QString& field, QStringList& notes)
+QString ReadName(const QString& field, const CsvImportTexts& texts, QStringList& notes)
 {
     const QString upper = field.trimmed().toUpper();
     QString name;
@@ -421,12 +415,13 @@ QString ReadName(const QString& field, QStringList& notes)
         }
     }
     const QString stored = NameWithoutPadding(name.left(6));
-    QStringList why;
-    if (replaced) why << QStringLiteral("characters the radio cannot show become blanks");
-    if (name.size() > 6) why << QStringLiteral("cut to 6 characters");
-    if (!why.isEmpty())
-        notes << QStringLiteral("Name \"%1\" stored as \"%2\": %3.")
-                     .arg(field.trimmed(), stored, why.join(QLatin1String("; ")));
+    const bool cut = name.size() > 6;
+    if (replaced || cut) {
+        const QString& format = !cut       ? texts.nameBlanks
+                                : replaced ? texts.nameBlanksCut
+                                           : texts.nameCut;
+        notes << format.arg(field.trimmed(), stored);
+    }
     return stored;
 }
 
@@ -499,15 +494,16 @@ struct WantedChannel {
 };
 
 // Fills wanted from the row; false when the row is to be skipped (the reason in notes).
-bool ReadChannel(const TALL& all, const RowFields& row, WantedChannel& w, QStringList& notes)
+bool ReadChannel(const TALL& all, const RowFields& row, const CsvImportTexts& texts,
+                 WantedChannel& w, QStringList& notes)
 {
     const QString frequency = row[Col::Frequency];
     if (frequency.isEmpty()) {
-        notes << QStringLiteral("The row has no frequency.");
+        notes << texts.noFrequency;
         return false;
     }
     if (!TextToNumber(frequency, w.rx)) {
-        notes << QStringLiteral("Frequency \"%1\" is no number.").arg(frequency);
+        notes << texts.frequencyNotNumber.arg(frequency);
         return false;
     }
 
@@ -519,16 +515,14 @@ bool ReadChannel(const TALL& all, const RowFields& row, WantedChannel& w, QStrin
     } else if (mode.compare(QLatin1String("NFM"), Qt::CaseInsensitive) == 0) {
         w.bandwidth = QStringLiteral("0");
     } else {
-        notes
-            << QStringLiteral("Mode %1: the radio has FM (wide) and NFM (narrow) only.").arg(mode);
+        notes << texts.modeUnknown.arg(mode);
         return false;
     }
 
     // The band check of BandCheckedFrequency, on the number already read.
     double checked = w.rx;
     if (CheckBandFrequency(all, QString(), checked)) {
-        notes << QStringLiteral("Frequency %1 MHz is outside the radio's bands (%2).")
-                     .arg(MHzText(w.rx), all.bandText);
+        notes << texts.outsideBands.arg(MHzText(w.rx), all.bandText);
         return false;
     }
 
@@ -538,7 +532,7 @@ bool ReadChannel(const TALL& all, const RowFields& row, WantedChannel& w, QStrin
     if (duplex == QLatin1String("+") || duplex == QLatin1String("-") ||
         duplex == QLatin1String("split")) {
         if (!offsetField.isEmpty() && !TextToNumber(offsetField, offset)) {
-            notes << QStringLiteral("Offset \"%1\" is no number.").arg(offsetField);
+            notes << texts.offsetNotNumber.arg(offsetField);
             return false;
         }
     }
@@ -550,37 +544,33 @@ bool ReadChannel(const TALL& all, const RowFields& row, WantedChannel& w, QStrin
         w.tx = w.rx - offset;
     } else if (duplex == QLatin1String("split")) {
         if (offsetField.isEmpty()) {
-            notes << QStringLiteral("Duplex split without a transmit frequency in Offset.");
+            notes << texts.splitWithoutTx;
             return false;
         }
         w.tx = offset;
     } else if (duplex == QLatin1String("off")) {
         w.tx = w.rx;
-        notes << QStringLiteral("Transmit off: the radio cannot turn transmit off for one channel; "
-                                "taken as simplex.");
+        notes << texts.transmitOff;
     } else {
-        notes << QStringLiteral("Duplex \"%1\" is none of +, -, split and off.")
-                     .arg(row[Col::Duplex]);
+        notes << texts.duplexUnknown.arg(row[Col::Duplex]);
         return false;
     }
     if (w.tx != w.rx) {
         checked = w.tx;
         if (CheckBandFrequency(all, QString(), checked)) {
-            notes << QStringLiteral("Transmit frequency %1 MHz is outside the radio's bands (%2).")
-                         .arg(MHzText(w.tx), all.bandText);
+            notes << texts.txOutsideBands.arg(MHzText(w.tx), all.bandText);
             return false;
         }
         const double apart = UnitsToMHz(std::llabs(MHzToUnits(w.tx) - MHzToUnits(w.rx)));
         if (apart > MaxOffsetMHz) {
-            notes << QStringLiteral("Transmit %1 MHz is %2 MHz from receive; a channel holds at "
-                                    "most %3 MHz.")
-                         .arg(MHzText(w.tx), FormatMHz(apart), FormatFixed(MaxOffsetMHz, 3));
+            notes << texts.txTooFar.arg(MHzText(w.tx), FormatMHz(apart),
+                                        FormatFixed(MaxOffsetMHz, 3));
             return false;
         }
     }
 
-    w.tones = ReadTones(row, notes);
-    w.power = row.has(Col::Power) ? ReadPower(row[Col::Power], notes)
+    w.tones = ReadTones(row, texts, notes);
+    w.power = row.has(Col::Power) ? ReadPower(row[Col::Power], texts, notes)
                                   : QString::number(NewChannelValue(Field::Power));
 
     if (!row.has(Col::Skip)) {
@@ -593,17 +583,17 @@ bool ReadChannel(const TALL& all, const RowFields& row, WantedChannel& w, QStrin
         } else if (skip == QLatin1String("P")) {
             w.priority = true;
         } else if (!skip.isEmpty()) {
-            notes << QStringLiteral("Skip \"%1\" is none of S and P; the channel is scanned.")
-                         .arg(row[Col::Skip]);
+            notes << texts.skipUnknown.arg(row[Col::Skip]);
         }
     }
-    w.name = ReadName(row[Col::Name], notes);
+    w.name = ReadName(row[Col::Name], texts, notes);
     return true;
 }
 
 // Enters the channel the grid's way and says what the record did not keep.
 // False when the record refused the row; the channel is then as it was.
-bool StoreChannel(TALL& all, int k, const WantedChannel& w, QStringList& notes, TChannel& ch)
+bool StoreChannel(TALL& all, int k, const WantedChannel& w, const CsvImportTexts& texts,
+                  QStringList& notes, TChannel& ch)
 {
     const ChannelState before = SaveChannel(all, k);
     QString text;
@@ -635,29 +625,24 @@ bool StoreChannel(TALL& all, int k, const WantedChannel& w, QStringList& notes, 
 
     if (!DecodeChannel(all, k, ch)) {
         RestoreChannel(all, k, before);
-        notes << QStringLiteral("The channel record refused the frequency.");
+        notes << texts.recordRefusedRx;
         return false;
     }
     const qint64 rxWanted = MHzToUnits(w.rx), txWanted = MHzToUnits(w.tx);
     const qint64 rxStored = MHzToUnits(ch.rxFreq), txStored = MHzToUnits(ch.txFreq);
     if (txStored - rxStored != txWanted - rxWanted && txStored == rxStored) {
         RestoreChannel(all, k, before);
-        notes << QStringLiteral("The channel record refused transmit %1 MHz.").arg(MHzText(w.tx));
+        notes << texts.recordRefusedTx.arg(MHzText(w.tx));
         return false;
     }
-    if (rxStored != rxWanted)
-        notes << QStringLiteral("Frequency %1 MHz is off the channel raster; stored as %2 MHz.")
-                     .arg(MHzText(w.rx), FormatMHz(ch.rxFreq));
+    if (rxStored != rxWanted) notes << texts.rxOffRaster.arg(MHzText(w.rx), FormatMHz(ch.rxFreq));
     // A simplex row whose frequency moved needs no second note.
     if (txStored != txWanted && !(txWanted == rxWanted && txStored == rxStored))
-        notes << QStringLiteral("Transmit %1 MHz is off the channel raster; stored as %2 MHz.")
-                     .arg(MHzText(w.tx), FormatMHz(ch.txFreq));
+        notes << texts.txOffRaster.arg(MHzText(w.tx), FormatMHz(ch.txFreq));
     if (ch.rxTone != w.tones.rx)
-        notes << QStringLiteral("Receive tone %1 stored as %2.")
-                     .arg(ToneShown(w.tones.rx), ToneShown(ch.rxTone));
+        notes << texts.rxToneStored.arg(ToneShown(w.tones.rx), ToneShown(ch.rxTone));
     if (ch.txTone != w.tones.tx)
-        notes << QStringLiteral("Transmit tone %1 stored as %2.")
-                     .arg(ToneShown(w.tones.tx), ToneShown(ch.txTone));
+        notes << texts.txToneStored.arg(ToneShown(w.tones.tx), ToneShown(ch.txTone));
     return true;
 }
 
@@ -673,15 +658,15 @@ QString RowSource(const RowFields& row)
     return parts.join(u' ');
 }
 
-QString KindText(CsvImportRow::Kind kind)
+QString KindText(CsvImportRow::Kind kind, const CsvImportTexts& texts)
 {
     switch (kind) {
     case CsvImportRow::Imported:
-        return QStringLiteral("imported");
+        return texts.imported;
     case CsvImportRow::Changed:
-        return QStringLiteral("changed");
+        return texts.changed;
     case CsvImportRow::Skipped:
-        return QStringLiteral("skipped");
+        return texts.skipped;
     }
     return QString();
 }
@@ -759,14 +744,14 @@ int CsvImport::count(CsvImportRow::Kind kind) const
     return n;
 }
 
-CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv)
+CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv, const CsvImportTexts& texts)
 {
     CsvImport plan;
     plan.image = all;
     TALL& image = plan.image;
 
     if (csv.contains('\0')) {
-        plan.error = QStringLiteral("The file is not a text file.");
+        plan.error = texts.notText;
         return plan;
     }
     QByteArray bytes = csv;
@@ -775,12 +760,12 @@ CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv)
     QString text = utf8.decode(bytes);
     if (utf8.hasError()) {
         text = QString::fromLatin1(bytes);
-        plan.fileNotes << QStringLiteral("The file is not UTF-8; read as Latin-1.");
+        plan.fileNotes << texts.notUtf8;
     }
 
     const QVector<CsvRecord> records = ParseCsv(text);
     if (records.isEmpty()) {
-        plan.error = QStringLiteral("The file is empty.");
+        plan.error = texts.empty;
         return plan;
     }
     ColumnPlaces columns;
@@ -795,9 +780,7 @@ CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv)
         }
     }
     if (columns[Col::Frequency] < 0) {
-        plan.error =
-            QStringLiteral("The first line names no Frequency column; a channel list "
-                           "starts with a header line such as Location,Name,Frequency,...");
+        plan.error = texts.noFrequencyColumn;
         return plan;
     }
 
@@ -811,10 +794,9 @@ CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv)
         }
     }
     if (!numbered)
-        plan.fileNotes << QStringLiteral("No Location column: the rows go to channels 1, 2, 3, ... "
-                                         "in their order.");
+        plan.fileNotes << texts.noLocationColumn;
     else if (zeroBased)
-        plan.fileNotes << QStringLiteral("Locations start at 0: channel = Location + 1.");
+        plan.fileNotes << texts.zeroBased;
 
     QHash<int, int> rowOfChannel; // channel -> index into plan.rows
     QVector<bool> wantsPriority;
@@ -832,16 +814,12 @@ CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv)
             bool ok = false;
             k = row.location.toInt(&ok) + (zeroBased ? 1 : 0);
             if (!ok) {
-                row.notes
-                    << QStringLiteral("Location \"%1\" is no channel number.").arg(row.location);
+                row.notes << texts.locationNotNumber.arg(row.location);
                 known = false;
             }
         }
         if (known && (k < 1 || k > image.channelCount)) {
-            row.notes << QStringLiteral(
-                             "Channel %1 does not exist; the radio has channels 1 to %2.")
-                             .arg(k)
-                             .arg(image.channelCount);
+            row.notes << texts.noSuchChannel.arg(k).arg(image.channelCount);
             known = false;
         }
         if (!known) {
@@ -853,8 +831,8 @@ CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv)
 
         WantedChannel wanted;
         TChannel ch;
-        if (!ReadChannel(image, fields, wanted, row.notes) ||
-            !StoreChannel(image, k, wanted, row.notes, ch)) {
+        if (!ReadChannel(image, fields, texts, wanted, row.notes) ||
+            !StoreChannel(image, k, wanted, texts, row.notes, ch)) {
             row.kind = CsvImportRow::Skipped;
             plan.rows << row;
             continue;
@@ -867,9 +845,7 @@ CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv)
             CsvImportRow& replaced = plan.rows[*earlier];
             replaced.kind = CsvImportRow::Skipped;
             replaced.result.clear();
-            replaced.notes << QStringLiteral(
-                                  "Line %1 names the same channel and replaces this row.")
-                                  .arg(row.line);
+            replaced.notes << texts.sameChannel.arg(row.line);
             wantsPriority[*earlier] = false;
         }
         rowOfChannel.insert(k, int(plan.rows.size()));
@@ -882,12 +858,11 @@ CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv)
     if (last >= 0) {
         plan.priorityChannel = plan.rows.at(last).channel;
         WriteField(image, Setting::PriorityChannel, plan.priorityChannel);
-        plan.rows[last].result += QStringLiteral(" Priority");
+        plan.rows[last].result = texts.priorityMark.arg(plan.rows.at(last).result);
         for (int i = 0; i < last; ++i) {
             if (!wantsPriority.at(i)) continue;
             CsvImportRow& other = plan.rows[i];
-            other.notes << QStringLiteral("Line %1 is the priority channel; the radio has one.")
-                               .arg(plan.rows.at(last).line);
+            other.notes << texts.onePriority.arg(plan.rows.at(last).line);
             other.kind = CsvImportRow::Changed;
         }
     }
@@ -907,23 +882,31 @@ void ApplyCsvImport(TALL& all, const CsvImport& plan)
     if (applied) all.modified = true;
 }
 
-QStringList CsvImportReport(const CsvImport& plan)
+QString CsvRowNotes(const CsvImportRow& row, const CsvImportTexts& texts)
+{
+    QString text = row.notes.value(0);
+    for (int i = 1; i < row.notes.size(); ++i)
+        text = texts.notesJoin.arg(text, row.notes.at(i));
+    return text;
+}
+
+QStringList CsvImportReport(const CsvImport& plan, const CsvImportTexts& texts)
 {
     if (!plan.ok()) return {plan.error};
     QStringList lines = plan.fileNotes;
+    // Each step wraps the line so far in one pass of arg(), so a location or note that
+    // holds a %1 of its own stays as it is.
     for (const CsvImportRow& row : plan.rows) {
-        QString line = QStringLiteral("line %1").arg(row.line);
-        if (!row.location.isEmpty()) line += QStringLiteral(", Location %1").arg(row.location);
+        QString line = texts.reportLine.arg(row.line);
+        if (!row.location.isEmpty()) line = texts.reportLocation.arg(line, row.location);
         if (row.channel > 0 && row.kind != CsvImportRow::Skipped)
-            line += QStringLiteral(" -> channel %1").arg(row.channel);
-        line += QStringLiteral(": ") + KindText(row.kind);
-        if (!row.result.isEmpty()) line += QStringLiteral(": ") + row.result;
-        if (!row.notes.isEmpty()) line += QStringLiteral(" (") + row.notes.join(u' ') + u')';
+            line = texts.reportChannel.arg(line, QString::number(row.channel));
+        line = texts.reportPart.arg(line, KindText(row.kind, texts));
+        if (!row.result.isEmpty()) line = texts.reportPart.arg(line, row.result);
+        if (!row.notes.isEmpty()) line = texts.reportNotes.arg(line, CsvRowNotes(row, texts));
         lines << line;
     }
-    lines << QStringLiteral("%1 rows: %2 imported, %3 imported with changes, %4 skipped; channels "
-                            "the file does not name stay as they are.")
-                 .arg(plan.rows.size())
+    lines << texts.reportSummary.arg(plan.rows.size())
                  .arg(plan.count(CsvImportRow::Imported))
                  .arg(plan.count(CsvImportRow::Changed))
                  .arg(plan.count(CsvImportRow::Skipped));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppState.h"
+#include "CsvImportTexts.h"
 
 #include <QByteArray>
 #include <QString>
@@ -75,13 +76,18 @@ struct CsvImport {
     int count(CsvImportRow::Kind kind) const;
 };
 
-// Plans an import into a copy of all; all itself is untouched.
-CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv);
+// Plans an import into a copy of all; all itself is untouched. The notes and errors
+// are written with texts.
+CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv,
+                        const CsvImportTexts& texts = CsvImportTexts());
 
 // Puts the planned channels (records, in-use and scan bits, priority channel) into all
 // and sets the modified flag, when at least one row is imported.
 void ApplyCsvImport(TALL& all, const CsvImport& plan);
 
+// The notes of a row as one text.
+QString CsvRowNotes(const CsvImportRow& row, const CsvImportTexts& texts = CsvImportTexts());
+
 // The report as lines, for the command-line tool's stderr and the dialog: the file
 // notes, one line per row, then a summary line. A file-level failure is one line.
-QStringList CsvImportReport(const CsvImport& plan);
+QStringList CsvImportReport(const CsvImport& plan, const CsvImportTexts& texts = CsvImportTexts());

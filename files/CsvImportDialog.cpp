@@ -1,5 +1,6 @@
 #include "CsvImportDialog.h"
 
+#include "LanguageFile.h"
 #include "TranslateForm.h"
 #include "core/DataModule.h"
 #include "widgets/TranslatableGrid.h"
@@ -131,6 +132,7 @@ void TfCsvImport::fillRows(const CsvImport& plan)
 {
     const QBrush changed(QColor(255, 244, 206));
     const QBrush skipped(QColor(253, 231, 233));
+    const CsvImportTexts notesTexts = LoadCsvImportTexts(appState());
     tvRows->setRowCount(int(plan.rows.size()));
     for (int r = 0; r < plan.rows.size(); ++r) {
         const CsvImportRow& row = plan.rows.at(r);
@@ -143,7 +145,7 @@ void TfCsvImport::fillRows(const CsvImport& plan)
                                  status,
                                  row.source,
                                  row.result,
-                                 row.notes.join(u' ')};
+                                 CsvRowNotes(row, notesTexts)};
         for (int c = 0; c <= ColNotes; ++c) {
             auto* item = new QTableWidgetItem(texts[c]);
             if (c <= ColChannel)

@@ -3,6 +3,7 @@
 #include "IniFile.h"
 #include "SettingsFile.h"
 #include "core/AppState.h"
+#include "core/CsvImportTexts.h"
 #include "core/LanguageTexts.h"
 
 namespace {
@@ -68,4 +69,22 @@ void LoadLanguageFile(const QString& path, TLanguage& texts)
 void LoadLanguage(const TALL& all, TLanguage& texts)
 {
     LoadLanguageFile(LanguageFilePath(all.appFolder, all.languageName), texts);
+}
+
+CsvImportTexts LoadCsvImportTextsFile(const QString& path)
+{
+    const TIniFile ini(path);
+    const QString section = QStringLiteral("CsvImport");
+    CsvImportTexts texts;
+    int count = 0;
+    const CsvImportTextKey* keys = CsvImportTextKeys(count);
+    for (int i = 0; i < count; ++i)
+        texts.*keys[i].member =
+            ini.ReadString(section, QString::fromLatin1(keys[i].key), texts.*keys[i].member);
+    return texts;
+}
+
+CsvImportTexts LoadCsvImportTexts(const TALL& all)
+{
+    return LoadCsvImportTextsFile(LanguageFilePath(all.appFolder, all.languageName));
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+struct CsvImportTexts;
 struct TALL;
 struct TLanguage;
 
@@ -26,3 +27,8 @@ struct MessageKey {
 };
 // All 22, in the order the file is read.
 const MessageKey* MessageKeys(int& count);
+
+// The texts of a channel list import (section CsvImport) from the language file of
+// all.languageName; a missing file or key gives the English text.
+CsvImportTexts LoadCsvImportTexts(const TALL& all);
+CsvImportTexts LoadCsvImportTextsFile(const QString& path);

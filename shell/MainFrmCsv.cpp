@@ -9,6 +9,7 @@
 #include "files/CsvFile.h"
 #include "files/CsvImportDialog.h"
 #include "files/FileErrors.h"
+#include "files/LanguageFile.h"
 #include "files/MessageBox.h"
 #include "widgets/ModalSeam.h"
 
@@ -37,7 +38,7 @@ void TfMainFrm::ImportCsvCommand()
         return;
     }
     TALL& all = appState();
-    const CsvImport plan = PlanCsvImport(all, bytes);
+    const CsvImport plan = PlanCsvImport(all, bytes, LoadCsvImportTexts(all));
     if (!plan.ok()) {
         ShowMessageBox(languageTexts().caution,
                        lCsvUnusable->text().arg(QDir::toNativeSeparators(path), plan.error),

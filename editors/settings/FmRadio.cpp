@@ -50,11 +50,6 @@ int rowOfChannel(int k)
     return k <= 10 ? k + 1 : k - 9;
 }
 
-QString notANumber(const QString& text)
-{
-    return QStringLiteral("'%1' is not a valid floating point value").arg(text);
-}
-
 QLineEdit* numberEdit(QWidget* parent, const char* name, int width)
 {
     auto* edit = new QLineEdit(parent);
@@ -145,6 +140,10 @@ TfFmFun::TfFmFun(QWidget* parent)
     LFreq = label(cxChannel, "LFreq", QStringLiteral("Frequancy[MHz]"));
     LNo->hide();
     LFreq->hide();
+    // Never shown: the message for a typed text that is no number, in the window's language.
+    lNotNumber =
+        label(this, "lNotNumber", QStringLiteral("'%1' is not a valid floating point value"));
+    lNotNumber->hide();
 
     cxChInfo->addTab(cxtbBase, QStringLiteral("Information"));
     cxChInfo->addTab(cxChannel, QStringLiteral("Memory Channel"));
@@ -291,6 +290,11 @@ void TfFmFun::eRxPropertiesEditValueChanged()
     }
     cxRx->setText(text);
     all.modified = true;
+}
+
+QString TfFmFun::notANumber(const QString& text) const
+{
+    return lNotNumber->text().arg(text);
 }
 
 int TfFmFun::channelOfCell(int col, int row)

@@ -40,6 +40,7 @@ class TfFmFun : public TSettingsWindow {
 
   private:
     void showBounds();
+    QString notANumber(const QString& text) const;
     static int channelOfCell(int col, int row); // 0 for a cell that holds no channel
 
     QTabWidget* cxChInfo = nullptr;
@@ -52,6 +53,7 @@ class TfFmFun : public TSettingsWindow {
     CellGrid* gvData = nullptr;
     QLabel* LNo = nullptr;
     QLabel* LFreq = nullptr;
+    QLabel* lNotNumber = nullptr;
     bool rxBusy = false; // while the tuned frequency edit gets its normalised text back
 };
 

@@ -44,11 +44,13 @@ struct Run {
 const QString Program = QStringLiteral(QZ_BIN_DIR "/qz17-cli");
 const TLanguage English = EnglishMessageTexts();
 
-Run cli(const QStringList& args, const Prepare& prepare = {})
+// Runs a command as the program at program would, with the settings and language files
+// of its folder.
+Run cli(const QStringList& args, const Prepare& prepare = {}, const QString& program = Program)
 {
     Run r;
     QTextStream out(&r.out), err(&r.err);
-    CliEnvironment env(Program, out, err);
+    CliEnvironment env(program, out, err);
     if (prepare) prepare(env);
     r.code = RunCli(args, env);
     out.flush();
@@ -491,6 +493,41 @@ class TestCli : public QObject {
                       QStringLiteral("--yes")})
                      .code,
                  ExitCode::File);
+    }
+
+    // A program whose settings choose Chinese reports the import in Chinese.
+    void csvImportReportsInChinese()
+    {
+        const QString folder = path(QStringLiteral("chinese"));
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::copy(QStringLiteral(QZ_BIN_DIR "/Chinese.Ini"), folder + "/Chinese.Ini"));
+        QFile settings(folder + QStringLiteral("/SysInfo.Ini"));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("[SysInfo]\nDefaultLanguage=1\nLanguage=English|Chinese\n");
+        settings.close();
+        const QString csv = path(QStringLiteral("chinese.csv"));
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Location,Frequency,Name\n1,145.000000,abcdefgh\n2,27.185000,X\n");
+        f.close();
+
+        const QString file = makeFile(QStringLiteral("chinese.dat"));
+        const Run r = cli({QStringLiteral("import-csv"), csv, file, QStringLiteral("-o"),
+                           path(QStringLiteral("chinese-out.dat")), QStringLiteral("--yes")},
+                          {}, folder + QStringLiteral("/qz17-cli"));
+        QCOMPARE(r.code, ExitCode::Ok);
+        const QStringList lines = r.err.split(u'\n');
+        QVERIFY2(lines.size() > 3, qPrintable(r.err));
+        QVERIFY2(lines[0].startsWith(QString::fromUtf16(u"第 2 行，位置 1 → 信道 1：已修改：1 ")),
+                 qPrintable(lines[0]));
+        QVERIFY2(lines[0].endsWith(
+                     QString::fromUtf16(u"（名称“abcdefgh”存为“ABCDEF”：截短为 6 个字符。）")),
+                 qPrintable(lines[0]));
+        QVERIFY2(lines[1].startsWith(QString::fromUtf16(
+                     u"第 3 行，位置 2：已跳过（频率 27.185000 MHz 超出电台的频段（")),
+                 qPrintable(lines[1]));
+        QCOMPARE(lines[2], QString::fromUtf16(u"共 2 行：导入 0 行，修改后导入 1 行，跳过 1 行；"
+                                              u"文件中未列出的信道保持不变。"));
     }
 
     void readSavesWhatTheRadioHolds()

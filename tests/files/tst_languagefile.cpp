@@ -1,6 +1,7 @@
 #include "FilesFixture.h"
 
 #include "core/AppState.h"
+#include "core/CsvImportTexts.h"
 #include "core/LanguageTexts.h"
 #include "files/IniFile.h"
 #include "files/LanguageFile.h"
@@ -54,6 +55,33 @@ const QStringList SetLanguageKeys{"fSetLanguage.Caption", "lbName.Caption", "btn
 const QStringList FileMessageKeys{"Caption", "OpenFailed", "TooShort", "WriteFailed",
                                   "SettingsFailed"};
 
+QStringList csvImportKeys()
+{
+    QStringList keys;
+    int count = 0;
+    const CsvImportTextKey* table = CsvImportTextKeys(count);
+    for (int i = 0; i < count; ++i)
+        keys << QString::fromLatin1(table[i].key);
+    return keys;
+}
+
+// The keys a section of a language file has, in file order.
+QStringList sectionKeys(const QString& path, const QString& section)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QStringList keys;
+    bool inside = false;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        const QString t = line.trimmed();
+        if (t.startsWith(u'['))
+            inside = t == u'[' + section + u']';
+        else if (inside && t.indexOf(u'=') > 0)
+            keys << t.left(t.indexOf(u'=')).trimmed();
+    }
+    return keys;
+}
+
 } // namespace
 
 class TestLanguageFile : public QObject {
@@ -69,6 +97,7 @@ class TestLanguageFile : public QObject {
     void shippedMessageTexts();
     void shippedWindowSections_data();
     void shippedWindowSections();
+    void csvImportTexts();
 };
 
 void TestLanguageFile::missingFileGivesEnglish_data()
@@ -189,6 +218,7 @@ void TestLanguageFile::shippedWindowSections_data()
     QTest::addColumn<QStringList>("keys");
     QTest::newRow("language dialog") << "fSetLanguage" << SetLanguageKeys;
     QTest::newRow("file messages") << "FileMessages" << FileMessageKeys;
+    QTest::newRow("csv import") << "CsvImport" << csvImportKeys();
 }
 
 void TestLanguageFile::shippedWindowSections()
@@ -204,8 +234,51 @@ void TestLanguageFile::shippedWindowSections()
         QVERIFY2(z && !z->isEmpty() && *z != *e, qPrintable(key));
         // Placeholders and accelerators survive the translation.
         for (const QString& mark :
-             {QStringLiteral("%1"), QStringLiteral("%2"), QStringLiteral("&")})
+             {QStringLiteral("%1"), QStringLiteral("%2"), QStringLiteral("%3"),
+              QStringLiteral("%4"), QStringLiteral("&")})
             QCOMPARE(z->contains(mark), e->contains(mark));
+    }
+}
+
+// Every text of a channel list import has one key of its own; the shipped English file
+// gives back the built-in texts, the Chinese one is what the loader hands out, and
+// neither has a key the program does not know.
+void TestLanguageFile::csvImportTexts()
+{
+    int count = 0;
+    const CsvImportTextKey* table = CsvImportTextKeys(count);
+    const CsvImportTexts builtIn;
+    for (int i = 0; i < count; ++i) {
+        for (int j = 0; j < i; ++j) {
+            QVERIFY2(QByteArray(table[i].key) != table[j].key, table[i].key);
+            QVERIFY2(table[i].member != table[j].member, table[i].key);
+        }
+    }
+
+    TempFolder folder;
+    TALL all;
+    all.appFolder = folder.path();
+    all.languageName = QStringLiteral("Chinese");
+    folder.write(QStringLiteral("Chinese.Ini"), "[CsvImport]\nSkipped=<skipped>\n");
+    const CsvImportTexts partial = LoadCsvImportTexts(all);
+    const CsvImportTexts english = LoadCsvImportTextsFile(bin(QStringLiteral("English.Ini")));
+    const CsvImportTexts chinese = LoadCsvImportTextsFile(bin(QStringLiteral("Chinese.Ini")));
+    const TIniFile zh(bin(QStringLiteral("Chinese.Ini")));
+    for (int i = 0; i < count; ++i) {
+        const auto member = table[i].member;
+        QCOMPARE(english.*member, builtIn.*member);
+        QCOMPARE(chinese.*member, zh.ReadString(QStringLiteral("CsvImport"),
+                                                QString::fromLatin1(table[i].key), QString()));
+        if (member != &CsvImportTexts::skipped) QCOMPARE(partial.*member, builtIn.*member);
+    }
+    QCOMPARE(partial.skipped, QStringLiteral("<skipped>"));
+    QStringList keys = csvImportKeys();
+    keys.sort();
+    for (const char* language : {"English.Ini", "Chinese.Ini"}) {
+        QStringList shipped =
+            sectionKeys(bin(QLatin1String(language)), QStringLiteral("CsvImport"));
+        shipped.sort();
+        QCOMPARE(shipped, keys);
     }
 }
 

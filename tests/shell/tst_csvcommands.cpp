@@ -24,6 +24,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -387,6 +388,51 @@ class TestCsvCommands : public QObject {
         QCOMPARE(list->currentText(), QStringLiteral("7"));
         QCOMPARE(fScanFun->parentWidget()->pos(), QPoint(300, 40));
         QCOMPARE(window->mdiArea()->activeSubWindow()->widget(), static_cast<QWidget*>(fChsInfo));
+    }
+
+    // With the program's Chinese texts the preview gives its notes and row kinds in Chinese.
+    void previewInChinese()
+    {
+        const QString languageFile = dir.filePath(QStringLiteral("Chinese.Ini"));
+        QFile out(languageFile);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        for (const char* fragment : {"CsvImport", "fCsvImport"}) {
+            QFile part(
+                QStringLiteral(QZ_SOURCE_DIR "/lang/Chinese/%1.ini").arg(QLatin1String(fragment)));
+            QVERIFY(part.open(QIODevice::ReadOnly));
+            out.write(part.readAll() + '\n');
+        }
+        out.close();
+        TALL& all = appState();
+        const auto restore =
+            qScopeGuard([&all, languageFile, name = all.languageName, index = all.languageIndex] {
+                all.languageName = name;
+                all.languageIndex = index;
+                QFile::remove(languageFile);
+            });
+        all.languageName = QStringLiteral("Chinese");
+        all.languageIndex = 1;
+
+        const QString path = dir.filePath(QStringLiteral("chinese.csv"));
+        WriteTextFile(path,
+                      "Location,Frequency,Name,Skip\n1,145.000000,abcdefgh,X\n2,27.185000,X,\n");
+        ScriptedModal modal;
+        modal.openPaths << path;
+        QStringList shownRows;
+        modal.dialogs << [&](QDialog& dialog) {
+            shownRows = previewRows(dialog);
+            return int(QDialog::Rejected);
+        };
+        menuItem(*window, "nImportCsv")->trigger();
+        QVERIFY(modal.unexpected.isEmpty());
+        QCOMPARE(shownRows.size(), 2);
+        QCOMPARE(shownRows[0],
+                 QString::fromUtf16(u"已修改|1|1 145.00000 / 145.00000 None / None High Wide Add "
+                                    u"ABCDEF|Skip 值“X”既不是 S 也不是 P；该信道加入扫描。"
+                                    u"名称“abcdefgh”存为“ABCDEF”：截短为 6 个字符。"));
+        QVERIFY2(shownRows[1].startsWith(
+                     QString::fromUtf16(u"已跳过|2||频率 27.185000 MHz 超出电台的频段（")),
+                 qPrintable(shownRows[1]));
     }
 
     // The dialog's fragments: English gives back every built-in text, Chinese replaces

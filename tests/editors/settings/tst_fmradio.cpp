@@ -2,6 +2,7 @@
 #include "tests/support/Elision.h"
 
 #include "../../support/ScriptedModal.h"
+#include "../channels/LanguageFragments.h"
 #include "core/BitCodecs.h"
 #include "core/FmCodec.h"
 #include "core/SettingsFields.h"
@@ -172,14 +173,28 @@ void TestFmRadio::clearingAChannel()
 void TestFmRadio::notANumberChangesNothing_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::newRow("lone point") << ".";
-    QTest::newRow("two points") << "1.2.3";
+    QTest::addColumn<QString>("language"); // the program's fragment of that language, if any
+    QTest::addColumn<QString>("message");
+    const QString english = QStringLiteral("'%1' is not a valid floating point value");
+    QTest::newRow("lone point") << "."
+                                << "" << english.arg(QStringLiteral("."));
+    QTest::newRow("two points") << "1.2.3"
+                                << "" << english.arg(QStringLiteral("1.2.3"));
+    QTest::newRow("Chinese") << "1.2.3"
+                             << "Chinese" << QString::fromUtf16(u"“1.2.3”不是有效的浮点数。");
 }
 
 void TestFmRadio::notANumberChangesNothing()
 {
     QFETCH(QString, typed);
+    QFETCH(QString, language);
+    QFETCH(QString, message);
     SettingsDocument doc;
+    if (!language.isEmpty()) {
+        QFile fragment(LanguageFragments::path(qPrintable(language), QStringLiteral("fFmFun")));
+        QVERIFY(fragment.open(QIODevice::ReadOnly));
+        doc.useLanguage(fragment.readAll());
+    }
     TfFmFun window;
     window.show();
     typeIntoCell(window, 4, 3, QStringLiteral("96")); // channel 12
@@ -190,8 +205,7 @@ void TestFmRadio::notANumberChangesNothing()
     ScriptedModal modal;
     typeIntoCell(window, 4, 3, typed);
     typeIntoCell(window, 4, 4, typed);
-    QCOMPARE(modal.texts(),
-             QStringList(2, QStringLiteral("'%1' is not a valid floating point value").arg(typed)));
+    QCOMPARE(modal.texts(), QStringList(2, message));
     QCOMPARE(differences(before, doc.image()), QList<int>());
     QCOMPARE(grid(window)->cellText(4, 3), QStringLiteral("96.00000"));
     QCOMPARE(grid(window)->cellText(4, 4), QString());
