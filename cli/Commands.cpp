@@ -4,6 +4,7 @@
 #include "CliEnvironment.h"
 #include "DocumentReport.h"
 #include "ExitCode.h"
+#include "Interrupt.h"
 #include "RadioTransfer.h"
 #include "core/ChannelCsv.h"
 #include "core/ImageLayout.h"
@@ -224,11 +225,7 @@ int commandExportCsv(CliEnvironment& env, const QStringList& args)
     TALL doc = env.newDocument();
     if (!env.open(a.positional.at(0), doc)) return ExitCode::File;
     const QByteArray csv = ExportChannelsCsv(doc);
-    QString reason;
-    if (!WriteCsvFile(a.value(output), csv, &reason)) {
-        env.tell(WriteFailedText(doc, a.value(output), reason));
-        return ExitCode::File;
-    }
+    if (!env.saveCsv(doc, a.value(output), csv)) return ExitCode::File;
     env.tell(QStringLiteral("%1 channels exported to %2")
                  .arg(qMax(0, int(csv.count('\n')) - 1))
                  .arg(a.value(output)));
@@ -337,8 +334,13 @@ int RunCli(const QStringList& arguments, CliEnvironment& env)
         {QStringLiteral("export-csv"), commandExportCsv},
         {QStringLiteral("import-csv"), commandImportCsv},
     };
-    for (const auto& [name, run] : commands)
-        if (name == command) return run(env, rest);
+    for (const auto& [name, run] : commands) {
+        if (name != command) continue;
+        const int code = run(env, rest);
+        // A save cancelled by Ctrl+C fails like any save; the interruption is the cause.
+        return code != ExitCode::Ok && Interrupt::instance().requested() ? ExitCode::Interrupted
+                                                                         : code;
+    }
     env.tell(command.isEmpty() ? QStringLiteral("no command given")
                                : QStringLiteral("unknown command \"%1\"").arg(command));
     env.err << CliHelpText();

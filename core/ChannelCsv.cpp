@@ -826,21 +826,22 @@ CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv)
         row.source = RowSource(fields);
         wantsPriority << false;
 
-        int k = i;
+        qint64 number = i;
         bool known = true;
         if (numbered) {
             bool ok = false;
-            k = row.location.toInt(&ok) + (zeroBased ? 1 : 0);
+            // Widened first: a Location at the limit of int must not overflow.
+            number = qint64(row.location.toInt(&ok)) + (zeroBased ? 1 : 0);
             if (!ok) {
                 row.notes
                     << QStringLiteral("Location \"%1\" is no channel number.").arg(row.location);
                 known = false;
             }
         }
-        if (known && (k < 1 || k > image.channelCount)) {
+        if (known && (number < 1 || number > image.channelCount)) {
             row.notes << QStringLiteral(
                              "Channel %1 does not exist; the radio has channels 1 to %2.")
-                             .arg(k)
+                             .arg(number)
                              .arg(image.channelCount);
             known = false;
         }
@@ -849,6 +850,7 @@ CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv)
             plan.rows << row;
             continue;
         }
+        const int k = int(number);
         row.channel = k;
 
         WantedChannel wanted;
