@@ -51,6 +51,12 @@ DataFileResult ReadDataFile(TALL& all, const TMacList& models, const QString& pa
         result.reason = file.errorString();
         return result;
     }
+    return LoadDataFileBytes(all, models, bytes);
+}
+
+DataFileResult LoadDataFileBytes(TALL& all, const TMacList& models, const QByteArray& bytes)
+{
+    DataFileResult result;
     if (bytes.size() < DataFile::Size) {
         // A part of an image would mix two radios' data.
         result.status = DataFileResult::TooShort;
