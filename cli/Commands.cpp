@@ -310,7 +310,7 @@ QString CliHelpText()
         "  6    wrong model, or a related model without --force\n"
         "  7    verify: the radio holds something else than was written\n"
         "  8    import-csv: the import was not confirmed\n"
-        "  130  interrupted by Ctrl+C\n");
+        "  130  interrupted by Ctrl+C or SIGTERM\n");
 }
 
 int RunCli(const QStringList& arguments, CliEnvironment& env)
