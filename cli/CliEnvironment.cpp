@@ -53,10 +53,12 @@ bool CliEnvironment::open(const QString& path, TALL& doc)
 bool CliEnvironment::saving(const TALL& doc, const QString& path,
                             const std::function<bool(QString*)>& write)
 {
+    // From here Ctrl+C cancels the save before it replaces the file.
+    const Interrupt& interrupt = Interrupt::instance();
     const Interrupt::Hold hold;
     QString reason;
     if (write(&reason)) return true;
-    if (Interrupt::instance().requested())
+    if (interrupt.requested())
         tell(QStringLiteral("interrupted; %1 was not saved").arg(path));
     else
         tell(WriteFailedText(doc, path, reason));
