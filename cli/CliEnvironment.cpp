@@ -1,6 +1,8 @@
 #include "CliEnvironment.h"
 
+#include "Interrupt.h"
 #include "core/DocumentLifecycle.h"
+#include "files/CsvFile.h"
 #include "files/DataFile.h"
 #include "files/FileMessages.h"
 #include "files/IniFile.h"
@@ -48,12 +50,29 @@ bool CliEnvironment::open(const QString& path, TALL& doc)
     return false;
 }
 
+bool CliEnvironment::saving(const TALL& doc, const QString& path,
+                            const std::function<bool(QString*)>& write)
+{
+    // From here Ctrl+C cancels the save before it replaces the file.
+    const Interrupt& interrupt = Interrupt::instance();
+    const Interrupt::Hold hold;
+    QString reason;
+    if (write(&reason)) return true;
+    if (interrupt.requested())
+        tell(QStringLiteral("interrupted; %1 was not saved").arg(path));
+    else
+        tell(WriteFailedText(doc, path, reason));
+    return false;
+}
+
 bool CliEnvironment::save(TALL& doc, const QString& path)
 {
-    QString reason;
-    if (WriteDataFile(doc, path, &reason)) return true;
-    tell(WriteFailedText(doc, path, reason));
-    return false;
+    return saving(doc, path, [&](QString* reason) { return WriteDataFile(doc, path, reason); });
+}
+
+bool CliEnvironment::saveCsv(const TALL& doc, const QString& path, const QByteArray& csv)
+{
+    return saving(doc, path, [&](QString* reason) { return WriteCsvFile(path, csv, reason); });
 }
 
 QString CliEnvironment::item(const QString& form, const QString& control, int index,

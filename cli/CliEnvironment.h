@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <functional>
 #include <memory>
 
 class TIniFile;
@@ -31,8 +32,11 @@ class CliEnvironment {
     TALL newDocument() const;
     // Opens a data file as the Open command does. On failure tells why and returns false.
     bool open(const QString& path, TALL& doc);
-    // Saves as the Save command does; a failed save leaves the old file as it was.
+    // Saves as the Save command does; a failed save leaves the old file as it was and
+    // tells why. Ctrl+C during the save cancels it (the old file stays).
     bool save(TALL& doc, const QString& path);
+    // Saves a channel list the same way.
+    bool saveCsv(const TALL& doc, const QString& path, const QByteArray& csv);
 
     // An item text in the current language: key "<control>.<index>" of the form's
     // section of the language file, else the English item.
@@ -46,6 +50,8 @@ class CliEnvironment {
     bool confirm(const QString& question);
 
   private:
+    bool saving(const TALL& doc, const QString& path, const std::function<bool(QString*)>& write);
+
     TfMaindb db;
     std::unique_ptr<TIniFile> languageFile;
 };

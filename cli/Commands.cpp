@@ -4,6 +4,7 @@
 #include "CliEnvironment.h"
 #include "DocumentReport.h"
 #include "ExitCode.h"
+#include "Interrupt.h"
 #include "RadioTransfer.h"
 #include "core/ChannelCsv.h"
 #include "core/ImageLayout.h"
@@ -225,11 +226,7 @@ int commandExportCsv(CliEnvironment& env, const QStringList& args)
     TALL doc = env.newDocument();
     if (!env.open(a.positional.at(0), doc)) return ExitCode::File;
     const QByteArray csv = ExportChannelsCsv(doc);
-    QString reason;
-    if (!WriteCsvFile(a.value(output), csv, &reason)) {
-        env.tell(WriteFailedText(doc, a.value(output), reason));
-        return ExitCode::File;
-    }
+    if (!env.saveCsv(doc, a.value(output), csv)) return ExitCode::File;
     env.tell(QStringLiteral("%1 channels exported to %2")
                  .arg(qMax(0, int(csv.count('\n')) - 1))
                  .arg(a.value(output)));
@@ -315,7 +312,7 @@ QString CliHelpText()
         "  6    wrong model, or a related model without --force\n"
         "  7    verify: the radio holds something else than was written\n"
         "  8    import-csv: the import was not confirmed\n"
-        "  130  interrupted by Ctrl+C\n");
+        "  130  interrupted by Ctrl+C or SIGTERM\n");
 }
 
 int RunCli(const QStringList& arguments, CliEnvironment& env)
@@ -339,8 +336,13 @@ int RunCli(const QStringList& arguments, CliEnvironment& env)
         {QStringLiteral("export-csv"), commandExportCsv},
         {QStringLiteral("import-csv"), commandImportCsv},
     };
-    for (const auto& [name, run] : commands)
-        if (name == command) return run(env, rest);
+    for (const auto& [name, run] : commands) {
+        if (name != command) continue;
+        const int code = run(env, rest);
+        // A save cancelled by Ctrl+C fails like any save; the interruption is the cause.
+        return code != ExitCode::Ok && Interrupt::instance().requested() ? ExitCode::Interrupted
+                                                                         : code;
+    }
     env.tell(command.isEmpty() ? QStringLiteral("no command given")
                                : QStringLiteral("unknown command \"%1\"").arg(command));
     env.err << CliHelpText();

@@ -11,5 +11,5 @@ constexpr int Radio = 5;         // no answer, or a wrong one, from the radio
 constexpr int Model = 6;         // wrong model, or a related one without --force
 constexpr int Verify = 7;        // what was read back differs from what was written
 constexpr int Declined = 8;      // import-csv: the import was not confirmed
-constexpr int Interrupted = 130; // Ctrl+C during a transfer
+constexpr int Interrupted = 130; // Ctrl+C or SIGTERM
 } // namespace ExitCode

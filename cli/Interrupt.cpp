@@ -1,20 +1,38 @@
 #include "Interrupt.h"
 
+#include "ExitCode.h"
+#include "files/DiskFile.h"
+
 #include <QTimer>
 
 #include <csignal>
+#include <unistd.h>
 
 namespace {
 
-volatile std::sig_atomic_t signalled = 0;
+volatile std::sig_atomic_t signalled = 0;   // taken by the event loop's poll
+volatile std::sig_atomic_t signalCount = 0; // signals since the last reset
+volatile std::sig_atomic_t holds = 0;       // transfers and saves under way
 
 void onSignal(int)
 {
-    // Only a flag is safe here; the event loop looks at it.
-    signalled = 1;
+    // Only flags, write and _exit are safe here.
+    if (holds > 0 && signalCount == 0) {
+        signalCount = 1;
+        signalled = 1;
+        return;
+    }
+    static const char text[] = "\nqz17-cli: interrupted\n";
+    [[maybe_unused]] const auto written = ::write(STDERR_FILENO, text, sizeof text - 1);
+    ::_exit(ExitCode::Interrupted);
 }
 
 } // namespace
+
+Interrupt::Interrupt()
+{
+    SetSaveInterruptCheck([] { return Interrupt::instance().requested(); });
+}
 
 Interrupt& Interrupt::instance()
 {
@@ -35,8 +53,30 @@ void Interrupt::catchSignals()
     poll->start(50);
 }
 
+bool Interrupt::requested() const
+{
+    return wasRequested || signalled;
+}
+
 void Interrupt::request()
 {
     wasRequested = true;
     emit requestedNow();
+}
+
+void Interrupt::reset()
+{
+    wasRequested = false;
+    signalled = 0;
+    signalCount = 0;
+}
+
+Interrupt::Hold::Hold()
+{
+    holds = holds + 1;
+}
+
+Interrupt::Hold::~Hold()
+{
+    holds = holds - 1;
 }

@@ -22,6 +22,8 @@ int runSession(CliEnvironment& env, CloneSession& session, bool force, const QSt
 {
     Interrupt& interrupt = Interrupt::instance();
     if (interrupt.requested()) return ExitCode::Interrupted;
+    // Ctrl+C from here on stops the transfer between two exchanges.
+    const Interrupt::Hold hold;
 
     bool declined = false;
     session.setHost({[&](const QString& text, int kind) {

@@ -808,18 +808,19 @@ CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv, const CsvImportT
         row.source = RowSource(fields);
         wantsPriority << false;
 
-        int k = i;
+        qint64 number = i;
         bool known = true;
         if (numbered) {
             bool ok = false;
-            k = row.location.toInt(&ok) + (zeroBased ? 1 : 0);
+            // Widened first: a Location at the limit of int must not overflow.
+            number = qint64(row.location.toInt(&ok)) + (zeroBased ? 1 : 0);
             if (!ok) {
                 row.notes << texts.locationNotNumber.arg(row.location);
                 known = false;
             }
         }
-        if (known && (k < 1 || k > image.channelCount)) {
-            row.notes << texts.noSuchChannel.arg(k).arg(image.channelCount);
+        if (known && (number < 1 || number > image.channelCount)) {
+            row.notes << texts.noSuchChannel.arg(number).arg(image.channelCount);
             known = false;
         }
         if (!known) {
@@ -827,6 +828,7 @@ CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv, const CsvImportT
             plan.rows << row;
             continue;
         }
+        const int k = int(number);
         row.channel = k;
 
         WantedChannel wanted;

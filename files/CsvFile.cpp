@@ -1,8 +1,8 @@
 #include "CsvFile.h"
 
+#include "DiskFile.h"
+
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 QString CsvFileFilter()
 {
@@ -15,10 +15,8 @@ bool ReadCsvFile(const QString& path, QByteArray& bytes, QString* reason)
         if (reason) *reason = why;
         return false;
     };
-    const QFileInfo info(path);
-    if (info.isDir()) return fail(QStringLiteral("Is a folder"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return fail(file.errorString());
+    QFile file;
+    if (!OpenFileForReading(file, path, reason)) return false;
     if (file.size() > MaxCsvFileSize)
         return fail(QStringLiteral("The file holds %1 bytes; a channel list is far smaller")
                         .arg(file.size()));
@@ -29,10 +27,5 @@ bool ReadCsvFile(const QString& path, QByteArray& bytes, QString* reason)
 
 bool WriteCsvFile(const QString& path, const QByteArray& bytes, QString* reason)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (reason) *reason = file.errorString();
-        return false;
-    }
-    return true;
+    return SaveFile(path, bytes, reason);
 }

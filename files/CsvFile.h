@@ -3,9 +3,9 @@
 #include <QByteArray>
 #include <QString>
 
-// Channel list files on disk. Reading refuses folders and files far larger than any
-// channel list; writing goes through a temporary file, so a failed save leaves the
-// old file as it was.
+// Channel list files on disk. Reading refuses what is not a regular file (a folder, a
+// named pipe) and files far larger than any channel list; writing goes through
+// SaveFile, so a failed save leaves the old file as it was.
 
 // The file filter of the open and save dialogs.
 QString CsvFileFilter();

@@ -1,13 +1,12 @@
 #include "DataFile.h"
 
+#include "DiskFile.h"
 #include "core/AppState.h"
 #include "core/DocumentLifecycle.h"
 #include "core/ModelTable.h"
 #include "core/TimeStamp.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 constexpr int FirstStoredByte = Image::BlockSize; // image block 1
@@ -33,12 +32,7 @@ QByteArray EncodeDataFile(const TALL& all, const QString& dateText)
 
 bool WriteDataFile(TALL& all, const QString& path, QString* reason, const QString& dateText)
 {
-    QSaveFile file(path);
-    const QByteArray bytes = EncodeDataFile(all, dateText);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (reason) *reason = file.errorString();
-        return false;
-    }
+    if (!SaveFile(path, EncodeDataFile(all, dateText), reason)) return false;
     all.modified = false;
     return true;
 }
@@ -46,15 +40,9 @@ bool WriteDataFile(TALL& all, const QString& path, QString* reason, const QStrin
 DataFileResult ReadDataFile(TALL& all, const TMacList& models, const QString& path)
 {
     DataFileResult result;
-    QFile file(path);
-    if (QFileInfo(path).isDir()) {
+    QFile file;
+    if (!OpenFileForReading(file, path, &result.reason)) {
         result.status = DataFileResult::OpenFailed;
-        result.reason = QStringLiteral("Is a folder");
-        return result;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.status = DataFileResult::OpenFailed;
-        result.reason = file.errorString();
         return result;
     }
     const QByteArray bytes = file.read(DataFile::Size);
@@ -63,6 +51,12 @@ DataFileResult ReadDataFile(TALL& all, const TMacList& models, const QString& pa
         result.reason = file.errorString();
         return result;
     }
+    return LoadDataFileBytes(all, models, bytes);
+}
+
+DataFileResult LoadDataFileBytes(TALL& all, const TMacList& models, const QByteArray& bytes)
+{
+    DataFileResult result;
     if (bytes.size() < DataFile::Size) {
         // A part of an image would mix two radios' data.
         result.status = DataFileResult::TooShort;

@@ -44,3 +44,5 @@ struct DataFileResult {
 // file date text is taken from the header. On any failure the document is untouched.
 // A file shorter than 2320 bytes is refused; bytes after the 2320th are ignored.
 DataFileResult ReadDataFile(TALL& all, const TMacList& models, const QString& path);
+// The same for the bytes of a file already read.
+DataFileResult LoadDataFileBytes(TALL& all, const TMacList& models, const QByteArray& bytes);

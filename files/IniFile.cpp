@@ -1,7 +1,9 @@
 #include "IniFile.h"
 
+#include "DiskFile.h"
+
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -43,10 +45,16 @@ bool isValidUtf8(const QByteArray& bytes)
 TIniFile::TIniFile(const QString& path) : filePath(path)
 {
     if (path.isEmpty()) return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return;
+    if (!QFileInfo::exists(path)) return;
+    QFile file;
+    if (!OpenFileForReading(file, path, &unreadable)) return;
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        unreadable = file.errorString();
+        return;
+    }
     fileExisted = true;
-    parse(file.readAll());
+    parse(content);
 }
 
 void TIniFile::parse(const QByteArray& all)
@@ -209,13 +217,14 @@ QByteArray TIniFile::bytes() const
 bool TIniFile::UpdateFile(QString* reason)
 {
     if (!dirty) return true;
-    QSaveFile file(filePath);
-    // A writable file in a folder that is not writable can still be updated in place.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes()) < 0 || !file.commit()) {
-        if (reason) *reason = file.errorString();
+    if (!unreadable.isEmpty()) {
+        if (reason)
+            *reason = QStringLiteral("The file could not be read (%1); writing it would lose its "
+                                     "other entries")
+                          .arg(unreadable);
         return false;
     }
+    if (!SaveFile(filePath, bytes(), reason)) return false;
     dirty = false;
     fileExisted = true;
     return true;

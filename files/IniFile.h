@@ -18,11 +18,14 @@ class TIniFile {
   public:
     enum class Encoding { Utf8, Utf8Bom, Gbk };
 
-    // Reads the whole file now; a missing or unreadable file reads as empty.
+    // Reads the whole file now; a missing or unreadable file reads as empty. Only a
+    // regular file is read (a named pipe in its place reads as unreadable at once).
     explicit TIniFile(const QString& path);
 
     const QString& path() const { return filePath; }
     bool existed() const { return fileExisted; }
+    // Why a file that is there could not be read; empty when it was read or is missing.
+    const QString& readFailure() const { return unreadable; }
     Encoding encoding() const { return textEncoding; }
 
     // The value, or nothing when the section or key is missing.
@@ -32,8 +35,10 @@ class TIniFile {
     // Changes the text held in memory; UpdateFile puts it on disk.
     void WriteString(const QString& section, const QString& key, const QString& value);
 
-    // Writes the file when something was changed, replacing it only once the whole
-    // text is written. On failure returns false with the system's reason.
+    // Writes the file when something was changed, through SaveFile: the old file is
+    // replaced only once the whole text is on the disk. A file that is there but could
+    // not be read is never written, since its other entries would be lost. On failure
+    // returns false with the reason.
     bool UpdateFile(QString* reason = nullptr);
     bool changed() const { return dirty; }
 
@@ -60,6 +65,7 @@ class TIniFile {
 
     QString filePath;
     bool fileExisted = false;
+    QString unreadable;
     bool dirty = false;
     Encoding textEncoding = Encoding::Utf8;
     QVector<Line> lines;

@@ -67,12 +67,12 @@ QString UserSettingsPath()
 bool CanWriteFile(const QString& path)
 {
     const QFileInfo info(path);
-    if (info.exists()) {
-        // Opened for appending and closed again: the file is not changed.
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly | QIODevice::Append);
-    }
+    // Looked at, never opened: a named pipe in the file's place would hold an open.
+    if (info.exists() && (!info.isFile() || !info.isWritable())) return false;
     if (!info.absoluteDir().exists()) return false;
+    // A save writes the new file beside the old one and renames it; a folder that
+    // cannot take that file cannot take the settings, even when the file itself could
+    // be overwritten in place (a kill during that would leave it empty).
     QTemporaryFile probe(info.absolutePath() + QStringLiteral("/.SysInfo-XXXXXX"));
     return probe.open();
 }

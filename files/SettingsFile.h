@@ -25,8 +25,9 @@ SettingsPlace LocateSettingsFile(const QString& appFolder);
 // The per-user settings file (QStandardPaths generic configuration folder + "QZ-17/").
 QString UserSettingsPath();
 
-// Whether a file at path can be written (or created), tried for real, so a read-only
-// mount or folder counts as not writable whoever runs the program.
+// Whether a save can put a file at path: what is there is a regular file that may be
+// changed, and the folder takes the new file a save writes beside it (tried for real,
+// so a read-only mount or folder counts as not writable whoever runs the program).
 bool CanWriteFile(const QString& path);
 
 // Port name, language index, help prefix, picture number and language name, with

@@ -14,7 +14,9 @@
 #include "core/SettingsMap.h"
 #include "core/TimeStamp.h"
 #include "files/DataFile.h"
+#include "files/DiskFile.h"
 #include "files/LanguageFile.h"
+#include "tests/support/SmallFileSystem.h"
 #include "tools/radiosim/RadioSimulator.h"
 
 #include <QJsonArray>
@@ -76,11 +78,15 @@ void addRelatedModel(CliEnvironment& env)
     env.models().AddModel(std::move(m));
 }
 
-QByteArray fileBlocks(const QString& path)
+QByteArray fileBytes(const QString& path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll().mid(16); // blocks 1..144 after the header
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray fileBlocks(const QString& path)
+{
+    return fileBytes(path).mid(16); // blocks 1..144 after the header
 }
 
 } // namespace
@@ -148,6 +154,7 @@ class TestCli : public QObject {
     {
         radio.reset();
         Interrupt::instance().reset();
+        FailSavesAfterBytesForTests(-1);
     }
 
     void newFileAndInfo()
@@ -644,6 +651,101 @@ class TestCli : public QObject {
                       QStringLiteral("-o"), file})
                      .code,
                  ExitCode::Ok);
+    }
+
+    // Every command that writes, on a full disk: the old file stays and the command fails
+    // with the system's reason. On a real small file system when the test may mount one,
+    // else through saves that fail at their first byte.
+    void fullDiskKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("command");
+        for (const char* c : {"set", "new", "read", "export-csv", "import-csv"})
+            QTest::newRow(c) << QString::fromLatin1(c);
+    }
+    void fullDiskKeepsTheOldFile()
+    {
+        QFETCH(QString, command);
+        SmallFileSystem fs;
+        const QString target = (fs.mounted() ? fs.path() : path(QString())) +
+                               (command == QLatin1String("export-csv") ? QStringLiteral("old.csv")
+                                                                       : QStringLiteral("old.dat"));
+        const QString source = makeFile(QStringLiteral("source.dat"));
+        QVERIFY(QFile::copy(source, target));
+        const QString csv = path(QStringLiteral("full.csv"));
+        QCOMPARE(cli({QStringLiteral("export-csv"), source, QStringLiteral("-o"), csv}).code,
+                 ExitCode::Ok);
+        if (command == QLatin1String("read")) QVERIFY(startRadio({}));
+        const QByteArray old = fileBytes(target);
+        if (fs.mounted())
+            fs.fill();
+        else
+            FailSavesAfterBytesForTests(0);
+
+        const QMap<QString, QStringList> args = {
+            {"set", {"set", target, "--channel", "7", "rx=146.0", "name=FULL"}},
+            {"new", {"new", "-o", target}},
+            {"read", {"read", "--port", radio ? port() : QString(), "-o", target}},
+            {"export-csv", {"export-csv", source, "-o", target}},
+            {"import-csv", {"import-csv", csv, target, "--yes"}},
+        };
+        const Run r = cli(args[command]);
+        QCOMPARE(r.code, ExitCode::File);
+        QVERIFY2(r.err.contains(QLatin1String("No space left on device")), qPrintable(r.err));
+        QVERIFY2(!r.err.contains(QLatin1String("saved to")), qPrintable(r.err));
+        QCOMPARE(fileBytes(target), old);
+        QFile::remove(target);
+    }
+
+    // Ctrl+C or SIGTERM while the import question waits: the tool ends at once with 130
+    // and an answer typed afterwards saves nothing.
+    void signalAtTheImportQuestion_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("Ctrl+C") << SIGINT;
+        QTest::newRow("SIGTERM") << SIGTERM;
+    }
+    void signalAtTheImportQuestion()
+    {
+        QFETCH(int, signal);
+        const QString file = makeFile(QStringLiteral("question.dat"));
+        const QString csv = path(QStringLiteral("question.csv"));
+        QCOMPARE(cli({QStringLiteral("export-csv"), file, QStringLiteral("-o"), csv}).code,
+                 ExitCode::Ok);
+        QFile edit(csv);
+        QVERIFY(edit.open(QIODevice::Append));
+        edit.write(
+            "9,NINE,146.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,\r\n");
+        edit.close();
+        const QByteArray before = fileBlocks(file);
+
+        QProcess import;
+        import.start(Program, {QStringLiteral("import-csv"), csv, file});
+        QVERIFY(import.waitForStarted(10000));
+        QByteArray err;
+        QTRY_VERIFY_WITH_TIMEOUT((err += import.readAllStandardError()).contains("[y/N]"), 15000);
+        ::kill(pid_t(import.processId()), signal);
+        QVERIFY2(import.waitForFinished(5000), "the signal was ignored");
+        import.write("y\n");
+        QCOMPARE(import.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(import.exitCode(), ExitCode::Interrupted);
+        QCOMPARE(fileBlocks(file), before);
+        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("*partial*")}, QDir::Files),
+                 QStringList());
+        if (import.state() != QProcess::NotRunning) import.kill();
+    }
+
+    void interruptionCancelsTheSave()
+    {
+        const QString file = makeFile(QStringLiteral("cancelled.dat"));
+        const QByteArray before = fileBlocks(file);
+        Interrupt::instance().request();
+        const Run r = cli({QStringLiteral("set"), file, QStringLiteral("--channel"),
+                           QStringLiteral("5"), QStringLiteral("name=GONE")});
+        QCOMPARE(r.code, ExitCode::Interrupted);
+        QVERIFY2(
+            r.err.contains(QLatin1String("interrupted; ") + file + QLatin1String(" was not saved")),
+            qPrintable(r.err));
+        QCOMPARE(fileBlocks(file), before);
     }
 
     void programHelpAndCtrlC()

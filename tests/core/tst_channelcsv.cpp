@@ -542,6 +542,11 @@ void TestChannelCsv::locations_data()
     QTest::newRow("beyond 128") << QStringList{"129", "1000"} << QList<int>{-1, -1} << false;
     QTest::newRow("negative and no number")
         << QStringList{"-1", "x", "3"} << QList<int>{-1, -1, 3} << false;
+    // Location + 1 must not overflow.
+    QTest::newRow("0-based at the limit of int")
+        << QStringList{"0", "2147483647", "-2147483648"} << QList<int>{1, -1, -1} << true;
+    QTest::newRow("beyond int") << QStringList{"2147483648", "99999999999999999999"}
+                                << QList<int>{-1, -1} << false;
 }
 
 void TestChannelCsv::locations()
@@ -564,6 +569,13 @@ void TestChannelCsv::locations()
         if (channels.at(i) < 0) {
             QCOMPARE(row.kind, CsvImportRow::Skipped);
             QCOMPARE(row.notes.size(), 1);
+            // A number names the channel it would be, counted without wrapping.
+            bool isInt = false;
+            const qint64 location = locations.at(i).toInt(&isInt);
+            if (isInt)
+                QVERIFY2(row.notes.at(0).contains(
+                             QStringLiteral("Channel %1 ").arg(location + (noted ? 1 : 0))),
+                         qPrintable(row.notes.at(0)));
         } else {
             QCOMPARE(row.kind, CsvImportRow::Imported);
             QCOMPARE(row.channel, channels.at(i));

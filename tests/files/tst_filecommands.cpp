@@ -1,6 +1,7 @@
 #include "ProgramFixture.h"
 
 #include "files/DataFile.h"
+#include "files/DiskFile.h"
 #include "files/FileCommands.h"
 #include "tests/support/ScriptedModal.h"
 
@@ -61,6 +62,7 @@ class TestFileCommands : public QObject {
     void saveAsksForName();
     void declinedReplaceForgetsName();
     void failedSaveKeepsNameAndFlag();
+    void fullDiskKeepsTheOldFile();
     void saveAsAlwaysAsks();
     void closeQuery_data();
     void closeQuery();
@@ -327,6 +329,28 @@ void TestFileCommands::failedSaveKeepsNameAndFlag()
         qPrintable(f.modal.shown[0].text));
     QVERIFY(f.modal.shown[0].text.size() >
             QStringLiteral("Cannot save the file %1.\n").arg(file).size());
+    QCOMPARE(f.files.currentFileName(), file);
+    QVERIFY(f.stillEdited());
+}
+
+// Save on a disk that fills up halfway through: the box gives the system's reason and
+// the file on disk is still the one saved before.
+void TestFileCommands::fullDiskKeepsTheOldFile()
+{
+    Flow f;
+    const QString file = f.dataFile(QStringLiteral("radio.dat"));
+    const QByteArray old = f.read(QStringLiteral("radio.dat"));
+    f.files.setCurrentFileName(file);
+    f.edit();
+    FailSavesAfterBytesForTests(1000);
+    const bool saved = f.files.Save();
+    FailSavesAfterBytesForTests(-1);
+    QVERIFY(!saved);
+    QCOMPARE(f.modal.shown.size(), 1);
+    QCOMPARE(f.modal.shown[0].icon, QMessageBox::Critical);
+    QCOMPARE(f.modal.shown[0].text,
+             QStringLiteral("Cannot save the file %1.\nNo space left on device").arg(file));
+    QCOMPARE(f.read(QStringLiteral("radio.dat")), old);
     QCOMPARE(f.files.currentFileName(), file);
     QVERIFY(f.stillEdited());
 }

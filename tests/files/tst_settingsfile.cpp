@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "files/IniFile.h"
 #include "files/SettingsFile.h"
+#include "tests/support/SmallFileSystem.h"
 
 #include <QStandardPaths>
 #include <QtTest>
@@ -40,6 +41,7 @@ class TestSettingsFile : public QObject {
     void writeKeepsTheRestOfTheFile();
     void userFileWhenProgramFolderIsNotWritable();
     void installedProgram();
+    void neverRewrittenInPlace();
     void locate_data();
     void locate();
     void writeFailureIsReported_data();
@@ -231,6 +233,41 @@ void TestSettingsFile::installedProgram()
     QVERIFY(QFile::remove(UserSettingsPath()));
 }
 
+// A program folder that cannot take a new file while its SysInfo.Ini can be written:
+// the file is never truncated and rewritten where it is (a kill at that moment would
+// leave it empty, its language lists gone); the user's file takes the settings.
+void TestSettingsFile::neverRewrittenInPlace()
+{
+    SmallFileSystem programFolder(64);
+    if (!programFolder.mounted()) QSKIP(programFolder.why());
+    QFile::remove(UserSettingsPath());
+    TempFolder elsewhere;
+    const QByteArray shipped = sysInfo("Com=COM1\nDefaultLanguage=0\nHelp=XY\n"
+                                       "Language=English|Chinese\n");
+    const QString writable = elsewhere.write(QStringLiteral("SysInfo.Ini"), shipped);
+    QFile placeholder(programFolder.file(QStringLiteral("SysInfo.Ini")));
+    QVERIFY(placeholder.open(QIODevice::WriteOnly));
+    placeholder.close();
+    QVERIFY(programFolder.makeReadOnly());
+    QVERIFY(programFolder.bindFile(writable, QStringLiteral("SysInfo.Ini")));
+
+    TALL all;
+    all.appFolder = programFolder.path();
+    ReadSettingsFile(all);
+    QCOMPARE(all.helpPrefix, QStringLiteral("XY"));
+    all.portName = QStringLiteral("COM4");
+    QString reason;
+    QVERIFY2(WriteSettingsFile(all, &reason), qPrintable(reason));
+    QCOMPARE(elsewhere.read(QStringLiteral("SysInfo.Ini")), shipped);
+
+    TALL next;
+    next.appFolder = programFolder.path();
+    ReadSettingsFile(next);
+    QCOMPARE(next.portName, QStringLiteral("COM4"));
+    QCOMPARE(next.languageName, QStringLiteral("English"));
+    QVERIFY(QFile::remove(UserSettingsPath()));
+}
+
 void TestSettingsFile::locate_data()
 {
     QTest::addColumn<QString>("existing"); // file put into the program folder first
@@ -243,6 +280,9 @@ void TestSettingsFile::locate_data()
     QTest::newRow("file named in other case") << "sysinfo.ini" << 0 << false << "sysinfo.ini";
     QTest::newRow("folder missing") << "" << 1 << true << "SysInfo.Ini";
     QTest::newRow("read-only folder") << "" << 2 << true << "SysInfo.Ini";
+    // The file could be overwritten, but not replaced: the user's file takes the settings.
+    QTest::newRow("writable file in a read-only folder")
+        << "SysInfo.Ini" << 2 << true << "SysInfo.Ini";
 }
 
 void TestSettingsFile::locate()

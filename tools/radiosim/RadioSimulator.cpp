@@ -8,6 +8,7 @@
 #include "core/TimeStamp.h"
 #include "files/DataFile.h"
 #include "files/DataFileHeader.h"
+#include "files/DiskFile.h"
 
 #include <QFile>
 
@@ -181,12 +182,9 @@ QByteArray RadioSimulator::RealisticMemory(const QString& modelId)
 
 bool RadioSimulator::loadDataFile(const QString& path, QString* error)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        if (error) *error = f.errorString();
-        return false;
-    }
-    const QByteArray data = f.readAll();
+    QFile f;
+    if (!OpenFileForReading(f, path, error)) return false;
+    const QByteArray data = f.read(Image::Size + 1);
     if (data.size() != Image::Size) {
         if (error)
             *error = QStringLiteral("%1 is not a data file of %2 bytes").arg(path).arg(Image::Size);
@@ -207,12 +205,7 @@ bool RadioSimulator::saveDataFile(const QString& path, QString* error) const
     const QByteArray file =
         QByteArray(reinterpret_cast<const char*>(header), DataFile::HeaderSize) +
         m.mid(16, Image::Size - 16);
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(file) != DataFile::Size) {
-        if (error) *error = f.errorString();
-        return false;
-    }
-    return true;
+    return SaveFile(path, file, error);
 }
 
 void RadioSimulator::run()
