@@ -7,6 +7,7 @@
 #include "RadioTransfer.h"
 #include "core/ChannelCsv.h"
 #include "core/ImageLayout.h"
+#include "core/ProgramVersion.h"
 #include "files/CsvFile.h"
 #include "files/FileMessages.h"
 
@@ -299,6 +300,8 @@ QString CliHelpText()
         "  import-csv list.csv FILE.dat [-o OUT.dat] [--yes]\n"
         "                                   import a CSV channel list; shows what each row\n"
         "                                   becomes and asks first (--yes: without asking)\n"
+        "  -h, --help                       show this text\n"
+        "  -v, --version                    show the version\n"
         "\n"
         "PORT is a device path (/dev/ttyUSB0) or a COM name (COM3).\n"
         "Messages use the language of the program's settings.\n"
@@ -323,6 +326,10 @@ int RunCli(const QStringList& arguments, CliEnvironment& env)
     if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
         command == QLatin1String("help")) {
         env.out << CliHelpText();
+        return ExitCode::Ok;
+    }
+    if (command == QLatin1String("--version") || command == QLatin1String("-v")) {
+        env.out << "qz17-cli " << ProgramVersion() << '\n';
         return ExitCode::Ok;
     }
     using Command = int (*)(CliEnvironment&, const QStringList&);
