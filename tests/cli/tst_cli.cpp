@@ -628,7 +628,7 @@ class TestCli : public QObject {
             QVERIFY2(commands.contains(u'"' + m.captured(1) + u' '), qPrintable(m.captured(1)));
         }
         QVERIFY(named.contains(QStringLiteral("import-csv")));
-        const QRegularExpression option(QStringLiteral("(-[a-z]\\b|--[a-z-]+)"));
+        const QRegularExpression option(QStringLiteral("(-[A-Za-z]\\b|--[a-z-]+)"));
         for (const auto& m : option.globalMatch(help))
             QVERIFY2(man.contains(m.captured(1)), qPrintable(m.captured(1)));
         const QRegularExpression helpCode(QStringLiteral("^  (\\d+) "),

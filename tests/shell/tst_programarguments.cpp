@@ -69,7 +69,7 @@ class TestProgramArguments : public QObject {
         const QString text = QString::fromUtf8(page.readAll()).remove(QLatin1Char('\\'));
         const QString options =
             text.section(QStringLiteral(".SH OPTIONS"), 1).section(".SH ", 0, 0);
-        const QRegularExpression option(QStringLiteral("\\s(--?[a-z-]+)"));
+        const QRegularExpression option(QStringLiteral("\\s(--?[A-Za-z][a-z-]*)"));
         int seen = 0;
         for (const auto& m : option.globalMatch(ProgramHelpText())) {
             QVERIFY2(options.contains(m.captured(1)), qPrintable(m.captured(1)));

@@ -80,62 +80,38 @@ class TestProgramFiles : public QObject {
 
     void lookUpOrder_data()
     {
-        QTest::addColumn<QString>("beside"); // files beside the executable
-        QTest::addColumn<QString>("share");  // files in the installed data folder
-        QTest::addColumn<bool>("userFile");  // settings a former run left for the user
-        QTest::addColumn<bool>("readOnly");  // the executable's folder and files cannot be written
-        QTest::addColumn<QString>("language"); // where each was found: beside, share, user
-        QTest::addColumn<QString>("help");     // or empty: not found
-        QTest::addColumn<QString>("settings");
-        QTest::addColumn<QString>("written"); // where the settings go
+        // Files beside the executable, "/", files in the installed data folder.
+        QTest::addColumn<QString>("files");
+        QTest::addColumn<bool>("userFile"); // settings a former run left for the user
+        QTest::addColumn<bool>("readOnly"); // the executable's folder and files cannot be written
+        // Where the language file, the help and the settings were found (beside, share,
+        // user, or empty: nowhere), and where the settings are written.
+        QTest::addColumn<QStringList>("found");
 
-        QTest::newRow("build tree") << "LHS"
-                                    << "" << false << false << "beside"
-                                    << "beside"
-                                    << "beside"
-                                    << "beside";
-        QTest::newRow("beside comes first") << "LHS"
-                                            << "LHS" << false << false << "beside"
-                                            << "beside"
-                                            << "beside"
-                                            << "beside";
-        QTest::newRow("installed") << ""
-                                   << "LHS" << false << false << "share"
-                                   << "share"
-                                   << "share"
-                                   << "user";
-        QTest::newRow("installed, settings of a former run") << ""
-                                                             << "LHS" << true << false << "share"
-                                                             << "share"
-                                                             << "user"
-                                                             << "user";
-        QTest::newRow("each file on its own") << "L"
-                                              << "HS" << false << false << "beside"
-                                              << "share"
-                                              << "share"
-                                              << "user";
-        QTest::newRow("read-only program folder") << "LHS"
-                                                  << "LHS" << false << true << "beside"
-                                                  << "beside"
-                                                  << "beside"
-                                                  << "user";
-        QTest::newRow("nothing anywhere") << ""
-                                          << "" << false << false << ""
-                                          << ""
-                                          << ""
-                                          << "beside";
+        QTest::newRow("build tree")
+            << "LHS/" << false << false << QStringList{"beside", "beside", "beside", "beside"};
+        QTest::newRow("beside comes first")
+            << "LHS/LHS" << false << false << QStringList{"beside", "beside", "beside", "beside"};
+        QTest::newRow("installed")
+            << "/LHS" << false << false << QStringList{"share", "share", "share", "user"};
+        QTest::newRow("installed, settings of a former run")
+            << "/LHS" << true << false << QStringList{"share", "share", "user", "user"};
+        QTest::newRow("each file on its own")
+            << "L/HS" << false << false << QStringList{"beside", "share", "share", "user"};
+        QTest::newRow("read-only program folder")
+            << "LHS/LHS" << false << true << QStringList{"beside", "beside", "beside", "user"};
+        QTest::newRow("nothing anywhere")
+            << "/" << false << false << QStringList{"", "", "", "beside"};
     }
 
     void lookUpOrder()
     {
-        QFETCH(QString, beside);
-        QFETCH(QString, share);
+        QFETCH(QString, files);
         QFETCH(bool, userFile);
         QFETCH(bool, readOnly);
-        QFETCH(QString, language);
-        QFETCH(QString, help);
-        QFETCH(QString, settings);
-        QFETCH(QString, written);
+        QFETCH(QStringList, found);
+        const QString beside = files.section(u'/', 0, 0), share = files.section(u'/', 1);
+        const QString language = found[0], help = found[1], settings = found[2], written = found[3];
         if (readOnly && geteuid() == 0) QSKIP("permissions do not bind the superuser");
 
         QTemporaryDir root;
