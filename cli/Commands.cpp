@@ -8,6 +8,7 @@
 #include "RadioTransfer.h"
 #include "core/ChannelCsv.h"
 #include "core/ImageLayout.h"
+#include "core/ProgramVersion.h"
 #include "files/CsvFile.h"
 #include "files/FileMessages.h"
 #include "files/LanguageFile.h"
@@ -298,6 +299,8 @@ QString CliHelpText()
         "  import-csv list.csv FILE.dat [-o OUT.dat] [--yes]\n"
         "                                   import a CSV channel list; shows what each row\n"
         "                                   becomes and asks first (--yes: without asking)\n"
+        "  -h, --help                       show this text\n"
+        "  -v, --version                    show the version\n"
         "\n"
         "PORT is a device path (/dev/ttyUSB0) or a COM name (COM3).\n"
         "Messages use the language of the program's settings.\n"
@@ -322,6 +325,10 @@ int RunCli(const QStringList& arguments, CliEnvironment& env)
     if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
         command == QLatin1String("help")) {
         env.out << CliHelpText();
+        return ExitCode::Ok;
+    }
+    if (command == QLatin1String("--version") || command == QLatin1String("-v")) {
+        env.out << "qz17-cli " << ProgramVersion() << '\n';
         return ExitCode::Ok;
     }
     using Command = int (*)(CliEnvironment&, const QStringList&);

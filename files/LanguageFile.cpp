@@ -1,7 +1,7 @@
 #include "LanguageFile.h"
 
 #include "IniFile.h"
-#include "SettingsFile.h"
+#include "ProgramFolders.h"
 #include "core/AppState.h"
 #include "core/CsvImportTexts.h"
 #include "core/LanguageTexts.h"
@@ -46,7 +46,7 @@ const MessageKey* MessageKeys(int& count)
 
 QString LanguageFilePath(const QString& appFolder, const QString& languageName)
 {
-    return FindFileNoCase(appFolder, languageName + QStringLiteral(".Ini"));
+    return FindProgramFile(appFolder, languageName + QStringLiteral(".Ini"));
 }
 
 TLanguage EnglishMessageTexts()

@@ -6,8 +6,9 @@ struct CsvImportTexts;
 struct TALL;
 struct TLanguage;
 
-// The language file: application folder + language name + ".Ini". Section Language
-// holds the 22 message texts; every window has a section of its own (TranslateForm).
+// The language file: application folder + language name + ".Ini" (or the installed
+// data folder's, see ProgramFolders.h). Section Language holds the 22 message texts;
+// every window has a section of its own (TranslateForm).
 
 QString LanguageFilePath(const QString& appFolder, const QString& languageName);
 

@@ -1,6 +1,7 @@
 #include "SettingsFile.h"
 
 #include "IniFile.h"
+#include "ProgramFolders.h"
 #include "core/AppState.h"
 
 #include <QDir>
@@ -80,9 +81,12 @@ bool CanWriteFile(const QString& path)
 SettingsPlace LocateSettingsFile(const QString& appFolder)
 {
     SettingsPlace place;
-    place.shippedPath = FindFileNoCase(appFolder, SettingsFileName);
+    place.shippedPath = FindProgramFile(appFolder, SettingsFileName);
     place.userPath = UserSettingsPath();
-    place.useUserFile = !CanWriteFile(place.shippedPath);
+    // The shipped file of an installed program is everyone's and the package manager's;
+    // its settings never go there, nor beside it into bin/, even when root runs it.
+    const bool installed = place.shippedPath.startsWith(InstalledDataFolder(appFolder));
+    place.useUserFile = installed || !CanWriteFile(place.shippedPath);
     return place;
 }
 

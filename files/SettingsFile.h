@@ -8,15 +8,17 @@ struct TALL;
 // SysInfo.Ini, section SysInfo: serial port, language choice, help prefix, picture
 // number and the list of languages.
 //
-// The file belongs in the program's folder. An installed program usually cannot write
-// there; then the settings the program writes (Com, DefaultLanguage, PicID) go to a
-// SysInfo.Ini in the user's configuration folder, and reading takes each key from that
-// file first and from the shipped one next, so the shipped language lists stay in use.
+// The file belongs in the program's folder; an installed program has it in its data
+// folder instead (ProgramFolders.h). When the file lies in the program's folder and can
+// be written, the program writes its settings (Com, DefaultLanguage, PicID) there.
+// Otherwise they go to a SysInfo.Ini in the user's configuration folder, and reading
+// takes each key from that file first and from the shipped one next, so the shipped
+// language lists stay in use.
 
 struct SettingsPlace {
-    QString shippedPath;      // program folder + "SysInfo.Ini"
+    QString shippedPath;      // program folder (or installed data folder) + "SysInfo.Ini"
     QString userPath;         // the per-user file
-    bool useUserFile = false; // the program folder's file cannot be written
+    bool useUserFile = false; // installed, or the program folder's file cannot be written
 };
 
 // Where the settings of a program in appFolder are read from and written to.

@@ -3,23 +3,35 @@
 #include "core/AppState.h"
 #include "core/DataModule.h"
 #include "files/MessageBox.h"
+#include "files/ProgramFolders.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 
+namespace {
+
+QString HelpName(const TALL& all)
+{
+    return all.helpPrefix + QLatin1Char('_') + all.languageName;
+}
+
+} // namespace
+
 QString HelpBaseName(const TALL& all)
 {
-    return all.appFolder + all.helpPrefix + QLatin1Char('_') + all.languageName;
+    return all.appFolder + HelpName(all);
 }
 
 QString FindHelpFile(const TALL& all)
 {
-    const QString base = HelpBaseName(all);
-    for (const char* suffix : {".chm", ".html"}) {
-        const QString path = base + QLatin1String(suffix);
-        if (QFileInfo(path).isFile()) return path;
+    const QString name = HelpName(all);
+    for (const QString& folder : ProgramFileFolders(all.appFolder)) {
+        for (const char* suffix : {".chm", ".html"}) {
+            const QString path = folder + name + QLatin1String(suffix);
+            if (QFileInfo(path).isFile()) return path;
+        }
     }
     return QString();
 }

@@ -10,7 +10,8 @@ struct TALL;
 
 QString HelpBaseName(const TALL& all); // e.g. /opt/qz17/WT_English
 
-// The help file to open: the .chm when it exists, else the .html, else empty.
+// The help file to open: the .chm when it exists, else the .html, else empty; beside
+// the program first, then in the installed data folder (files/ProgramFolders.h).
 QString FindHelpFile(const TALL& all);
 
 // Command 60. Opens the help file through the desktop; tells the user which file is

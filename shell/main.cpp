@@ -2,6 +2,7 @@
 // then the main window, maximised, until it is closed.
 #include "MainFrm.h"
 #include "ProgramSetup.h"
+#include "ProgramArguments.h"
 #include "core/DataModule.h"
 #include "files/LanguageFile.h"
 #include "files/SettingsFile.h"
@@ -10,10 +11,37 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <cstdio>
+
+namespace {
+
+// Prints what the command line asked for and gives the exit code.
+int Answer(const ProgramArguments& arguments)
+{
+    std::fputs(arguments.output.toLocal8Bit().constData(), stdout);
+    std::fputs(arguments.error.toLocal8Bit().constData(), stderr);
+    return arguments.exitCode;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    // --help and --version need no display, so they are answered before the windowing
+    // application exists. Qt's own options make this first look fail; the second one,
+    // after the application has taken them, decides.
+    QStringList raw;
+    for (int i = 0; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    if (const ProgramArguments early = ParseProgramArguments(raw);
+        early.exitNow && early.exitCode == 0)
+        return Answer(early);
+
     QApplication app(argc, argv);
     PrepareApplication();
+    if (const ProgramArguments arguments = ParseProgramArguments(QApplication::arguments());
+        arguments.exitNow)
+        return Answer(arguments);
 
     StartupReaders readers;
     readers.readSettingsFile = [](TALL& all) { ReadSettingsFile(all); };

@@ -10,6 +10,7 @@
 #include "core/FmCodec.h"
 #include "core/ImageLayout.h"
 #include "core/ModelTable.h"
+#include "core/ProgramVersion.h"
 #include "core/SerialNumber.h"
 #include "core/SettingsMap.h"
 #include "core/TimeStamp.h"
@@ -746,6 +747,45 @@ class TestCli : public QObject {
             r.err.contains(QLatin1String("interrupted; ") + file + QLatin1String(" was not saved")),
             qPrintable(r.err));
         QCOMPARE(fileBlocks(file), before);
+
+    void versionAndManualPage()
+    {
+        const Run version = cli({QStringLiteral("--version")});
+        QCOMPARE(version.code, ExitCode::Ok);
+        QCOMPARE(version.out, QStringLiteral("qz17-cli %1\n").arg(ProgramVersion()));
+
+        // The manual page names every command, option and exit code of --help.
+        QFile page(QStringLiteral(QZ_SOURCE_DIR "/packaging/man/qz17-cli.1.in"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString man = QString::fromUtf8(page.readAll()).remove(QLatin1Char('\\'));
+        const auto section = [&man](const char* name) {
+            return man.section(QLatin1String(".SH ") + QLatin1String(name) + u'\n', 1)
+                .section(QStringLiteral("\n.SH "), 0, 0);
+        };
+        const QString help = CliHelpText();
+        const QString commands = section("COMMANDS");
+        const QRegularExpression command(QStringLiteral("^  ([a-z][a-z-]+) "),
+                                         QRegularExpression::MultilineOption);
+        QStringList named;
+        for (const auto& m : command.globalMatch(help.section(QStringLiteral("\n\n"), 1, 1))) {
+            named << m.captured(1);
+            QVERIFY2(commands.contains(u'"' + m.captured(1) + u' '), qPrintable(m.captured(1)));
+        }
+        QVERIFY(named.contains(QStringLiteral("import-csv")));
+        const QRegularExpression option(QStringLiteral("(-[A-Za-z]\\b|--[a-z-]+)"));
+        for (const auto& m : option.globalMatch(help))
+            QVERIFY2(man.contains(m.captured(1)), qPrintable(m.captured(1)));
+        const QRegularExpression helpCode(QStringLiteral("^  (\\d+) "),
+                                          QRegularExpression::MultilineOption);
+        const QRegularExpression manCode(QStringLiteral("^\\.B (\\d+)$"),
+                                         QRegularExpression::MultilineOption);
+        QStringList helpCodes, manCodes;
+        for (const auto& m : helpCode.globalMatch(help.section(QStringLiteral("Exit codes:"), 1)))
+            helpCodes << m.captured(1);
+        for (const auto& m : manCode.globalMatch(section("EXIT STATUS")))
+            manCodes << m.captured(1);
+        QCOMPARE(manCodes, helpCodes);
+        QVERIFY(helpCodes.contains(QStringLiteral("130")));
     }
 
     void programHelpAndCtrlC()

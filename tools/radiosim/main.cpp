@@ -2,6 +2,7 @@
 // without a radio. Prints the device path to use as the port, answers until stopped.
 
 #include "RadioSimulator.h"
+#include "core/ProgramVersion.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -27,12 +28,14 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("qz17-radiosim"));
+    QCoreApplication::setApplicationVersion(ProgramVersion());
 
     QCommandLineParser p;
     p.setApplicationDescription(QStringLiteral(
         "Simulates a QZ-17 radio on a pseudo-terminal. Give the printed device path to the "
         "program as its port. Faults \"at block N\" concern the exchange about block N."));
     p.addHelpOption();
+    p.addVersionOption();
     const QCommandLineOption paced(
         {QStringLiteral("p"), QStringLiteral("paced")},
         QStringLiteral("Keep the real line rate (2400 bit/s, 11 bits a character)."));
