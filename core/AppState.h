@@ -3,6 +3,7 @@
 #include "ImageLayout.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 
@@ -43,5 +44,8 @@ struct TALL {
     QString helpPrefix;
     bool testOnline = false;
     bool serialEditable = false;
+    bool backupBeforeWrite = false; // the write dialog's "Back up the radio first"
+    bool verifyAfterWrite = false;  // the write dialog's "Verify after writing"
+    QStringList recentFiles;        // data files, the last opened or saved first
     std::array<quint8, Image::BufferSize> image{};
 };

@@ -5,6 +5,8 @@
 #include "core/AppState.h"
 #include "core/LanguageTexts.h"
 
+#include <memory>
+
 namespace {
 
 const MessageKey Keys[] = {
@@ -68,4 +70,12 @@ void LoadLanguageFile(const QString& path, TLanguage& texts)
 void LoadLanguage(const TALL& all, TLanguage& texts)
 {
     LoadLanguageFile(LanguageFilePath(all.appFolder, all.languageName), texts);
+}
+
+LanguageLookup LanguageFileLookup(const QString& path)
+{
+    auto file = std::make_shared<TIniFile>(path);
+    return [file](const QString& section, const QString& key, const QString& fallback) {
+        return file->ReadString(section, key, fallback);
+    };
 }

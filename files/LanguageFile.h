@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/DocumentDescription.h"
+
 #include <QString>
 
 struct TALL;
@@ -26,3 +28,7 @@ struct MessageKey {
 };
 // All 22, in the order the file is read.
 const MessageKey* MessageKeys(int& count);
+
+// The texts of a language file for routines that show values as the windows do; the
+// file is read once, and a missing file or key gives the fallback.
+LanguageLookup LanguageFileLookup(const QString& path);
