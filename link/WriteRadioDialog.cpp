@@ -82,7 +82,6 @@ TfWriteRadio::TfWriteRadio(QWidget* parent)
     lVerifyFailed = hidden("lVerifyFailed",
                            tr("Verify failed: %1 differs from what was written. Check the cable "
                               "and write again."));
-    lSettingPlace = hidden("lSettingPlace", QString());
     lsPlaces = new QListWidget(this);
     lsPlaces->setObjectName(QStringLiteral("lsPlaces"));
     lsPlaces->addItems(PlaceNames());

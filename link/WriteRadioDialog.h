@@ -51,7 +51,6 @@ class TfWriteRadio : public CloneDialog {
     QLabel* lBackupNotSaved;
     QLabel* lVerified;
     QLabel* lVerifyFailed;
-    QLabel* lSettingPlace;
     QListWidget* lsPlaces;
     WriteSession* writer;
     std::unique_ptr<CheckedWrite> checked;
