@@ -72,10 +72,22 @@ bool FileCommands::Open()
     if (!QFileInfo::exists(path) && QFileInfo(path).suffix().isEmpty() &&
         QFileInfo::exists(path + QStringLiteral(".dat")))
         path += QStringLiteral(".dat");
+    return openPath(path);
+}
+
+bool FileCommands::OpenFile(const QString& path)
+{
+    if (!askSaveFirst()) return false;
+    return openPath(path);
+}
+
+bool FileCommands::openPath(const QString& path)
+{
     fileName = path;
     lastFolder = QFileInfo(path).absolutePath();
     const bool opened = ReadDataFile();
     updateStatusBar();
+    if (opened && hooks.fileUsed) hooks.fileUsed(path);
     return opened;
 }
 
@@ -117,7 +129,10 @@ bool FileCommands::WriteDataFile()
 {
     if (fileName.isEmpty()) return false;
     QString reason;
-    if (::WriteDataFile(appState(), fileName, &reason)) return true;
+    if (::WriteDataFile(appState(), fileName, &reason)) {
+        if (hooks.fileUsed) hooks.fileUsed(fileName);
+        return true;
+    }
     ShowWriteFailedBox(fileName, reason);
     return false;
 }
@@ -132,20 +147,11 @@ bool FileCommands::ReadDataFile()
         refreshViews(DocumentReplaced);
         all.modified = false;
         return true;
-    case DataFileResult::UnknownModel:
-        fileName.clear();
-        ShowMessageBox(languageTexts().confirmation, languageTexts().modError,
-                       MessageKind::Information);
-        return false;
-    case DataFileResult::TooShort:
-        ShowTooShortBox(fileName, result.size);
-        fileName.clear();
-        return false;
-    case DataFileResult::OpenFailed:
-    case DataFileResult::ReadFailed:
-        ShowOpenFailedBox(fileName, result.reason);
-        fileName.clear();
-        return false;
+    default:
+        break;
     }
+    const QString path = fileName;
+    fileName.clear();
+    ShowDataFileFailure(path, result);
     return false;
 }

@@ -23,6 +23,8 @@ class FileCommands {
     struct Hooks {
         std::function<void()> updateStatusBar; // status bar and caption
         std::function<void(int)> refreshViews; // reason 1: the document was replaced
+        // A data file was opened or saved (the list of recent files).
+        std::function<void(const QString& path)> fileUsed;
     };
 
     explicit FileCommands(Hooks hooks = {}, QWidget* dialogParent = nullptr);
@@ -34,6 +36,9 @@ class FileCommands {
     bool New();
     // Asks for a data file and opens it. True when a file was opened.
     bool Open();
+    // Opens the data file at path (a recent file, the program's argument, a file
+    // dropped on the window), asking the save question first. True when it was opened.
+    bool OpenFile(const QString& path);
     // Writes to the current file, or asks for one first. True when the file was written.
     bool Save();
     // Always asks for a file. True when the file was written.
@@ -51,6 +56,7 @@ class FileCommands {
 
   private:
     bool askSaveFirst(); // false: the user wanted a save that did not happen
+    bool openPath(const QString& path);
     bool ask(const QString& question) const;
     void updateStatusBar() const;
     void refreshViews(int reason) const;
