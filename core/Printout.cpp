@@ -79,13 +79,13 @@ Printout BuildPrintout(const TALL& doc, const QJsonObject& d, const QString& sou
     PrintTable frequency;
     frequency.title = labels.frequencyChannels;
     const QString freqForm = QStringLiteral("fFreqEdit");
-    frequency.headers = QStringList{titles[No], titles[Rx], titles[Tx]}
-                        << lookup(language, freqForm, QStringLiteral("lbTX.Caption"),
-                                  QStringLiteral("Offset Freq.[MHz]"))
-                        << lookup(language, freqForm, QStringLiteral("lbDuplex.Caption"),
-                                  QStringLiteral("Duplex"))
-                        << titles[Dec] << titles[Enc] << titles[Power] << titles[Wn]
-                        << titles[Vox] << titles[Voice] << titles[BusyLock] << titles[Epilogue];
+    frequency.headers =
+        QStringList{titles[No], titles[Rx], titles[Tx]}
+        << lookup(language, freqForm, QStringLiteral("lbTX.Caption"),
+                  QStringLiteral("Offset Freq.[MHz]"))
+        << lookup(language, freqForm, QStringLiteral("lbDuplex.Caption"), QStringLiteral("Duplex"))
+        << titles[Dec] << titles[Enc] << titles[Power] << titles[Wn] << titles[Vox] << titles[Voice]
+        << titles[BusyLock] << titles[Epilogue];
     QStringList freqListKeys = listKeys;
     freqListKeys.removeAll(QStringLiteral("scan_skip"));
     for (const QJsonValue& v : d[QLatin1String("frequency_channels")].toArray()) {

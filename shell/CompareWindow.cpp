@@ -22,22 +22,29 @@ constexpr int IndexRole = Qt::UserRole;
 
 const QStringList& GroupTitles()
 {
-    static const QStringList titles = {
-        QStringLiteral("Memory channels"), QStringLiteral("Frequency channels"),
-        QStringLiteral("FM radio"), QStringLiteral("Settings"),
-        QStringLiteral("Model information")};
+    static const QStringList titles = {QStringLiteral("Memory channels"),
+                                       QStringLiteral("Frequency channels"),
+                                       QStringLiteral("FM radio"), QStringLiteral("Settings"),
+                                       QStringLiteral("Model information")};
     return titles;
 }
 
 // Where the grid shows a channel key: its column.
 int gridColumnOf(const QString& key)
 {
-    static const QStringList keys = {
-        QString(),          QStringLiteral("rx"),        QStringLiteral("tx"),
-        QStringLiteral("rx_tone"), QStringLiteral("tx_tone"), QStringLiteral("power"),
-        QStringLiteral("bandwidth"), QStringLiteral("scan_skip"), QStringLiteral("vox"),
-        QStringLiteral("voice"),   QStringLiteral("busy_lock"), QStringLiteral("epilogue"),
-        QStringLiteral("name")};
+    static const QStringList keys = {QString(),
+                                     QStringLiteral("rx"),
+                                     QStringLiteral("tx"),
+                                     QStringLiteral("rx_tone"),
+                                     QStringLiteral("tx_tone"),
+                                     QStringLiteral("power"),
+                                     QStringLiteral("bandwidth"),
+                                     QStringLiteral("scan_skip"),
+                                     QStringLiteral("vox"),
+                                     QStringLiteral("voice"),
+                                     QStringLiteral("busy_lock"),
+                                     QStringLiteral("epilogue"),
+                                     QStringLiteral("name")};
     return int(keys.indexOf(key));
 }
 
@@ -120,8 +127,9 @@ QString TfCompare::whereText(const DocumentDifference& d) const
     switch (d.group) {
     case DocumentDifference::Channels:
     case DocumentDifference::FrequencyChannels: {
-        const QString entry =
-            (d.group == DocumentDifference::Channels ? lChannel : lFreqChannel)->text().arg(d.number);
+        const QString entry = (d.group == DocumentDifference::Channels ? lChannel : lFreqChannel)
+                                  ->text()
+                                  .arg(d.number);
         if (whole) return entry;
         const int column = gridColumnOf(d.key);
         if (column > 0)
@@ -163,8 +171,9 @@ QString TfCompare::valueText(const DocumentDifference& d, const QJsonValue& v) c
 
 void TfCompare::refresh()
 {
-    TALL& all = appState();
-    differences = CompareDocuments(DescribeDocument(all), DescribeDocument(other));
+    // Decoding cleans what it reads; comparing changes neither side, so copies are decoded.
+    TALL mine = appState(), theirs = other;
+    differences = CompareDocuments(DescribeDocument(mine), DescribeDocument(theirs));
     lvDiff->clear();
     QList<QTreeWidgetItem*> groups;
     for (int g = 0; g < lsGroups->count(); ++g) {
@@ -177,8 +186,8 @@ void TfCompare::refresh()
     }
     for (int i = 0; i < differences.size(); ++i) {
         const DocumentDifference& d = differences[i];
-        auto* row = new QTreeWidgetItem(QStringList{whereText(d), valueText(d, d.mine),
-                                                    valueText(d, d.other)});
+        auto* row = new QTreeWidgetItem(
+            QStringList{whereText(d), valueText(d, d.mine), valueText(d, d.other)});
         row->setData(0, IndexRole, i);
         if (!CanTakeDifference(d)) {
             row->setFlags(Qt::ItemIsEnabled);

@@ -69,10 +69,9 @@ void TfMainFrm::TakeOver(const TALL& other, const QList<DocumentDifference>& dif
     // As after a batch fill: the channel windows fill again; the setting windows, which
     // show what they loaded when they opened, open afresh.
     RefreshViews(RefreshReason::BatchFilled);
-    ReopenEditorWindows(MdiArea,
-                        {Command::FreqChannel, Command::FmFunctions, Command::VoxFunctions,
-                         Command::OptionalFunctions, Command::RadioInformation,
-                         Command::KeyFunctions, Command::ScanFunctions});
+    ReopenEditorWindows(MdiArea, {Command::FreqChannel, Command::FmFunctions, Command::VoxFunctions,
+                                  Command::OptionalFunctions, Command::RadioInformation,
+                                  Command::KeyFunctions, Command::ScanFunctions});
 }
 
 bool TfMainFrm::OpenDataFile(const QString& path)

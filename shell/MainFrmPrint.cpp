@@ -39,10 +39,12 @@ Printout TfMainFrm::documentPrintout(QString* pageText)
     const TfPrintTexts texts(all.languageName);
     if (pageText) *pageText = texts.pageText();
     const QString file = files.currentFileName();
-    const QString source = !file.isEmpty()  ? QDir::toNativeSeparators(file)
+    const QString source = !file.isEmpty() ? QDir::toNativeSeparators(file)
                            : readFromRadio ? texts.readFromRadio()
                                            : texts.notSaved();
-    return BuildPrintout(all, DescribeDocument(all), source,
+    // Decoding cleans what it reads; printing changes nothing, so a copy is decoded.
+    TALL copy = all;
+    return BuildPrintout(all, DescribeDocument(copy), source,
                          LanguageFileLookup(LanguageFilePath(all.appFolder, all.languageName)),
                          texts.labels());
 }

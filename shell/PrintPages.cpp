@@ -152,7 +152,8 @@ int PaintPrintout(const Printout& printout, QPagedPaintDevice& device, const QSt
                          QString(pageText).arg(i + 1).arg(pages));
         painter.drawText(QRectF(0, line, page.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
                          printout.writeTime);
-        painter.drawLine(QPointF(0, 2 * line + dpi / 40.0), QPointF(page.width(), 2 * line + dpi / 40.0));
+        painter.drawLine(QPointF(0, 2 * line + dpi / 40.0),
+                         QPointF(page.width(), 2 * line + dpi / 40.0));
 
         painter.save();
         painter.translate(0, headerHeight - i * bodyHeight);
