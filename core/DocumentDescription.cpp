@@ -194,8 +194,9 @@ QMap<int, QJsonObject> byNumber(const QJsonArray& array)
     return map;
 }
 
-// Keys in the order of the schema (a channel's fields as the grid shows them), then the rest.
-QStringList orderedKeys(const QJsonObject& a, const QJsonObject& b)
+// The keys of a channel (and of a band) in the order the grid shows them; the order in
+// which differences are listed and taken over (receive before transmit frequency).
+const QStringList& SchemaOrder()
 {
     static const QStringList order = {
         QStringLiteral("rx"),       QStringLiteral("tx"),        QStringLiteral("offset"),
@@ -204,22 +205,28 @@ QStringList orderedKeys(const QJsonObject& a, const QJsonObject& b)
         QStringLiteral("vox"),      QStringLiteral("voice"),     QStringLiteral("busy_lock"),
         QStringLiteral("epilogue"), QStringLiteral("name"),      QStringLiteral("low"),
         QStringLiteral("high")};
-    QStringList keys;
-    for (const QString& k : order)
-        if (a.contains(k) || b.contains(k)) keys << k;
-    for (const QJsonObject* o : {&a, &b})
-        for (const QString& k : o->keys())
-            if (!keys.contains(k)) keys << k;
-    return keys;
+    return order;
 }
 
 void compareFields(QList<DocumentDifference>& out, Group group, int number, const QJsonObject& a,
                    const QJsonObject& b)
 {
-    for (const QString& k : orderedKeys(a, b)) {
-        if (k == QLatin1String("number") || a[k] == b[k]) continue;
-        out << DocumentDifference{group, number, k, a[k], b[k]};
+    if (a == b) return;
+    for (const QString& k : SchemaOrder()) {
+        const auto ia = a.constFind(k), ib = b.constFind(k);
+        const bool inA = ia != a.constEnd(), inB = ib != b.constEnd();
+        if (!inA && !inB) continue;
+        const QJsonValue va = inA ? *ia : QJsonValue(), vb = inB ? *ib : QJsonValue();
+        if (va != vb) out << DocumentDifference{group, number, k, va, vb};
     }
+    // Keys the schema does not order (none today), after the others.
+    for (const QJsonObject* o : {&a, &b})
+        for (auto it = o->constBegin(); it != o->constEnd(); ++it) {
+            const QString k = it.key();
+            if (k == QLatin1String("number") || SchemaOrder().contains(k)) continue;
+            if (o == &b && a.contains(k)) continue;
+            if (a[k] != b[k]) out << DocumentDifference{group, number, k, a[k], b[k]};
+        }
 }
 
 void compareNumbered(QList<DocumentDifference>& out, Group group, const QJsonArray& a,

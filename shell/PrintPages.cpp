@@ -7,37 +7,116 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QTextDocument>
+#include <QPen>
 
 namespace {
 
-// Body text size of the pages, in points; the header is a little larger.
+// Text sizes of the pages, in points.
 constexpr qreal BodyPoints = 8.0;
+constexpr qreal TitlePoints = 10.0;
 constexpr qreal HeaderPoints = 9.0;
 
-QString escaped(const QString& s)
-{
-    return s.toHtmlEscaped();
-}
+enum class Role { PageHeader, PageHeaderRight, Title, Note, ColumnHeader, Cell };
 
-QString tableHtml(const PrintTable& t)
-{
-    QString html = QStringLiteral("<h3>") + escaped(t.title) + QStringLiteral("</h3>");
-    for (const QString& note : t.notes)
-        html += QStringLiteral("<p>") + escaped(note) + QStringLiteral("</p>");
-    if (t.rows.isEmpty()) return html;
-    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" "
-                           "width=\"100%\" style=\"border-collapse: collapse;\"><thead><tr>");
-    for (const QString& h : t.headers)
-        html += QStringLiteral("<th bgcolor=\"#e8e8e8\">") + escaped(h) + QStringLiteral("</th>");
-    html += QStringLiteral("</tr></thead><tbody>");
-    for (const QStringList& row : t.rows) {
-        html += QStringLiteral("<tr>");
-        for (const QString& cell : row)
-            html += QStringLiteral("<td>") + escaped(cell) + QStringLiteral("</td>");
-        html += QStringLiteral("</tr>");
+// One text placed on a page.
+struct Placed {
+    QRectF rect;
+    QString text;
+    Role role;
+};
+using Page = QVector<Placed>;
+
+struct Fonts {
+    QFont header, title, body, bold;
+    Fonts()
+    {
+        header.setPointSizeF(HeaderPoints);
+        title.setPointSizeF(TitlePoints);
+        title.setBold(true);
+        body.setPointSizeF(BodyPoints);
+        bold = body;
+        bold.setBold(true);
     }
-    return html + QStringLiteral("</tbody></table>");
+};
+
+// Lays the printout out on pages of the device: the page header, then each table under
+// its title, rows that do not fit going to the next page under the table's header row
+// again. Column widths follow the widest text; a table wider than the page is narrowed.
+QVector<Page> LayOut(const Printout& p, QPagedPaintDevice& device, const QString& pageText)
+{
+    const Fonts fonts;
+    const int dpi = device.logicalDpiY();
+    const QRectF area = device.pageLayout().paintRectPixels(dpi);
+    const QFontMetricsF header(fonts.header, &device), title(fonts.title, &device),
+        body(fonts.body, &device), bold(fonts.bold, &device);
+    const qreal padding = dpi / 40.0; // about 0.6 mm
+    const qreal headerLine = header.lineSpacing();
+    const qreal top = 2 * headerLine + dpi / 8.0;
+    const qreal rowHeight = body.lineSpacing() + 2 * padding;
+
+    QVector<Page> pages(1);
+    qreal y = top;
+    const auto newPage = [&] {
+        pages.append(Page());
+        y = top;
+    };
+
+    for (const PrintTable& t : p.tables) {
+        const int columns = int(t.headers.size());
+        QVector<qreal> widths(columns, 0.0);
+        for (int c = 0; c < columns; ++c) {
+            widths[c] = bold.horizontalAdvance(t.headers[c]);
+            for (const QStringList& row : t.rows)
+                widths[c] = std::max(widths[c], body.horizontalAdvance(row.value(c)));
+            widths[c] += 2 * padding;
+        }
+        qreal total = 0;
+        for (qreal w : std::as_const(widths))
+            total += w;
+        if (total > area.width())
+            for (qreal& w : widths)
+                w *= area.width() / total;
+
+        // The title stays with the first rows.
+        const qreal lead = title.lineSpacing() * 1.6 + t.notes.size() * body.lineSpacing() +
+                           (t.rows.isEmpty() ? 0 : 2 * rowHeight);
+        if (y > top && y + lead > area.height()) newPage();
+        y += title.lineSpacing() * 0.4;
+        pages.last().append(
+            {QRectF(0, y, area.width(), title.lineSpacing()), t.title, Role::Title});
+        y += title.lineSpacing() * 1.2;
+        for (const QString& note : t.notes) {
+            pages.last().append({QRectF(0, y, area.width(), body.lineSpacing()), note, Role::Note});
+            y += body.lineSpacing();
+        }
+        const auto placeRow = [&](const QStringList& cells, Role role) {
+            qreal x = 0;
+            for (int c = 0; c < columns; ++c) {
+                pages.last().append({QRectF(x, y, widths[c], rowHeight), cells.value(c), role});
+                x += widths[c];
+            }
+            y += rowHeight;
+        };
+        if (!t.rows.isEmpty()) placeRow(t.headers, Role::ColumnHeader);
+        for (const QStringList& row : t.rows) {
+            if (y + rowHeight > area.height()) {
+                newPage();
+                placeRow(t.headers, Role::ColumnHeader);
+            }
+            placeRow(row, Role::Cell);
+        }
+        y += rowHeight * 0.6;
+    }
+
+    const int count = int(pages.size());
+    for (int i = 0; i < count; ++i) {
+        const QRectF first(0, 0, area.width(), headerLine);
+        pages[i].prepend(
+            {QRectF(0, headerLine, area.width(), headerLine), p.writeTime, Role::PageHeader});
+        pages[i].prepend({first, QString(pageText).arg(i + 1).arg(count), Role::PageHeaderRight});
+        pages[i].prepend({first, p.model + QStringLiteral("   ") + p.source, Role::PageHeader});
+    }
+    return pages;
 }
 
 } // namespace
@@ -109,59 +188,74 @@ QString TfPrintTexts::notSaved() const
     return text("lNotSaved")->text();
 }
 
-std::unique_ptr<QTextDocument> PrintoutDocument(const Printout& printout)
+QList<QStringList> PrintoutPageTexts(const Printout& printout, QPagedPaintDevice& device,
+                                     const QString& pageText)
 {
-    auto doc = std::make_unique<QTextDocument>();
-    QFont font;
-    font.setPointSizeF(BodyPoints);
-    doc->setDefaultFont(font);
-    doc->setDocumentMargin(0);
-    QString html = QStringLiteral("<html><body>");
-    for (const PrintTable& t : printout.tables)
-        html += tableHtml(t);
-    doc->setHtml(html + QStringLiteral("</body></html>"));
-    return doc;
+    QList<QStringList> texts;
+    for (const Page& page : LayOut(printout, device, pageText)) {
+        QStringList t;
+        for (const Placed& placed : page)
+            t << placed.text;
+        texts << t;
+    }
+    return texts;
 }
 
 int PaintPrintout(const Printout& printout, QPagedPaintDevice& device, const QString& pageText)
 {
     device.setPageOrientation(QPageLayout::Portrait);
-    const int dpi = device.logicalDpiY();
-    const QRectF page = device.pageLayout().paintRectPixels(dpi);
-
-    QFont headerFont;
-    headerFont.setPointSizeF(HeaderPoints);
-    const qreal line = QFontMetricsF(headerFont, &device).lineSpacing();
-    const qreal headerHeight = 2 * line + dpi / 10.0; // two lines and a little space
-    const qreal bodyHeight = page.height() - headerHeight;
-
-    std::unique_ptr<QTextDocument> doc = PrintoutDocument(printout);
-    doc->documentLayout()->setPaintDevice(&device);
-    doc->setPageSize(QSizeF(page.width(), bodyHeight));
-    const int pages = doc->pageCount();
-
+    const QVector<Page> pages = LayOut(printout, device, pageText);
+    const Fonts fonts;
+    const qreal padding = device.logicalDpiY() / 40.0;
+    const qreal rule = device.logicalDpiY() / 100.0;
     QPainter painter(&device);
-    for (int i = 0; i < pages; ++i) {
+    QPen grid(Qt::black);
+    grid.setWidthF(rule / 2);
+    for (int i = 0; i < pages.size(); ++i) {
         if (i > 0) device.newPage();
-        painter.setFont(headerFont);
-        painter.setPen(Qt::black);
-        const QRectF first(0, 0, page.width(), line);
-        painter.drawText(first, Qt::AlignLeft | Qt::AlignVCenter,
-                         printout.model + QStringLiteral("   ") + printout.source);
-        painter.drawText(first, Qt::AlignRight | Qt::AlignVCenter,
-                         QString(pageText).arg(i + 1).arg(pages));
-        painter.drawText(QRectF(0, line, page.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
-                         printout.writeTime);
-        painter.drawLine(QPointF(0, 2 * line + dpi / 40.0),
-                         QPointF(page.width(), 2 * line + dpi / 40.0));
-
-        painter.save();
-        painter.translate(0, headerHeight - i * bodyHeight);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(0, i * bodyHeight, page.width(), bodyHeight);
-        painter.setClipRect(context.clip);
-        doc->documentLayout()->draw(&painter, context);
-        painter.restore();
+        qreal bottomOfHeader = 0;
+        for (const Placed& p : pages[i]) {
+            switch (p.role) {
+            case Role::PageHeader:
+            case Role::PageHeaderRight:
+                painter.setFont(fonts.header);
+                painter.drawText(
+                    p.rect,
+                    Qt::AlignVCenter |
+                        (p.role == Role::PageHeaderRight ? Qt::AlignRight : Qt::AlignLeft),
+                    p.text);
+                bottomOfHeader = std::max(bottomOfHeader, p.rect.bottom());
+                break;
+            case Role::Title:
+                painter.setFont(fonts.title);
+                painter.drawText(p.rect, Qt::AlignLeft | Qt::AlignVCenter, p.text);
+                break;
+            case Role::Note:
+                painter.setFont(fonts.body);
+                painter.drawText(p.rect, Qt::AlignLeft | Qt::AlignVCenter, p.text);
+                break;
+            case Role::ColumnHeader:
+            case Role::Cell: {
+                const bool head = p.role == Role::ColumnHeader;
+                if (head) painter.fillRect(p.rect, QColor(0xE8, 0xE8, 0xE8));
+                painter.setPen(grid);
+                painter.drawRect(p.rect);
+                painter.setPen(Qt::black);
+                painter.setFont(head ? fonts.bold : fonts.body);
+                const QRectF inner = p.rect.adjusted(padding, 0, -padding, 0);
+                painter.drawText(inner, Qt::AlignLeft | Qt::AlignVCenter,
+                                 QFontMetricsF(painter.font(), &device)
+                                     .elidedText(p.text, Qt::ElideRight, inner.width()));
+                break;
+            }
+            }
+        }
+        QPen line(Qt::black);
+        line.setWidthF(rule);
+        painter.setPen(line);
+        painter.drawLine(QPointF(0, bottomOfHeader + rule * 2),
+                         QPointF(device.pageLayout().paintRectPixels(device.logicalDpiY()).width(),
+                                 bottomOfHeader + rule * 2));
     }
-    return pages;
+    return int(pages.size());
 }

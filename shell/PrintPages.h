@@ -6,7 +6,6 @@
 
 class QLabel;
 class QPagedPaintDevice;
-class QTextDocument;
 
 // The texts of the printed pages (language section fPrint): hidden labels translated
 // like every window's, for the printout's labels and the page header.
@@ -25,11 +24,12 @@ class TfPrintTexts : public QWidget {
     QLabel* text(const char* name) const;
 };
 
-// The printout as a rich-text document: the tables with their header rows, which the
-// layout repeats on every page a table runs over.
-std::unique_ptr<QTextDocument> PrintoutDocument(const Printout& printout);
+// The texts of every page, in the order they are painted: the page header (model and
+// source, "page n of m", write time), then titles, notes and table cells; a table that
+// runs over a page break starts the next page with its header row again.
+QList<QStringList> PrintoutPageTexts(const Printout& printout, QPagedPaintDevice& device,
+                                     const QString& pageText);
 
-// Lays the printout out on the device's pages (portrait, its page size) under a header
-// with the model, the source, the write time and "page n of m", and paints them.
+// Lays the printout out on the device's pages (portrait, its page size) and paints them.
 // Returns the number of pages.
 int PaintPrintout(const Printout& printout, QPagedPaintDevice& device, const QString& pageText);

@@ -26,7 +26,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
-#include <QTextDocument>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -62,6 +61,15 @@ bool waitUntil(const std::function<bool()>& condition, int timeoutMs)
 QAction* menuItem(TfMainFrm& window, const char* name)
 {
     return window.findChild<QAction*>(QLatin1String(name));
+}
+
+// A PDF writer of that page size, for laying pages out.
+QPdfWriter& layoutDevice(int pageSize)
+{
+    static QBuffer sink;
+    static QPdfWriter writer(&sink);
+    writer.setPageSize(QPageSize(QPageSize::PageSizeId(pageSize)));
+    return writer;
 }
 
 // Pages in a PDF: one page object each.
@@ -156,15 +164,31 @@ class TestPrintCompare : public QObject {
 
         QString pageText;
         const Printout printout = window->documentPrintout(&pageText);
-        QCOMPARE(pageText, QStringLiteral("Page %1 of %2"));
         QCOMPARE(printout.source, QStringLiteral("New document, not saved"));
-        const QString text = PrintoutDocument(printout)->toPlainText();
+        const QList<QStringList> texts =
+            PrintoutPageTexts(printout, layoutDevice(pageSize), pageText);
+        QCOMPARE(texts.size(), pages);
+        QStringList all;
+        for (int i = 0; i < texts.size(); ++i) {
+            // Every page: model and source, "page n of m", the write time; the channel
+            // table's header row again on every page it runs over.
+            QCOMPARE(texts[i].value(0), QStringLiteral("QZ-17   New document, not saved"));
+            QCOMPARE(texts[i].value(1), QStringLiteral("Page %1 of %2").arg(i + 1).arg(pages));
+            QVERIFY(texts[i].value(2).startsWith(QStringLiteral("Last written to the radio: ")));
+            if (i < pages - 1) QVERIFY(texts[i].contains(QStringLiteral("RX Frequency")));
+            all += texts[i];
+        }
         for (int k = 1; k <= appState().channelCount; ++k) {
             TChannel ch;
             QVERIFY(DecodeChannel(appState(), k, ch));
-            QVERIFY2(text.contains(QStringLiteral("CH%1").arg(k)), qPrintable(QString::number(k)));
-            QVERIFY(text.contains(QString::number(ch.rxFreq, 'f', 5)));
+            const int at = int(all.indexOf(QStringLiteral("CH%1").arg(k)));
+            QVERIFY2(at > 0, qPrintable(QString::number(k)));
+            // The row: number, receive and transmit frequency ... name last.
+            QCOMPARE(all[at - 12], QString::number(k));
+            QCOMPARE(all[at - 11], QString::number(ch.rxFreq, 'f', 5));
         }
+        QVERIFY(all.contains(QStringLiteral("F1")) && all.contains(QStringLiteral("F2")));
+        QVERIFY(all.contains(QStringLiteral("cxSQL")));
     }
 
     void exportPdfThroughTheMenu()
