@@ -176,13 +176,20 @@ bool WriteSettingsFileAt(const TALL& all, const SettingsPlace& place, QString* r
     ini.WriteString(Section, QStringLiteral("DefaultLanguage"), QString::number(all.languageIndex));
     ini.WriteString(Section, QStringLiteral("PicID"),
                     QString::number(qint32(quint32(all.pictureNumber) - 1u)));
-    ini.WriteString(Section, QStringLiteral("BackupFirst"),
-                    all.backupBeforeWrite ? QStringLiteral("1") : QStringLiteral("0"));
-    ini.WriteString(Section, QStringLiteral("VerifyWrite"),
-                    all.verifyAfterWrite ? QStringLiteral("1") : QStringLiteral("0"));
+    // The program's additions go in only once they differ from their defaults, so a
+    // file that never needed them stays as it was shipped.
+    const auto writeAddition = [&](const QString& key, const QString& value,
+                                   const QString& defaultValue) {
+        if (value != defaultValue || ini.find(Section, key)) ini.WriteString(Section, key, value);
+    };
+    const QString off = QStringLiteral("0");
+    writeAddition(QStringLiteral("BackupFirst"), all.backupBeforeWrite ? QStringLiteral("1") : off,
+                  off);
+    writeAddition(QStringLiteral("VerifyWrite"), all.verifyAfterWrite ? QStringLiteral("1") : off,
+                  off);
     for (int i = 1; i <= MaxRecentFiles; ++i)
-        ini.WriteString(Section, QStringLiteral("RecentFile%1").arg(i),
-                        all.recentFiles.value(i - 1));
+        writeAddition(QStringLiteral("RecentFile%1").arg(i), all.recentFiles.value(i - 1),
+                      QString());
     QString why;
     if (ini.UpdateFile(&why)) return true;
     if (reason) *reason = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), why);

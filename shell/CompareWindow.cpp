@@ -29,6 +29,35 @@ const QStringList& GroupTitles()
     return titles;
 }
 
+// The model block's keys, in the order of the hidden list lsModelKeys that names them.
+const QStringList& ModelKeys()
+{
+    static const QStringList keys = {QStringLiteral("id"),
+                                     QStringLiteral("name"),
+                                     QStringLiteral("band_text"),
+                                     QStringLiteral("band_mask"),
+                                     QStringLiteral("band_source_marker"),
+                                     QStringLiteral("serial_number"),
+                                     QStringLiteral("write_time"),
+                                     QStringLiteral("low"),
+                                     QStringLiteral("high")};
+    return keys;
+}
+
+const QStringList& ModelKeyNames()
+{
+    static const QStringList names = {QStringLiteral("Model identifier"),
+                                      QStringLiteral("Model name"),
+                                      QStringLiteral("Bands"),
+                                      QStringLiteral("Band mask"),
+                                      QStringLiteral("Band source marker"),
+                                      QStringLiteral("Serial number"),
+                                      QStringLiteral("Last written to the radio"),
+                                      QStringLiteral("Band %1 lower edge"),
+                                      QStringLiteral("Band %1 upper edge")};
+    return names;
+}
+
 // Where the grid shows a channel key: its column.
 int gridColumnOf(const QString& key)
 {
@@ -82,6 +111,10 @@ TfCompare::TfCompare(const TALL& o, const QString& name, TakeOver take, QWidget*
     lsGroups->setObjectName(QStringLiteral("lsGroups"));
     lsGroups->addItems(GroupTitles());
     lsGroups->hide();
+    lsModelKeys = new QListWidget(this);
+    lsModelKeys->setObjectName(QStringLiteral("lsModelKeys"));
+    lsModelKeys->addItems(ModelKeyNames());
+    lsModelKeys->hide();
     lSame = hidden("lSame", tr("This document and %1 hold the same."));
     lCount = hidden("lCount", tr("%1 differences between this document and %2."));
     lInUse = hidden("lInUse", tr("in use"));
@@ -114,6 +147,7 @@ TfCompare::TfCompare(const TALL& o, const QString& name, TakeOver take, QWidget*
         {lWhere->text(), lMine->text(), lOther->text() + QStringLiteral(": ") + otherName});
     language = LanguageFileLookup(LanguageFilePath(all.appFolder, all.languageName));
     resize(760, 520);
+    if (parent) move(parent->geometry().center() - rect().center());
     refresh();
 }
 
@@ -157,8 +191,12 @@ QString TfCompare::whereText(const DocumentDifference& d) const
                        QStringLiteral(" · ") + d.key;
         return d.key;
     }
-    case DocumentDifference::ModelBlock:
-        break;
+    case DocumentDifference::ModelBlock: {
+        const int index = int(ModelKeys().indexOf(d.key));
+        if (index < 0) break;
+        const QString name = lsModelKeys->item(index)->text();
+        return d.number > 0 ? name.arg(d.number) : name;
+    }
     }
     return d.where();
 }

@@ -54,7 +54,8 @@ class TfCompare : public QWidget {
     QPushButton* btnTake;
     QPushButton* btnClose;
     // Texts only (translated with the window, never shown).
-    QListWidget* lsGroups; // group titles, in the order of DocumentDifference::Group
+    QListWidget* lsGroups;    // group titles, in the order of DocumentDifference::Group
+    QListWidget* lsModelKeys; // the model block's fields
     QLabel* lSame;
     QLabel* lCount;
     QLabel* lInUse;

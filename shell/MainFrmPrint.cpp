@@ -71,6 +71,7 @@ void TfMainFrm::PrintPreviewCommand()
     printer.setPageOrientation(QPageLayout::Portrait);
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("PrintPreview"));
+    preview.resize(size() * 0.9);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* p) { printTo(*p); });
     Modal::exec(preview);

@@ -8,6 +8,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
 
 namespace {
 
@@ -26,10 +27,36 @@ struct Placed {
 };
 using Page = QVector<Placed>;
 
+// Whether the printout holds Chinese (or other Han) text.
+bool HoldsHan(const Printout& p)
+{
+    const auto han = [](const QString& s) {
+        for (const QChar c : s)
+            if (c.script() == QChar::Script_Han) return true;
+        return false;
+    };
+    if (han(p.source) || han(p.writeTime)) return true;
+    for (const PrintTable& t : p.tables) {
+        if (han(t.title) || std::any_of(t.headers.begin(), t.headers.end(), han)) return true;
+        for (const QStringList& row : t.rows)
+            if (std::any_of(row.begin(), row.end(), han)) return true;
+    }
+    return false;
+}
+
 struct Fonts {
     QFont header, title, body, bold;
-    Fonts()
+    // For Han text, a font that has it: its metrics then size the rows, where a
+    // fallback font's taller glyphs would stand out of them.
+    explicit Fonts(bool han)
     {
+        if (han) {
+            QFont base;
+            base.setFamilies(
+                {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei"),
+                 QStringLiteral("Microsoft YaHei"), QStringLiteral("SimSun"), base.family()});
+            header = title = body = base;
+        }
         header.setPointSizeF(HeaderPoints);
         title.setPointSizeF(TitlePoints);
         title.setBold(true);
@@ -44,7 +71,7 @@ struct Fonts {
 // again. Column widths follow the widest text; a table wider than the page is narrowed.
 QVector<Page> LayOut(const Printout& p, QPagedPaintDevice& device, const QString& pageText)
 {
-    const Fonts fonts;
+    const Fonts fonts(HoldsHan(p));
     const int dpi = device.logicalDpiY();
     const QRectF area = device.pageLayout().paintRectPixels(dpi);
     const QFontMetricsF header(fonts.header, &device), title(fonts.title, &device),
@@ -65,7 +92,9 @@ QVector<Page> LayOut(const Printout& p, QPagedPaintDevice& device, const QString
         const int columns = int(t.headers.size());
         QVector<qreal> widths(columns, 0.0);
         for (int c = 0; c < columns; ++c) {
-            widths[c] = bold.horizontalAdvance(t.headers[c]);
+            // A header may wrap between its words; a cell keeps to one line.
+            for (const QString& word : t.headers[c].split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                widths[c] = std::max(widths[c], bold.horizontalAdvance(word));
             for (const QStringList& row : t.rows)
                 widths[c] = std::max(widths[c], body.horizontalAdvance(row.value(c)));
             widths[c] += 2 * padding;
@@ -76,10 +105,17 @@ QVector<Page> LayOut(const Printout& p, QPagedPaintDevice& device, const QString
         if (total > area.width())
             for (qreal& w : widths)
                 w *= area.width() / total;
+        qreal headerHeight = rowHeight;
+        for (int c = 0; c < columns; ++c)
+            headerHeight =
+                std::max(headerHeight, bold.boundingRect(QRectF(0, 0, widths[c] - 2 * padding, 1e6),
+                                                         Qt::TextWordWrap, t.headers[c])
+                                               .height() +
+                                           2 * padding);
 
         // The title stays with the first rows.
         const qreal lead = title.lineSpacing() * 1.6 + t.notes.size() * body.lineSpacing() +
-                           (t.rows.isEmpty() ? 0 : 2 * rowHeight);
+                           (t.rows.isEmpty() ? 0 : headerHeight + rowHeight);
         if (y > top && y + lead > area.height()) newPage();
         y += title.lineSpacing() * 0.4;
         pages.last().append(
@@ -90,12 +126,13 @@ QVector<Page> LayOut(const Printout& p, QPagedPaintDevice& device, const QString
             y += body.lineSpacing();
         }
         const auto placeRow = [&](const QStringList& cells, Role role) {
+            const qreal height = role == Role::ColumnHeader ? headerHeight : rowHeight;
             qreal x = 0;
             for (int c = 0; c < columns; ++c) {
-                pages.last().append({QRectF(x, y, widths[c], rowHeight), cells.value(c), role});
+                pages.last().append({QRectF(x, y, widths[c], height), cells.value(c), role});
                 x += widths[c];
             }
-            y += rowHeight;
+            y += height;
         };
         if (!t.rows.isEmpty()) placeRow(t.headers, Role::ColumnHeader);
         for (const QStringList& row : t.rows) {
@@ -205,7 +242,7 @@ int PaintPrintout(const Printout& printout, QPagedPaintDevice& device, const QSt
 {
     device.setPageOrientation(QPageLayout::Portrait);
     const QVector<Page> pages = LayOut(printout, device, pageText);
-    const Fonts fonts;
+    const Fonts fonts(HoldsHan(printout));
     const qreal padding = device.logicalDpiY() / 40.0;
     const qreal rule = device.logicalDpiY() / 100.0;
     QPainter painter(&device);
@@ -243,9 +280,13 @@ int PaintPrintout(const Printout& printout, QPagedPaintDevice& device, const QSt
                 painter.setPen(Qt::black);
                 painter.setFont(head ? fonts.bold : fonts.body);
                 const QRectF inner = p.rect.adjusted(padding, 0, -padding, 0);
-                painter.drawText(inner, Qt::AlignLeft | Qt::AlignVCenter,
-                                 QFontMetricsF(painter.font(), &device)
-                                     .elidedText(p.text, Qt::ElideRight, inner.width()));
+                if (head)
+                    painter.drawText(inner, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                                     p.text);
+                else
+                    painter.drawText(inner, Qt::AlignLeft | Qt::AlignVCenter,
+                                     QFontMetricsF(painter.font(), &device)
+                                         .elidedText(p.text, Qt::ElideRight, inner.width()));
                 break;
             }
             }

@@ -120,16 +120,6 @@ QMap<QString, QString> translatableTexts(const TfMainFrm& window)
     return t;
 }
 
-// Runs the event loop until the condition holds or the time is up; the serial port's
-// notifications arrive through it.
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!condition() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    return condition();
-}
-
 QByteArray imageBytes()
 {
     const auto& image = appState().image;

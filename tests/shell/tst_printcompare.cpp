@@ -50,14 +50,6 @@ void fillAllChannels(TALL& all)
         enter(all, k, QString::number(144.0 + k * 0.0125, 'f', 5), QStringLiteral("CH%1").arg(k));
 }
 
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!condition() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    return condition();
-}
-
 QAction* menuItem(TfMainFrm& window, const char* name)
 {
     return window.findChild<QAction*>(QLatin1String(name));
