@@ -87,7 +87,7 @@ bool FileCommands::openPath(const QString& path)
     lastFolder = QFileInfo(path).absolutePath();
     const bool opened = ReadDataFile();
     updateStatusBar();
-    if (opened && hooks.fileUsed) hooks.fileUsed(path);
+    if (opened && fileUsed) fileUsed(path);
     return opened;
 }
 
@@ -130,7 +130,7 @@ bool FileCommands::WriteDataFile()
     if (fileName.isEmpty()) return false;
     QString reason;
     if (::WriteDataFile(appState(), fileName, &reason)) {
-        if (hooks.fileUsed) hooks.fileUsed(fileName);
+        if (fileUsed) fileUsed(fileName);
         return true;
     }
     ShowWriteFailedBox(fileName, reason);

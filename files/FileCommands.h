@@ -23,11 +23,15 @@ class FileCommands {
     struct Hooks {
         std::function<void()> updateStatusBar; // status bar and caption
         std::function<void(int)> refreshViews; // reason 1: the document was replaced
-        // A data file was opened or saved (the list of recent files).
-        std::function<void(const QString& path)> fileUsed;
     };
 
     explicit FileCommands(Hooks hooks = {}, QWidget* dialogParent = nullptr);
+
+    // Called with the path after a data file was opened or saved (the recent files).
+    void setFileUsedHook(std::function<void(const QString& path)> hook)
+    {
+        fileUsed = std::move(hook);
+    }
 
     const QString& currentFileName() const { return fileName; }
     void setCurrentFileName(const QString& path) { fileName = path; }
@@ -63,6 +67,7 @@ class FileCommands {
     QString startFolder() const;
 
     Hooks hooks;
+    std::function<void(const QString& path)> fileUsed;
     QWidget* parent;
     QString fileName;
     QString lastFolder;

@@ -38,12 +38,7 @@ constexpr int ToolIconSize = 24;
 
 TfMainFrm::TfMainFrm(QWidget* parent)
     : QMainWindow(parent),
-      files({[this] { UpdateStatusBar(); }, [this](int reason) { RefreshViews(reason); },
-             [this](const QString& path) {
-                 AddRecentFile(appState().recentFiles, path);
-                 UpdateRecentMenu();
-             }},
-            this)
+      files({[this] { UpdateStatusBar(); }, [this](int reason) { RefreshViews(reason); }}, this)
 {
     fMainFrm = this;
     setObjectName(QStringLiteral("fMainFrm"));
@@ -71,6 +66,10 @@ TfMainFrm::TfMainFrm(QWidget* parent)
     createActions();
     createToolBar();
     createStatusBar();
+    files.setFileUsedHook([this](const QString& path) {
+        AddRecentFile(appState().recentFiles, path);
+        UpdateRecentMenu();
+    });
     UpdateRecentMenu();
 
     // Never shown: lCom's caption prefixes the port panel, cbCom receives the detected
@@ -181,6 +180,7 @@ void TfMainFrm::createActions()
                "Compare With File");
     nRecent = file->addMenu(QStringLiteral("Recent &Files"));
     nRecent->setObjectName(QStringLiteral("nRecent"));
+    nRecent->menuAction()->setObjectName(QStringLiteral("nRecent"));
 
     QMenu* edit = addMenu("nEdit", "&Edit");
     addCommand(edit, "nInfo", "Radio &Information", Command::RadioInformation, {},

@@ -61,6 +61,7 @@ void TfMainFrm::PrintCommand()
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Portrait);
     QPrintDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("PrintDialog"));
     if (Modal::exec(dialog) != QDialog::Accepted) return;
     printTo(printer);
 }
