@@ -158,28 +158,42 @@ QVector<Page> LayOut(const Printout& p, QPagedPaintDevice& device, const QString
 
 } // namespace
 
+namespace {
+
+// The labels that carry the printout's texts, by the field of PrintLabels they fill.
+struct LabelField {
+    const char* name;
+    QString PrintLabels::*field;
+};
+constexpr LabelField LabelFields[] = {
+    {"lMemoryChannels", &PrintLabels::memoryChannels},
+    {"lNoChannels", &PrintLabels::noChannels},
+    {"lFrequencyChannels", &PrintLabels::frequencyChannels},
+    {"lFmChannels", &PrintLabels::fmChannels},
+    {"lFmTuned", &PrintLabels::fmTuned},
+    {"lNumber", &PrintLabels::number},
+    {"lFrequency", &PrintLabels::frequency},
+    {"lSettings", &PrintLabels::settings},
+    {"lWindow", &PrintLabels::window},
+    {"lSetting", &PrintLabels::setting},
+    {"lValue", &PrintLabels::value},
+    {"lRadioName", &PrintLabels::radioName},
+    {"lWriteTime", &PrintLabels::writeTime},
+};
+
+} // namespace
+
 TfPrintTexts::TfPrintTexts(const QString& languageName, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("fPrint"));
     hide();
-    const PrintLabels english;
     const auto add = [this](const char* name, const QString& english) {
         auto* label = new QLabel(english, this);
         label->setObjectName(QLatin1String(name));
     };
-    add("lMemoryChannels", english.memoryChannels);
-    add("lNoChannels", english.noChannels);
-    add("lFrequencyChannels", english.frequencyChannels);
-    add("lFmChannels", english.fmChannels);
-    add("lFmTuned", english.fmTuned);
-    add("lNumber", english.number);
-    add("lFrequency", english.frequency);
-    add("lSettings", english.settings);
-    add("lWindow", english.window);
-    add("lSetting", english.setting);
-    add("lValue", english.value);
-    add("lRadioName", english.radioName);
-    add("lWriteTime", english.writeTime);
+    const PrintLabels english;
+    for (const LabelField& f : LabelFields)
+        add(f.name, english.*f.field);
     add("lPage", QStringLiteral("Page %1 of %2"));
     add("lReadFromRadio", QStringLiteral("Read from radio"));
     add("lNotSaved", QStringLiteral("New document, not saved"));
@@ -194,19 +208,8 @@ QLabel* TfPrintTexts::text(const char* name) const
 PrintLabels TfPrintTexts::labels() const
 {
     PrintLabels l;
-    l.memoryChannels = text("lMemoryChannels")->text();
-    l.noChannels = text("lNoChannels")->text();
-    l.frequencyChannels = text("lFrequencyChannels")->text();
-    l.fmChannels = text("lFmChannels")->text();
-    l.fmTuned = text("lFmTuned")->text();
-    l.number = text("lNumber")->text();
-    l.frequency = text("lFrequency")->text();
-    l.settings = text("lSettings")->text();
-    l.window = text("lWindow")->text();
-    l.setting = text("lSetting")->text();
-    l.value = text("lValue")->text();
-    l.radioName = text("lRadioName")->text();
-    l.writeTime = text("lWriteTime")->text();
+    for (const LabelField& f : LabelFields)
+        l.*f.field = text(f.name)->text();
     return l;
 }
 

@@ -7,6 +7,7 @@
 #include "core/SettingsMap.h"
 #include "editors/channels/ChannelGrid.h"
 #include "files/DataFile.h"
+#include "files/TranslateForm.h"
 #include "shell/CommandNumbers.h"
 #include "shell/CompareWindow.h"
 #include "shell/MainFrm.h"
@@ -19,6 +20,8 @@
 
 #include <QAction>
 #include <QBuffer>
+#include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
 #include <QPdfWriter>
@@ -101,6 +104,36 @@ bool dropFile(QWidget* window, const QString& path)
     return drop.isAccepted();
 }
 
+// The texts of a window a language fragment can replace, by key; the summary line and the
+// list are data.
+QMap<QString, QString> translatableTexts(QWidget& window)
+{
+    QMap<QString, QString> t;
+    if (window.objectName() == QLatin1String("fCompare"))
+        t.insert(window.objectName() + QStringLiteral(".Caption"), window.windowTitle());
+    for (QLabel* label : window.findChildren<QLabel*>())
+        if (label->objectName() != QLatin1String("lSummary"))
+            t.insert(label->objectName() + QStringLiteral(".Caption"), label->text());
+    for (QPushButton* button : window.findChildren<QPushButton*>())
+        t.insert(button->objectName() + QStringLiteral(".Caption"), button->text());
+    for (QListWidget* list : window.findChildren<QListWidget*>())
+        for (int i = 0; i < list->count(); ++i)
+            t.insert(QStringLiteral("%1.%2").arg(list->objectName()).arg(i), list->item(i)->text());
+    return t;
+}
+
+QStringList fragmentKeys(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QStringList keys;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        const qsizetype eq = line.indexOf(u'=');
+        if (eq > 0 && !line.startsWith(u';')) keys << line.left(eq);
+    }
+    return keys;
+}
+
 } // namespace
 
 class TestPrintCompare : public QObject {
@@ -128,6 +161,40 @@ class TestPrintCompare : public QObject {
     {
         delete window;
         QCOMPARE(fMainFrm, nullptr);
+    }
+
+    // The printed pages' and the compare window's texts have keys in both languages.
+    void languageFragments_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "English";
+        QTest::newRow("Chinese") << "Chinese";
+    }
+    void languageFragments()
+    {
+        QFETCH(QString, language);
+        TfPrintTexts print(QStringLiteral("none"));
+        TfCompare compare(appState(), QStringLiteral("x.dat"), {});
+        for (QWidget* w : std::initializer_list<QWidget*>{&print, &compare}) {
+            const QMap<QString, QString> builtIn = translatableTexts(*w);
+            const QString path =
+                QStringLiteral(QZ_SOURCE_DIR "/lang/%1/%2.ini").arg(language, w->objectName());
+            const QStringList keys = fragmentKeys(path);
+            QVERIFY2(!keys.isEmpty(), qPrintable(path));
+            for (const QString& key : keys)
+                QVERIFY2(builtIn.contains(key), qPrintable(QStringLiteral("unknown key ") + key));
+            for (auto it = builtIn.begin(); it != builtIn.end(); ++it)
+                QVERIFY2(keys.contains(it.key()),
+                         qPrintable(language + QStringLiteral(" lacks ") + it.key()));
+            TranslateFormFromFile(w, path, true);
+            const QMap<QString, QString> after = translatableTexts(*w);
+            for (auto it = builtIn.begin(); it != builtIn.end(); ++it) {
+                if (language == QLatin1String("English"))
+                    QCOMPARE(after.value(it.key()), it.value());
+                else
+                    QVERIFY2(after.value(it.key()) != it.value(), qPrintable(it.key()));
+            }
+        }
     }
 
     void pagesHoldEveryChannel_data()
