@@ -86,6 +86,14 @@ QString CliEnvironment::item(const QString& form, const QString& control, int in
                                     fallback);
 }
 
+LanguageLookup CliEnvironment::language() const
+{
+    const TIniFile* file = languageFile.get();
+    return [file](const QString& section, const QString& key, const QString& fallback) {
+        return file->ReadString(section, key, fallback);
+    };
+}
+
 void CliEnvironment::tell(const QString& text)
 {
     err << "qz17-cli: " << QString(text).replace(QLatin1Char('\n'), QLatin1String(": "))

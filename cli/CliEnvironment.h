@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DataModule.h"
+#include "core/DocumentDescription.h"
 
 #include <QString>
 #include <QStringList>
@@ -43,6 +44,9 @@ class CliEnvironment {
     enum class Translation { AllItems, FirstItemOnly, NeverTranslate };
     QString item(const QString& form, const QString& control, int index, const QStringList& english,
                  Translation translation = Translation::AllItems) const;
+
+    // The language file's texts, for the routines that show values as the windows do.
+    LanguageLookup language() const;
 
     // "qz17-cli: " + text on stderr; a message's line breaks become ": ".
     void tell(const QString& text);

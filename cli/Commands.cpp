@@ -15,12 +15,8 @@
 
 #include <QCommandLineParser>
 #include <QJsonDocument>
-#include <QThread>
 
 namespace {
-
-// A pause between two transfers, in which a radio comes back from the last one.
-constexpr int SettleMs = 1000;
 
 struct Arguments {
     QCommandLineParser parser;
@@ -95,17 +91,6 @@ int commandRead(CliEnvironment& env, const QStringList& args)
     return ExitCode::Ok;
 }
 
-// The first block in which what the radio holds differs from what was sent, or -1.
-int firstDifferentBlock(const QByteArray& read, const TALL& sent)
-{
-    for (int b = 0; b < Image::BlockCount; ++b)
-        if (read.mid(b * Image::BlockSize, Image::BlockSize) !=
-            QByteArray(reinterpret_cast<const char*>(sent.image.data()) + b * Image::BlockSize,
-                       Image::BlockSize))
-            return b;
-    return -1;
-}
-
 int commandWrite(CliEnvironment& env, const QStringList& args)
 {
     const QCommandLineOption force(QStringLiteral("force"),
@@ -124,37 +109,8 @@ int commandWrite(CliEnvironment& env, const QStringList& args)
     TALL doc = env.newDocument();
     if (!env.open(a.positional.at(0), doc)) return ExitCode::File;
 
-    if (a.isSet(backup)) {
-        TALL old = env.newDocument();
-        if (const int code = ReadRadio(env, port, old); code != ExitCode::Ok) return code;
-        if (!env.save(old, a.value(backup))) return ExitCode::File;
-        env.tell(QStringLiteral("the radio's memory was saved to %1").arg(a.value(backup)));
-        QThread::msleep(SettleMs);
-    }
-
-    if (const int code = WriteRadio(env, port, doc, a.isSet(force)); code != ExitCode::Ok)
-        return code;
-
-    if (a.isSet(verify)) {
-        QThread::msleep(SettleMs);
-        TALL check = env.newDocument();
-        QByteArray blocks;
-        if (const int code = ReadRadio(env, port, check, &blocks); code != ExitCode::Ok)
-            return code;
-        const int block = firstDifferentBlock(blocks, doc);
-        if (block >= 0) {
-            env.tell(
-                QStringLiteral(
-                    "verify failed: block %1 (bytes 0x%2 to 0x%3) differs from what was written")
-                    .arg(block)
-                    .arg(block * Image::BlockSize, 3, 16, QLatin1Char('0'))
-                    .arg(block * Image::BlockSize + Image::BlockSize - 1, 3, 16, QLatin1Char('0')));
-            return ExitCode::Verify;
-        }
-        env.tell(QStringLiteral("verified: blocks 0 to %1 read back as written")
-                     .arg(Image::BlockCount - 1));
-    }
-    return ExitCode::Ok;
+    return WriteRadio(env, port, doc, a.isSet(force), a.isSet(backup) ? a.value(backup) : QString(),
+                      a.isSet(verify));
 }
 
 int commandInfo(CliEnvironment& env, const QStringList& args)

@@ -4,6 +4,8 @@
 #include "ExitCode.h"
 #include "Interrupt.h"
 #include "core/ImageLayout.h"
+#include "core/ImagePlaces.h"
+#include "link/CheckedWrite.h"
 #include "link/CloneFrames.h"
 #include "link/ReadSession.h"
 #include "link/SerialLinkPort.h"
@@ -11,101 +13,186 @@
 #include "widgets/serial/ApdComPort.h"
 
 #include <QEventLoop>
-#include <QTimer>
 
 namespace {
 
-// Runs one session until nothing is left to happen: no state, no timer running, or
-// the session asks to close, or Ctrl+C.
-int runSession(CliEnvironment& env, CloneSession& session, bool force, const QString& verb,
-               int blockTotal, CloneSession::Message success)
+int exitCodeOf(CloneResult r)
 {
-    Interrupt& interrupt = Interrupt::instance();
-    if (interrupt.requested()) return ExitCode::Interrupted;
-    // Ctrl+C from here on stops the transfer between two exchanges.
-    const Interrupt::Hold hold;
+    switch (r) {
+    case CloneResult::Done:
+        return ExitCode::Ok;
+    case CloneResult::PortError:
+        return ExitCode::Port;
+    case CloneResult::NoAnswer:
+        return ExitCode::Radio;
+    case CloneResult::WrongModel:
+    case CloneResult::RelatedModelDeclined:
+        return ExitCode::Model;
+    case CloneResult::Cancelled:
+        return ExitCode::Interrupted;
+    case CloneResult::VerifyMismatch:
+        return ExitCode::Verify;
+    case CloneResult::BackupNotSaved:
+        return ExitCode::File;
+    }
+    return ExitCode::Radio;
+}
 
-    bool declined = false;
-    session.setHost({[&](const QString& text, int kind) {
-                         env.tell(text);
-                         if (kind != 2) return 1;
-                         declined = !force;
-                         return force ? 6 : 7;
-                     },
-                     {}});
+CloneSession::Host hostFor(CliEnvironment& env, bool force)
+{
+    return {[&env, force](const QString& text, int kind) {
+                env.tell(text);
+                if (kind != 2) return 1;
+                return force ? 6 : 7;
+            },
+            {}};
+}
 
-    QEventLoop loop;
-    bool interrupted = false;
-    QObject::connect(&session, &CloneSession::closeRequested, &loop, &QEventLoop::quit);
-    QObject::connect(&interrupt, &Interrupt::requestedNow, &loop, [&] {
-        interrupted = true;
-        loop.quit();
-    });
-    int reported = 0;
-    QObject::connect(&session, &CloneSession::progressChanged, &loop, [&](int blocks) {
+// Tells the progress in blocks, every 16 blocks.
+class ProgressTeller {
+  public:
+    ProgressTeller(CliEnvironment& e, int total) : env(e), blockTotal(total) {}
+    void start(const QString& v)
+    {
+        verb = v;
+        reported = 0;
+    }
+    void operator()(int blocks)
+    {
         if (blocks > reported && blocks % 16 == 0 && blocks < blockTotal) {
             env.tell(QStringLiteral("%1 %2 of %3 blocks").arg(verb).arg(blocks).arg(blockTotal));
             reported = blocks;
         }
-    });
-    QTimer idle;
-    QObject::connect(&idle, &QTimer::timeout, &loop, [&] {
-        if (session.state() != 0) return;
-        for (const char* name : {"CloseTime", "TryTime", "HeadTime", "ReTime"})
-            if (QTimer* t = session.timer(QLatin1String(name)); t && t->isActive()) return;
+    }
+
+  private:
+    CliEnvironment& env;
+    int blockTotal;
+    QString verb;
+    int reported = 0;
+};
+
+// Runs the event loop until finished is emitted by sender, or Ctrl+C; then stop() closes
+// whatever still runs. Returns the outcome; Cancelled after Ctrl+C.
+template <typename Sender>
+CloneResult runUntilFinished(Sender& sender, const std::function<void()>& start,
+                             const std::function<void()>& stop)
+{
+    Interrupt& interrupt = Interrupt::instance();
+    if (interrupt.requested()) return CloneResult::Cancelled;
+    // Ctrl+C from here on stops the transfer between two exchanges.
+    const Interrupt::Hold hold;
+    QEventLoop loop;
+    bool finished = false;
+    CloneResult result = CloneResult::Cancelled;
+    QObject::connect(&sender, &Sender::finished, &loop, [&](CloneResult r) {
+        if (finished) return;
+        finished = true;
+        result = r;
         loop.quit();
     });
-    idle.start(100);
-
-    session.FormShow();
-    if (!session.timer(QStringLiteral("CloseTime"))->isActive()) session.btnOkClick();
-    if (!interrupt.requested()) loop.exec();
-    interrupted = interrupted || interrupt.requested();
+    QObject::connect(&interrupt, &Interrupt::requestedNow, &loop, &QEventLoop::quit);
+    start();
+    if (!finished && !interrupt.requested()) loop.exec();
     // Closing stops every timer and closes the port; after an interruption the radio
     // is left without its end byte, as when the cable is pulled.
-    session.FormClose();
-
-    const QList<CloneSession::Message>& shown = session.messagesShown();
-    if (shown.contains(success)) return ExitCode::Ok;
-    if (interrupted) return ExitCode::Interrupted;
-    if (declined || shown.contains(CloneSession::Message::ModError)) return ExitCode::Model;
-    if (shown.contains(CloneSession::Message::LPortError)) return ExitCode::Port;
-    return ExitCode::Radio;
+    stop();
+    return finished && !interrupt.requested() ? result : CloneResult::Cancelled;
 }
 
 } // namespace
 
-int ReadRadio(CliEnvironment& env, const QString& port, TALL& doc, QByteArray* rawBlocks)
+int ReadRadio(CliEnvironment& env, const QString& port, TALL& doc)
 {
     doc.portName = port;
     TApdComPort com;
     SerialLinkPort link(com);
     ReadSession session(link, doc, env.models(), env.texts());
-    const int code = runSession(env, session, false, QStringLiteral("read"), Clone::ReadBlockCount,
-                                CloneSession::Message::ReadOk);
-    if (code == ExitCode::Ok && !session.success()) return ExitCode::Radio;
-    if (code == ExitCode::Interrupted)
+    session.setHost(hostFor(env, false));
+    ProgressTeller progress(env, Clone::ReadBlockCount);
+    progress.start(QStringLiteral("read"));
+    QObject::connect(&session, &CloneSession::progressChanged, &session,
+                     [&](int blocks) { progress(blocks); });
+    const CloneResult result = runUntilFinished(
+        session,
+        [&] {
+            session.FormShow();
+            if (!session.hasFinished()) session.btnOkClick();
+        },
+        [&] { session.FormClose(); });
+    if (result == CloneResult::Cancelled)
         env.tell(QStringLiteral("read interrupted; nothing was saved"));
-    if (code == ExitCode::Ok && rawBlocks)
-        *rawBlocks = QByteArray(reinterpret_cast<const char*>(session.blocksRead()), Image::Size);
-    return code;
+    return exitCodeOf(result);
 }
 
-int WriteRadio(CliEnvironment& env, const QString& port, TALL& doc, bool force)
+int WriteRadio(CliEnvironment& env, const QString& port, TALL& doc, bool force,
+               const QString& backupPath, bool verify)
 {
     doc.portName = port;
     TApdComPort com;
     SerialLinkPort link(com);
-    WriteSession session(link, doc, env.models(), env.texts());
-    const int code = runSession(env, session, force, QStringLiteral("write"),
-                                Clone::WriteBlockCount, CloneSession::Message::WriteOk);
-    if (code == ExitCode::Interrupted && session.progress() > 0)
+    WriteSession writer(link, doc, env.models(), env.texts());
+    writer.setHost(hostFor(env, force));
+    CheckedWrite job(link, writer, doc, env.models(), env.texts());
+    job.setHost(hostFor(env, false));
+
+    ProgressTeller reading(env, Clone::ReadBlockCount), writing(env, Clone::WriteBlockCount);
+    QObject::connect(&job, &CheckedWrite::stageChanged, &job, [&](CheckedWrite::Stage s) {
+        if (s == CheckedWrite::Stage::Write) writing.start(QStringLiteral("write"));
+        if (s == CheckedWrite::Stage::Backup || s == CheckedWrite::Stage::Verify)
+            reading.start(s == CheckedWrite::Stage::Backup ? QStringLiteral("backup read")
+                                                           : QStringLiteral("verify read"));
+    });
+    QObject::connect(&job, &CheckedWrite::progressChanged, &job,
+                     [&](int blocks) { reading(blocks); });
+    QObject::connect(&writer, &CloneSession::progressChanged, &writer,
+                     [&](int blocks) { writing(blocks); });
+
+    CheckedWrite::SaveBackup save;
+    if (!backupPath.isEmpty())
+        save = [&](TALL& radio) {
+            if (!env.save(radio, backupPath)) return false;
+            env.tell(QStringLiteral("the radio's memory was saved to %1").arg(backupPath));
+            return true;
+        };
+    writer.FormShow();
+    if (writer.hasFinished()) { // the port could not be opened
+        writer.FormClose();
+        return exitCodeOf(writer.result());
+    }
+    const CloneResult result = runUntilFinished(
+        job,
+        [&] {
+            job.start({!backupPath.isEmpty(), verify}, save);
+        },
+        [&] {
+            job.stop();
+            writer.FormClose();
+        });
+
+    if (result == CloneResult::Cancelled) {
+        if (writer.progress() > 0)
+            env.tell(QStringLiteral("write interrupted after %1 blocks; the radio's memory is "
+                                    "incomplete, write again")
+                         .arg(writer.progress()));
+        else
+            env.tell(
+                QStringLiteral("write interrupted before the first block; the radio is unchanged"));
+    } else if (result == CloneResult::VerifyMismatch) {
+        const int offset = job.mismatchOffset();
+        const int block = offset / Image::BlockSize;
+        const ImagePlace place = PlaceOfOffset(
+            doc, offset, quint8(job.radioImage()[offset] ^ doc.image[size_t(offset)]));
         env.tell(
-            QStringLiteral("write interrupted after %1 blocks; the radio's memory is incomplete, "
-                           "write again")
-                .arg(session.progress()));
-    else if (code == ExitCode::Interrupted)
-        env.tell(
-            QStringLiteral("write interrupted before the first block; the radio is unchanged"));
-    return code;
+            QStringLiteral("verify failed: %1 (block %2, bytes 0x%3 to 0x%4) differs from "
+                           "what was written")
+                .arg(place.text())
+                .arg(block)
+                .arg(block * Image::BlockSize, 3, 16, QLatin1Char('0'))
+                .arg(block * Image::BlockSize + Image::BlockSize - 1, 3, 16, QLatin1Char('0')));
+    } else if (result == CloneResult::Done && verify) {
+        env.tell(QStringLiteral("verified: blocks 0 to %1 read back as written")
+                     .arg(Image::BlockCount - 1));
+    }
+    return exitCodeOf(result);
 }

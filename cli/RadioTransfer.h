@@ -11,9 +11,11 @@ class CliEnvironment;
 // progress in blocks. Each returns an ExitCode.
 
 // Reads the radio into doc; doc changes only when the whole transfer succeeded.
-// rawBlocks, when given, receives blocks 0..144 as the radio sent them.
-int ReadRadio(CliEnvironment& env, const QString& port, TALL& doc, QByteArray* rawBlocks = nullptr);
+int ReadRadio(CliEnvironment& env, const QString& port, TALL& doc);
 
 // Writes doc into the radio; a related model only when force is set. The write puts
-// the time stamp into doc, as the write dialog does.
-int WriteRadio(CliEnvironment& env, const QString& port, TALL& doc, bool force);
+// the time stamp into doc, as the write dialog does. With backupPath, the radio's memory
+// is read and saved there first (nothing is written when that fails); with verify, the
+// radio is read back and compared with what was sent.
+int WriteRadio(CliEnvironment& env, const QString& port, TALL& doc, bool force,
+               const QString& backupPath = QString(), bool verify = false);

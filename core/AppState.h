@@ -3,6 +3,7 @@
 #include "ImageLayout.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 
@@ -42,5 +43,8 @@ struct TALL {
     bool updateSuppressed = false; // set by the channel grid while it fills itself
     QString helpPrefix;
     bool serialEditable = false;
+    bool backupBeforeWrite = false; // the write dialog's "Back up the radio first"
+    bool verifyAfterWrite = false;  // the write dialog's "Verify after writing"
+    QStringList recentFiles;        // data files, the last opened or saved first
     std::array<quint8, Image::BufferSize> image{};
 };

@@ -428,30 +428,6 @@ QString ReadName(const QString& field, const CsvImportTexts& texts, QStringList&
 // ---------------------------------------------------------------------------------
 // Channels in the image
 
-// The parts of the image one memory channel occupies, to put back a refused row.
-struct ChannelState {
-    std::array<quint8, Image::RecordSize> record{};
-    bool used = false;
-    bool scanned = false;
-};
-
-ChannelState SaveChannel(const TALL& all, int k)
-{
-    ChannelState s;
-    const quint8* r = all.image.data() + Image::recordOffset(k);
-    std::copy(r, r + Image::RecordSize, s.record.begin());
-    s.used = IsSlotUsed(all, Image::AreaChannelEmpty, k);
-    s.scanned = IsSlotUsed(all, Image::AreaScanSkip, k);
-    return s;
-}
-
-void RestoreChannel(TALL& all, int k, const ChannelState& s)
-{
-    std::copy(s.record.begin(), s.record.end(), all.image.begin() + Image::recordOffset(k));
-    SetSlotUsed(all, Image::AreaChannelEmpty, k, s.used);
-    SetSlotUsed(all, Image::AreaScanSkip, k, s.scanned);
-}
-
 QString ToneShown(const QString& tone)
 {
     return tone.isEmpty() ? GridToneList().value(0) : tone;

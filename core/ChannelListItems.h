@@ -17,3 +17,15 @@ struct ChannelList {
 // Power, bandwidth, scan, VOX, voice mode, busy lock, epilogue: the grid's column order.
 const QList<ChannelList>& ChannelLists();
 const ChannelList* FindChannelList(int fieldCode);
+
+// The memory channel grid's columns as its hidden list BColText holds them: the title
+// ("|" breaks the header line), then [width|width] and the alignment digit. A language
+// file translates them in the grid's section as BColText.<n>.
+const QStringList& GridColumnDefinitions();
+
+// The title of a column definition, with the header's line break as a blank.
+QString GridColumnTitle(const QString& definition);
+
+// The shift directions the frequency channel window lists (fFreqEdit, cxDuplex); item i
+// shows stored value i.
+const QStringList& DuplexItems();

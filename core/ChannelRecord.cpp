@@ -7,6 +7,7 @@
 #include "SettingsFields.h"
 #include "ToneCodec.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -322,4 +323,21 @@ void SetChannelField(TALL& all, int k, int code, QString& text)
     default:
         break;
     }
+}
+
+ChannelState SaveChannel(const TALL& all, int k)
+{
+    ChannelState s;
+    const quint8* r = all.image.data() + Image::recordOffset(k);
+    std::copy(r, r + Image::RecordSize, s.record.begin());
+    s.used = IsSlotUsed(all, Image::AreaChannelEmpty, k);
+    s.scanned = IsSlotUsed(all, Image::AreaScanSkip, k);
+    return s;
+}
+
+void RestoreChannel(TALL& all, int k, const ChannelState& s)
+{
+    std::copy(s.record.begin(), s.record.end(), all.image.begin() + Image::recordOffset(k));
+    SetSlotUsed(all, Image::AreaChannelEmpty, k, s.used);
+    SetSlotUsed(all, Image::AreaScanSkip, k, s.scanned);
 }

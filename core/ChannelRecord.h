@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <cstdint>
 
 struct TALL;
@@ -79,3 +80,14 @@ QString NameWithoutPadding(QString name);
 
 // True when record k counts in 6.25 kHz steps, false for 5 kHz.
 bool UsesFineRaster(const TALL& all, int k);
+
+// The parts of the image one memory channel occupies: its record and its in-use and
+// scan bits. Saved and put back whole (a refused import row, a channel taken over
+// from another document).
+struct ChannelState {
+    std::array<quint8, 16> record{};
+    bool used = false;
+    bool scanned = false;
+};
+ChannelState SaveChannel(const TALL& all, int k);
+void RestoreChannel(TALL& all, int k, const ChannelState& state);

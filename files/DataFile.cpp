@@ -6,7 +6,10 @@
 #include "core/ModelTable.h"
 #include "core/TimeStamp.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 constexpr int FirstStoredByte = Image::BlockSize; // image block 1
@@ -35,6 +38,31 @@ bool WriteDataFile(TALL& all, const QString& path, QString* reason, const QStrin
     if (!SaveFile(path, EncodeDataFile(all, dateText), reason)) return false;
     all.modified = false;
     return true;
+}
+
+QString RadioBackupPath(const QString& modelId, const QDateTime& when)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                           QStringLiteral("/QZ-17/Backups");
+    return folder + QStringLiteral("/radio-%1-%2.dat")
+                        .arg(modelId.trimmed(), when.toString(QStringLiteral("yyyyMMdd-HHmmss")));
+}
+
+bool SaveRadioBackup(TALL& radio, QString& path, QString* reason)
+{
+    path = RadioBackupPath(radio.modelId, QDateTime::currentDateTime());
+    // A second backup within the same second gets a name of its own.
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = RadioBackupPath(radio.modelId, QDateTime::currentDateTime())
+                   .replace(QStringLiteral(".dat"), QStringLiteral("-%1.dat").arg(n));
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        if (reason)
+            *reason = QStringLiteral("the folder %1 cannot be created")
+                          .arg(QDir::toNativeSeparators(folder));
+        return false;
+    }
+    return WriteDataFile(radio, path, reason);
 }
 
 DataFileResult ReadDataFile(TALL& all, const TMacList& models, const QString& path)

@@ -3,6 +3,7 @@
 #include "DataFileHeader.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 struct TALL;
@@ -23,6 +24,15 @@ QString SaveTimeText();
 // nothing.
 bool WriteDataFile(TALL& all, const QString& path, QString* reason = nullptr,
                    const QString& dateText = SaveTimeText());
+
+// The user's data folder for backups of the radio's memory (the generic data folder +
+// "QZ-17/Backups") and a time-stamped name in it: radio-QZ17-20261211-142503.dat.
+QString RadioBackupPath(const QString& modelId, const QDateTime& when);
+
+// Saves what a backup read from the radio as a data file at RadioBackupPath (now),
+// making the folder first. path receives where it went (or was to go); on failure
+// reason says why.
+bool SaveRadioBackup(TALL& radio, QString& path, QString* reason = nullptr);
 
 struct DataFileResult {
     enum Status {

@@ -79,10 +79,22 @@ bool FileCommands::Open()
     if (!QFileInfo::exists(path) && QFileInfo(path).suffix().isEmpty() &&
         QFileInfo::exists(path + QStringLiteral(".dat")))
         path += QStringLiteral(".dat");
+    return openPath(path);
+}
+
+bool FileCommands::OpenFile(const QString& path)
+{
+    if (!AskToSaveChanges()) return false;
+    return openPath(path);
+}
+
+bool FileCommands::openPath(const QString& path)
+{
     fileName = path;
     lastFolder = QFileInfo(path).absolutePath();
     const bool opened = ReadDataFile();
     updateStatusBar();
+    if (opened && fileUsed) fileUsed(path);
     return opened;
 }
 
@@ -124,7 +136,10 @@ bool FileCommands::WriteDataFile()
 {
     if (fileName.isEmpty()) return false;
     QString reason;
-    if (::WriteDataFile(appState(), fileName, &reason)) return true;
+    if (::WriteDataFile(appState(), fileName, &reason)) {
+        if (fileUsed) fileUsed(fileName);
+        return true;
+    }
     ShowWriteFailedBox(fileName, reason);
     return false;
 }
@@ -139,20 +154,11 @@ bool FileCommands::ReadDataFile()
         refreshViews(DocumentReplaced);
         all.modified = false;
         return true;
-    case DataFileResult::UnknownModel:
-        fileName.clear();
-        ShowMessageBox(languageTexts().confirmation, languageTexts().modError,
-                       MessageKind::Information);
-        return false;
-    case DataFileResult::TooShort:
-        ShowTooShortBox(fileName, result.size);
-        fileName.clear();
-        return false;
-    case DataFileResult::OpenFailed:
-    case DataFileResult::ReadFailed:
-        ShowOpenFailedBox(fileName, result.reason);
-        fileName.clear();
-        return false;
+    default:
+        break;
     }
+    const QString path = fileName;
+    fileName.clear();
+    ShowDataFileFailure(path, result);
     return false;
 }

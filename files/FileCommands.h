@@ -28,6 +28,12 @@ class FileCommands {
 
     explicit FileCommands(Hooks hooks = {}, QWidget* dialogParent = nullptr);
 
+    // Called with the path after a data file was opened or saved (the recent files).
+    void setFileUsedHook(std::function<void(const QString& path)> hook)
+    {
+        fileUsed = std::move(hook);
+    }
+
     const QString& currentFileName() const { return fileName; }
     void setCurrentFileName(const QString& path) { fileName = path; }
 
@@ -35,6 +41,9 @@ class FileCommands {
     bool New();
     // Asks for a data file and opens it. True when a file was opened.
     bool Open();
+    // Opens the data file at path (a recent file, the program's argument, a file
+    // dropped on the window), asking the save question first. True when it was opened.
+    bool OpenFile(const QString& path);
     // Writes to the current file, or asks for one first. True when the file was written.
     bool Save();
     // Always asks for a file. True when the file was written.
@@ -54,12 +63,14 @@ class FileCommands {
     static QString filter();
 
   private:
+    bool openPath(const QString& path);
     bool ask(const QString& question) const;
     void updateStatusBar() const;
     void refreshViews(int reason) const;
     QString startFolder() const;
 
     Hooks hooks;
+    std::function<void(const QString& path)> fileUsed;
     QWidget* parent;
     QString fileName;
     QString lastFolder;

@@ -1,5 +1,6 @@
 #include "FileErrors.h"
 
+#include "DataFile.h"
 #include "FileMessages.h"
 #include "MessageBox.h"
 #include "SettingsFile.h"
@@ -35,4 +36,23 @@ bool WriteSettingsFileOrTell()
     if (WriteSettingsFile(appState(), &reason)) return true;
     show(SettingsFailedText(appState(), reason));
     return false;
+}
+
+void ShowDataFileFailure(const QString& path, const DataFileResult& result)
+{
+    switch (result.status) {
+    case DataFileResult::Ok:
+        break;
+    case DataFileResult::UnknownModel:
+        ShowMessageBox(languageTexts().confirmation, languageTexts().modError,
+                       MessageKind::Information);
+        break;
+    case DataFileResult::TooShort:
+        ShowTooShortBox(path, result.size);
+        break;
+    case DataFileResult::OpenFailed:
+    case DataFileResult::ReadFailed:
+        ShowOpenFailedBox(path, result.reason);
+        break;
+    }
 }

@@ -10,6 +10,11 @@ void ShowOpenFailedBox(const QString& path, const QString& reason);
 void ShowTooShortBox(const QString& path, qint64 size);
 void ShowWriteFailedBox(const QString& path, const QString& reason);
 
+// The box for a data file that could not be opened: ModError for an unknown model,
+// else the boxes above.
+struct DataFileResult;
+void ShowDataFileFailure(const QString& path, const DataFileResult& result);
+
 // Writes the settings file as the main window closes; when it cannot be written the
 // user is told where and why (the settings of this run are then lost). Returns whether
 // it was written.

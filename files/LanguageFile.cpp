@@ -6,6 +6,8 @@
 #include "core/CsvImportTexts.h"
 #include "core/LanguageTexts.h"
 
+#include <memory>
+
 namespace {
 
 const MessageKey Keys[] = {
@@ -87,4 +89,12 @@ CsvImportTexts LoadCsvImportTextsFile(const QString& path)
 CsvImportTexts LoadCsvImportTexts(const TALL& all)
 {
     return LoadCsvImportTextsFile(LanguageFilePath(all.appFolder, all.languageName));
+}
+
+LanguageLookup LanguageFileLookup(const QString& path)
+{
+    auto file = std::make_shared<TIniFile>(path);
+    return [file](const QString& section, const QString& key, const QString& fallback) {
+        return file->ReadString(section, key, fallback);
+    };
 }

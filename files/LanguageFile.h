@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/DocumentDescription.h"
+
 #include <QString>
 
 struct CsvImportTexts;
@@ -33,3 +35,7 @@ const MessageKey* MessageKeys(int& count);
 // all.languageName; a missing file or key gives the English text.
 CsvImportTexts LoadCsvImportTexts(const TALL& all);
 CsvImportTexts LoadCsvImportTextsFile(const QString& path);
+
+// The texts of a language file for routines that show values as the windows do; the
+// file is read once, and a missing file or key gives the fallback.
+LanguageLookup LanguageFileLookup(const QString& path);

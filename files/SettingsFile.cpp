@@ -148,6 +148,16 @@ void ReadSettingsFileAt(TALL& all, const SettingsPlace& place)
 
     all.languageName = ChooseListEntry(ini.read(QStringLiteral("Language"), DefaultLanguageList),
                                        all.languageIndex);
+
+    all.backupBeforeWrite =
+        ini.read(QStringLiteral("BackupFirst"), QStringLiteral("0")) == QLatin1String("1");
+    all.verifyAfterWrite =
+        ini.read(QStringLiteral("VerifyWrite"), QStringLiteral("0")) == QLatin1String("1");
+    all.recentFiles.clear();
+    for (int i = 1; i <= MaxRecentFiles; ++i) {
+        const QString path = ini.read(QStringLiteral("RecentFile%1").arg(i), QString());
+        if (!path.isEmpty() && !all.recentFiles.contains(path)) all.recentFiles << path;
+    }
 }
 
 bool WriteSettingsFile(const TALL& all, QString* reason)
@@ -170,6 +180,20 @@ bool WriteSettingsFileAt(const TALL& all, const SettingsPlace& place, QString* r
     ini.WriteString(Section, QStringLiteral("DefaultLanguage"), QString::number(all.languageIndex));
     ini.WriteString(Section, QStringLiteral("PicID"),
                     QString::number(qint32(quint32(all.pictureNumber) - 1u)));
+    // The program's additions go in only once they differ from their defaults, so a
+    // file that never needed them stays as it was shipped.
+    const auto writeAddition = [&](const QString& key, const QString& value,
+                                   const QString& defaultValue) {
+        if (value != defaultValue || ini.find(Section, key)) ini.WriteString(Section, key, value);
+    };
+    const QString off = QStringLiteral("0");
+    writeAddition(QStringLiteral("BackupFirst"), all.backupBeforeWrite ? QStringLiteral("1") : off,
+                  off);
+    writeAddition(QStringLiteral("VerifyWrite"), all.verifyAfterWrite ? QStringLiteral("1") : off,
+                  off);
+    for (int i = 1; i <= MaxRecentFiles; ++i)
+        writeAddition(QStringLiteral("RecentFile%1").arg(i), all.recentFiles.value(i - 1),
+                      QString());
     QString why;
     if (ini.UpdateFile(&why)) return true;
     if (reason) *reason = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), why);
@@ -187,4 +211,14 @@ void ListLanguagesAt(const TALL& all, const SettingsPlace& place, QStringList& d
     const SettingsReader ini(place);
     fileNames = SplitList(ini.read(QStringLiteral("Language"), DefaultLanguageList));
     displayNames = SplitList(ini.read(all.languageName, DefaultDisplayNames));
+}
+
+void AddRecentFile(QStringList& recent, const QString& path)
+{
+    if (path.isEmpty()) return;
+    const QString full = QFileInfo(path).absoluteFilePath();
+    recent.removeAll(full);
+    recent.prepend(full);
+    while (recent.size() > MaxRecentFiles)
+        recent.removeLast();
 }

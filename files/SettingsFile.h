@@ -6,7 +6,9 @@
 struct TALL;
 
 // SysInfo.Ini, section SysInfo: serial port, language choice, help prefix, picture
-// number and the list of languages.
+// number and the list of languages; and the program's own additions: the write
+// dialog's check boxes (BackupFirst, VerifyWrite, "1" for on) and the recently used
+// data files (RecentFile1..RecentFile6, the newest first).
 //
 // The file belongs in the program's folder; an installed program has it in its data
 // folder instead (ProgramFolders.h). When the file lies in the program's folder and can
@@ -37,7 +39,14 @@ bool CanWriteFile(const QString& path);
 void ReadSettingsFile(TALL& all);
 void ReadSettingsFileAt(TALL& all, const SettingsPlace& place);
 
-// Writes Com, DefaultLanguage and PicID, leaving every other line as it is. On failure
+// How many recently used data files the File menu lists.
+constexpr int MaxRecentFiles = 6;
+
+// Puts path first in the list of recent files, keeping at most MaxRecentFiles.
+void AddRecentFile(QStringList& recent, const QString& path);
+
+// Writes Com, DefaultLanguage, PicID and the additions above, leaving every other line
+// as it is. On failure
 // returns false and sets reason to the file and the system's reason.
 bool WriteSettingsFile(const TALL& all, QString* reason = nullptr);
 bool WriteSettingsFileAt(const TALL& all, const SettingsPlace& place, QString* reason = nullptr);

@@ -43,6 +43,9 @@ CloneDialog::CloneDialog(QWidget* parent, const QString& formName, const QString
     layout->setContentsMargins(16, 16, 16, 12);
     layout->setSpacing(14);
     layout->addWidget(pBar);
+    optionsLayout = new QVBoxLayout;
+    optionsLayout->setSpacing(6);
+    layout->addLayout(optionsLayout);
     layout->addLayout(buttons);
     pBar->setMinimumWidth(360);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -53,7 +56,19 @@ CloneDialog::CloneDialog(QWidget* parent, const QString& formName, const QString
 
 CloneDialog::~CloneDialog()
 {
-    if (engine) engine->FormClose();
+    if (!engine) return;
+    disconnect(engine.get(), nullptr, this, nullptr);
+    engine->FormClose();
+}
+
+void CloneDialog::addOptionWidget(QWidget* widget)
+{
+    optionsLayout->addWidget(widget);
+}
+
+void CloneDialog::startTransfer()
+{
+    engine->btnOkClick();
 }
 
 void CloneDialog::setSession(std::unique_ptr<CloneSession> session)
@@ -89,7 +104,7 @@ void CloneDialog::FormShow()
 
 void CloneDialog::btnOkClick()
 {
-    engine->btnOkClick();
+    startTransfer();
 }
 
 void CloneDialog::btnCancelClick()

@@ -6,6 +6,7 @@
 class CloneSession;
 class QProgressBar;
 class QPushButton;
+class QVBoxLayout;
 class SerialLinkPort;
 class TApdComPort;
 
@@ -26,6 +27,12 @@ class CloneDialog : public QDialog {
     TApdComPort& port() { return *myPort; }
     SerialLinkPort& link() { return *linkPort; }
     virtual bool succeeded() const { return false; }
+    // What Ok starts; the session's own transfer unless a subclass runs more.
+    virtual void startTransfer();
+    // Puts a widget (options, a status line) between the progress bar and the buttons.
+    void addOptionWidget(QWidget* widget);
+    QProgressBar* progressBar() const { return pBar; }
+    QPushButton* okButton() const { return btnOk; }
 
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
@@ -38,6 +45,7 @@ class CloneDialog : public QDialog {
     QProgressBar* pBar;
     QPushButton* btnOk;
     QPushButton* btnCancel;
+    QVBoxLayout* optionsLayout;
     TApdComPort* myPort;
     SerialLinkPort* linkPort;
     std::unique_ptr<CloneSession> engine;

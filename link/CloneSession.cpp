@@ -16,8 +16,37 @@ CloneSession::CloneSession(LinkPort& p, TALL& a, const TMacList& m, const TLangu
     addTimer(CloseTime, "CloseTime", 300, [this] { CloseTimeTimer(); });
     addTimer(TryTime, "TryTime", 450, [this] { TryTimeTimer(); });
     addTimer(HeadTime, "HeadTime", 500, [this] { HeadTimeTimer(); });
-    connect(&port, &LinkPort::dataAvailable, this, &CloneSession::OnTriggerAvail);
-    connect(&port, &LinkPort::lineError, this, [this] { OnTriggerLineError(); });
+    listen(true);
+}
+
+void CloneSession::listen(bool on)
+{
+    if (on == listening) return;
+    listening = on;
+    if (on) {
+        connect(&port, &LinkPort::dataAvailable, this, &CloneSession::OnTriggerAvail);
+        connect(&port, &LinkPort::lineError, this, &CloneSession::lineErrorNotified);
+    } else {
+        disconnect(&port, nullptr, this, nullptr);
+    }
+}
+
+void CloneSession::lineErrorNotified()
+{
+    OnTriggerLineError();
+}
+
+void CloneSession::beginTransfer()
+{
+    concluded = false;
+}
+
+void CloneSession::conclude(CloneResult r)
+{
+    if (concluded) return;
+    concluded = true;
+    outcome = r;
+    emit finished(r);
 }
 
 CloneSession::~CloneSession() = default;
@@ -44,10 +73,14 @@ QTimer* CloneSession::timer(const QString& name) const
 
 void CloneSession::FormClose()
 {
-    for (QTimer* t : timers)
+    bool running = currentState != 0;
+    for (QTimer* t : timers) {
+        if (t != &CloseTime && t->isActive()) running = true;
         t->stop();
+    }
     currentState = 0;
     port.close();
+    if (running) conclude(CloneResult::Cancelled);
 }
 
 void CloneSession::HeadTimeTimer()
@@ -58,6 +91,7 @@ void CloneSession::HeadTimeTimer()
     wait(2500);
     errorWasShown = true;
     message(Message::ComError);
+    conclude(CloneResult::NoAnswer);
     CloseTime.start();
 }
 
@@ -122,6 +156,7 @@ void CloneSession::setUpPort(bool closeFirst, bool flush)
     if (!ok) {
         if (reason.isEmpty()) reason = port.errorText();
         showErrorOnce(Message::LPortError, reason);
+        conclude(CloneResult::PortError);
         CloseTime.start();
     }
 }
@@ -132,6 +167,7 @@ void CloneSession::startFailed()
     QString reason = port.errorText();
     if (!port.isOpen() && reason.isEmpty()) reason = tr("The serial port is not open.");
     showErrorOnce(Message::LPortError, reason);
+    conclude(CloneResult::PortError);
 }
 
 void CloneSession::showErrorOnce(Message m, const QString& detail)
@@ -168,7 +204,7 @@ int CloneSession::message(Message m, const QString& detail)
     }
     if (!detail.isEmpty()) text += QLatin1Char('\n') + detail;
     shown << m;
-    if (!host.showMessage) return kind == 2 ? 7 : 1;
+    if (silenced.contains(m) || !host.showMessage) return kind == 2 ? 7 : 1;
     return host.showMessage(text, kind);
 }
 

@@ -13,6 +13,18 @@ struct TLanguage;
 class TMacList;
 class LinkPort;
 
+// How a clone transfer ended.
+enum class CloneResult {
+    Done,                 // every block went through
+    PortError,            // the port could not be opened, or a transfer not started
+    NoAnswer,             // no answer, or a wrong one (timeout, line error, key echo)
+    WrongModel,           // the radio is of a model this document cannot go into
+    RelatedModelDeclined, // a related model, and the user did not force the write
+    Cancelled,            // the dialog was closed (or the program stopped) mid-transfer
+    VerifyMismatch,       // read back, the radio holds something else than was written
+    BackupNotSaved,       // the radio was read, but its memory could not be saved
+};
+
 // One clone transfer with the radio, as the read and write dialogs run it.
 //
 // Chain: LinkPort (bytes) -> CloneSession (states, receive buffer, timers, outcomes)
@@ -46,6 +58,16 @@ class CloneSession : public QObject {
     ~CloneSession() override;
 
     void setHost(Host host);
+    // A message that is recorded (messagesShown) but not shown, e.g. ReadOk while a
+    // read is one step of a longer job.
+    void setSilenced(Message m, bool on)
+    {
+        silenced.removeAll(m);
+        if (on) silenced << m;
+    }
+    // Whether the port's notifications reach this session (on from the start). Two
+    // sessions on one port take turns: only one may listen.
+    void listen(bool on);
 
     // The dialog's events.
     virtual void FormShow() = 0;
@@ -73,8 +95,14 @@ class CloneSession : public QObject {
     const QList<Message>& messagesShown() const { return shown; }
     // Timers by name: "CloseTime", "TryTime", "HeadTime" (and "ReTime" on read).
     QTimer* timer(const QString& name) const;
+    // The outcome of the last transfer; valid once finished was emitted.
+    CloneResult result() const { return outcome; }
+    bool hasFinished() const { return concluded; }
 
   signals:
+    // Once per transfer, after its last message box: how it ended. A read's closing
+    // (closeRequested) and a write's second transfer follow independently.
+    void finished(CloneResult result);
     void progressChanged(int value);
     void okEnabledChanged(bool enabled);
     void closeRequested();
@@ -100,6 +128,10 @@ class CloneSession : public QObject {
     void startFailed();
     // An error box, unless one was shown in this transfer already.
     void showErrorOnce(Message m, const QString& detail = QString());
+    // A new transfer starts: no outcome yet.
+    void beginTransfer();
+    // Reports the outcome, once per transfer.
+    void conclude(CloneResult r);
     int message(Message m, const QString& detail = QString());
     void wait(int ms);
 
@@ -130,8 +162,14 @@ class CloneSession : public QObject {
     QTimer HeadTime;
 
   private:
+    void lineErrorNotified();
+
     std::vector<QTimer*> timers;
     QList<Message> shown;
+    QList<Message> silenced;
+    CloneResult outcome = CloneResult::Cancelled;
+    bool concluded = false;
+    bool listening = false;
     int currentState = 0;
     int progressValue = 0;
     bool okButtonEnabled = true;

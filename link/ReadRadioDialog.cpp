@@ -4,10 +4,11 @@
 #include "SerialLinkPort.h"
 #include "core/DataModule.h"
 
-TfReadRadio::TfReadRadio(QWidget* parent)
+TfReadRadio::TfReadRadio(QWidget* parent, TALL* target)
     : CloneDialog(parent, QStringLiteral("fReadRadio"), tr("Read data From radio"))
 {
-    auto session = std::make_unique<ReadSession>(link(), appState(), modelList(), languageTexts());
+    auto session = std::make_unique<ReadSession>(link(), target ? *target : appState(), modelList(),
+                                                 languageTexts());
     reader = session.get();
     setSession(std::move(session));
 }

@@ -17,6 +17,7 @@ ReadSession::ReadSession(LinkPort& p, TALL& a, const TMacList& m, const TLanguag
 
 void ReadSession::FormShow()
 {
+    beginTransfer();
     succeeded = false;
     retryAllowed = true;
     setUpPort(true, true);
@@ -24,6 +25,7 @@ void ReadSession::FormShow()
 
 void ReadSession::btnOkClick()
 {
+    beginTransfer();
     succeeded = false;
     setState(0);
     errorWasShown = false;
@@ -51,6 +53,7 @@ void ReadSession::step()
             setState(0);
             sendEnd();
             showErrorOnce(Message::ModError);
+            conclude(CloneResult::WrongModel);
             return;
         }
         radioModel = id;
@@ -58,6 +61,7 @@ void ReadSession::step()
             setState(0);
             sendEnd();
             showErrorOnce(Message::ComError);
+            conclude(CloneResult::NoAnswer);
             CloseTime.start();
             return;
         }
@@ -98,6 +102,7 @@ void ReadSession::finish()
     std::copy_n(readCopy.begin(), Image::Size, all.image.begin());
     LoadAfterRead(all, models, radioModel);
     succeeded = true;
+    conclude(CloneResult::Done);
     CloseTime.start();
 }
 
@@ -108,6 +113,7 @@ void ReadSession::TryTimeTimer()
     if (errorWasShown) return;
     errorWasShown = true;
     message(Message::ComError);
+    conclude(CloneResult::NoAnswer);
     CloseTime.start();
 }
 

@@ -9,12 +9,14 @@
 
 void WriteSession::FormShow()
 {
+    beginTransfer();
     setUpPort(false, false);
 }
 
 void WriteSession::btnOkClick()
 {
     wait(450);
+    beginTransfer();
     setState(0);
     errorWasShown = false;
     setProgress(0);
@@ -59,6 +61,7 @@ void WriteSession::identified()
     setState(0);
     if (!keyEchoMatches()) {
         showErrorOnce(Message::ComError);
+        conclude(CloneResult::NoAnswer);
         CloseTime.start();
         return;
     }
@@ -69,10 +72,14 @@ void WriteSession::identified()
     if (!same && !related) {
         sendEnd();
         showErrorOnce(Message::ModError);
+        conclude(CloneResult::WrongModel);
         CloseTime.start();
         return;
     }
-    if (related && message(Message::Modforce) != 6) return; // the user leaves with Cancel
+    if (related && message(Message::Modforce) != 6) { // the user leaves with Cancel
+        conclude(CloneResult::RelatedModelDeclined);
+        return;
+    }
     stampAndStart();
 }
 
@@ -93,6 +100,7 @@ void WriteSession::finish()
     message(Message::WriteOk);
     setProgress(0);
     setOkEnabled(true);
+    conclude(CloneResult::Done);
 }
 
 void WriteSession::TryTimeTimer()
@@ -103,6 +111,7 @@ void WriteSession::TryTimeTimer()
     setOkEnabled(true);
     errorWasShown = true;
     message(Message::ComError);
+    conclude(CloneResult::NoAnswer);
     CloseTime.start();
 }
 
@@ -111,4 +120,5 @@ void WriteSession::OnTriggerLineError()
     // No flush and no restart: the box tells the user, the dialog stays open.
     setState(0);
     showErrorOnce(Message::ComError);
+    conclude(CloneResult::NoAnswer);
 }

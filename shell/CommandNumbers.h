@@ -27,6 +27,9 @@ constexpr int CommunicationPort = 31;
 constexpr int LanguageSetup = 32;
 constexpr int ImportCsv = 40;
 constexpr int ExportCsv = 41;
+constexpr int ExportPdf = 42;
+constexpr int CompareWithFile = 43;
+constexpr int CompareWithRadio = 44;
 constexpr int HelpTopics = 60;
 constexpr int About = 61;
 } // namespace Command

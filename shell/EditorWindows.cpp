@@ -1,7 +1,7 @@
 // Where each editor window is registered with the main window.
 //
 // To add a window: include its header, then add one line to editorTable() below,
-//     {Command::OptionalFunctions, &Open<fOptFun>},
+//     {Command::OptionalFunctions, &Open<fOptFun>, &Current<fOptFun>},
 // where fOptFun is the window's global single-instance pointer (set in its constructor,
 // cleared in its destructor) and the class has a constructor (QWidget* parent = nullptr).
 // A window that needs a call after opening gets a small lambda instead of Open<...>, as
@@ -35,6 +35,7 @@ namespace {
 struct EditorEntry {
     int command;
     QWidget* (*open)(QMdiArea* area);
+    QWidget* (*current)(); // the open window, or nullptr
 };
 
 template <auto& instance> QWidget* Open(QMdiArea* area)
@@ -42,24 +43,30 @@ template <auto& instance> QWidget* Open(QMdiArea* area)
     return ShowEditorWindow(area, instance);
 }
 
+template <auto& instance> QWidget* Current()
+{
+    return instance;
+}
+
 const std::vector<EditorEntry>& editorTable()
 {
     static const std::vector<EditorEntry> table = {
-        {Command::BatchEdit, &Open<fBatch>},
-        {Command::FreqChannel, &Open<fFreqEdit>},
-        {Command::MemoryChannels, &Open<fChsInfo>},
+        {Command::BatchEdit, &Open<fBatch>, &Current<fBatch>},
+        {Command::FreqChannel, &Open<fFreqEdit>, &Current<fFreqEdit>},
+        {Command::MemoryChannels, &Open<fChsInfo>, &Current<fChsInfo>},
         {Command::ChannelEdit,
          [](QMdiArea* area) -> QWidget* {
              TfChsEdit* window = ShowEditorWindow(area, fChsEdit);
              window->LoadChannel();
              return window;
-         }},
-        {Command::FmFunctions, &Open<fFmFun>},
-        {Command::VoxFunctions, &Open<fVoxFun>},
-        {Command::OptionalFunctions, &Open<fOptFun>},
-        {Command::RadioInformation, &Open<fInfoMsg>},
-        {Command::KeyFunctions, &Open<fKeyFun>},
-        {Command::ScanFunctions, &Open<fScanFun>},
+         },
+         &Current<fChsEdit>},
+        {Command::FmFunctions, &Open<fFmFun>, &Current<fFmFun>},
+        {Command::VoxFunctions, &Open<fVoxFun>, &Current<fVoxFun>},
+        {Command::OptionalFunctions, &Open<fOptFun>, &Current<fOptFun>},
+        {Command::RadioInformation, &Open<fInfoMsg>, &Current<fInfoMsg>},
+        {Command::KeyFunctions, &Open<fKeyFun>, &Current<fKeyFun>},
+        {Command::ScanFunctions, &Open<fScanFun>, &Current<fScanFun>},
     };
     return table;
 }
@@ -120,20 +127,27 @@ void RefreshChannelWindows(int reason)
     }
 }
 
+void ReopenEditorWindows(QMdiArea* area, const QList<int>& commands)
+{
+    QMdiSubWindow* active = area->activeSubWindow();
+    for (const EditorEntry& entry : editorTable()) {
+        if (!commands.contains(entry.command) || !entry.current()) continue;
+        auto* sub = qobject_cast<QMdiSubWindow*>(entry.current()->parentWidget());
+        if (!sub) continue; // every editor window lives in a sub-window
+        const QPoint position = sub->pos();
+        if (active == sub) active = nullptr;
+        delete sub;
+        entry.open(area);
+        if (QWidget* reopened = entry.current())
+            if (auto* again = qobject_cast<QMdiSubWindow*>(reopened->parentWidget()))
+                again->move(position);
+    }
+    if (active) area->setActiveSubWindow(active);
+}
+
 void ReopenScanWindow(QMdiArea* area)
 {
-    if (!fScanFun) return;
-    QMdiSubWindow* active = area->activeSubWindow();
-    auto* sub = qobject_cast<QMdiSubWindow*>(fScanFun->parentWidget());
-    if (!sub) return; // every editor window lives in a sub-window
-    const QPoint position = sub->pos();
-    if (active == sub) active = nullptr;
-    delete sub;
-    ShowEditorForCommand(area, Command::ScanFunctions);
-    if (fScanFun)
-        if (auto* reopened = qobject_cast<QMdiSubWindow*>(fScanFun->parentWidget()))
-            reopened->move(position);
-    if (active) area->setActiveSubWindow(active);
+    ReopenEditorWindows(area, {Command::ScanFunctions});
 }
 
 bool RunModelDialog(QWidget* parent)

@@ -29,6 +29,10 @@ void RefreshChannelWindows(int reason);
 // window that was active stays active.
 void ReopenScanWindow(QMdiArea* area);
 
+// The same for the open windows among those of the given commands (the settings
+// windows after differences were taken over from another document).
+void ReopenEditorWindows(QMdiArea* area, const QList<int>& commands);
+
 // Shows the model information dialog modally; true when the user confirmed a model.
 // False as long as the dialog does not exist in this build.
 bool RunModelDialog(QWidget* parent);

@@ -5,7 +5,10 @@
 
 #include "Artwork.h"
 #include "CommandNumbers.h"
+#include "CompareWindow.h"
 #include "EditorWindows.h"
+#include "core/DataModule.h"
+#include "files/SettingsFile.h"
 #include "widgets/Tag.h"
 
 #include <QAction>
@@ -63,6 +66,11 @@ TfMainFrm::TfMainFrm(QWidget* parent)
     createActions();
     createToolBar();
     createStatusBar();
+    files.setFileUsedHook([this](const QString& path) {
+        AddRecentFile(appState().recentFiles, path);
+        UpdateRecentMenu();
+    });
+    UpdateRecentMenu();
 
     // Never shown: lCom's caption prefixes the port panel, cbCom receives the detected
     // ports, and the help and CSV labels carry translatable message texts of this window.
@@ -88,6 +96,18 @@ TfMainFrm::TfMainFrm(QWidget* parent)
     lCsvExported = new QLabel(QStringLiteral("%1 channels written to %2."), this);
     lCsvExported->setObjectName(QStringLiteral("lCsvExported"));
     lCsvExported->hide();
+    lPdfExported = new QLabel(QStringLiteral("The pages were saved to %1."), this);
+    lPdfExported->setObjectName(QStringLiteral("lPdfExported"));
+    lPdfExported->hide();
+    lRecentMissing = new QLabel(
+        QStringLiteral("The file %1 no longer exists; it was taken off the list of recent files."),
+        this);
+    lRecentMissing->setObjectName(QStringLiteral("lRecentMissing"));
+    lRecentMissing->hide();
+    lRadio = new QLabel(QStringLiteral("the radio"), this);
+    lRadio->setObjectName(QStringLiteral("lRadio"));
+    lRadio->hide();
+    setAcceptDrops(true);
 
     Timer = new QTimer(this);
     Timer->setObjectName(QStringLiteral("Timer"));
@@ -155,6 +175,13 @@ void TfMainFrm::createActions()
     QAction* nExit =
         addCommand(file, "nExit", "&Exit", 0, QKeySequence(Qt::CTRL | Qt::Key_X), -1, "Exit");
     connect(nExit, &QAction::triggered, this, &QWidget::close);
+    file->addSeparator();
+    addCommand(file, "nExportPdf", "Export P&DF...", Command::ExportPdf, {}, -1, "Export PDF");
+    addCommand(file, "nCompareFile", "Compare With F&ile...", Command::CompareWithFile, {}, -1,
+               "Compare With File");
+    nRecent = file->addMenu(QStringLiteral("Recent &Files"));
+    nRecent->setObjectName(QStringLiteral("nRecent"));
+    nRecent->menuAction()->setObjectName(QStringLiteral("nRecent"));
 
     QMenu* edit = addMenu("nEdit", "&Edit");
     addCommand(edit, "nInfo", "Radio &Information", Command::RadioInformation, {},
@@ -183,6 +210,9 @@ void TfMainFrm::createActions()
     addCommand(program, "nWrite", "&Write To Radio", Command::WriteToRadio,
                QKeySequence(Qt::CTRL | Qt::Key_W), ImageIndex::Write, "Write To Radio");
     // Shown only for the test-online flag, which nothing sets; it has no action.
+    program->addSeparator();
+    addCommand(program, "nCompareRadio", "&Compare With Radio...", Command::CompareWithRadio, {},
+               -1, "Compare With Radio");
 
     QMenu* setup = addMenu("nSetup", "&Setup");
     addCommand(setup, "nModel", "&Model Information", Command::ModelInformation, {}, -1,

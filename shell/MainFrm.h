@@ -3,16 +3,25 @@
 #include "editors/EditorHost.h"
 #include "files/FileCommands.h"
 
+#include "core/DocumentDescription.h"
+#include "core/Printout.h"
+
 #include <QIcon>
 #include <QMainWindow>
 #include <QPixmap>
+#include <QPointer>
 #include <QVector>
 
 class QAction;
 class QComboBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QPagedPaintDevice;
+class TfCompare;
+struct TALL;
 class QSplitter;
 class QStatusBar;
 class QTimer;
@@ -44,6 +53,17 @@ class TfMainFrm : public QMainWindow, public EditorHost {
     void TreeHideClick();
 
     QString currentFileName() const;
+    // Opens a data file as Open does, without the open dialog: the save question first.
+    bool OpenDataFile(const QString& path);
+    // The pages Print, Print Preview and Export PDF produce (MainFrmPrint.cpp); returns
+    // the page count.
+    int printTo(QPagedPaintDevice& device);
+    Printout documentPrintout(QString* pageText = nullptr);
+    // The compare window, while it is open.
+    TfCompare* compareWindow() const;
+    // Takes differences over from another document: the one place the compare
+    // window's rows come into the document.
+    void TakeOver(const TALL& other, const QList<DocumentDifference>& differences);
     QMdiArea* mdiArea() const { return MdiArea; }
     QString panelText(int panel) const;
     bool startupDone() const { return started; }
@@ -52,6 +72,8 @@ class TfMainFrm : public QMainWindow, public EditorHost {
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool event(QEvent* event) override;
 
   private:
@@ -78,7 +100,19 @@ class TfMainFrm : public QMainWindow, public EditorHost {
     void AboutCommand();
     // File menu: the memory channels as a CSV channel list (MainFrmCsv.cpp).
     void ImportCsvCommand();
+    void ImportCsvFile(const QString& path);
     void ExportCsvCommand();
+    // File menu: printing (MainFrmPrint.cpp).
+    void PrintCommand();
+    void PrintPreviewCommand();
+    void ExportPdfCommand();
+    // Comparing with a data file or with the radio (MainFrmCompare.cpp).
+    void CompareWithFileCommand();
+    void CompareWithRadioCommand();
+    void showCompare(const TALL& other, const QString& otherName);
+    // Recent files (MainFrmCompare.cpp).
+    void UpdateRecentMenu();
+    void OpenRecentFile(const QString& path);
     QString csvStartFolder() const;
 
     void nTreeViewClick();
@@ -100,6 +134,12 @@ class TfMainFrm : public QMainWindow, public EditorHost {
     QLabel* lHelpFailed = nullptr;
     QLabel* lCsvUnusable = nullptr;
     QLabel* lCsvExported = nullptr;
+    QLabel* lPdfExported = nullptr;
+    QLabel* lRecentMissing = nullptr;
+    QLabel* lRadio = nullptr;
+    QMenu* nRecent = nullptr;
+    QPointer<TfCompare> compare;
+    bool readFromRadio = false; // the document came from the radio and has no file yet
     QAction* nToolbar = nullptr;
     QAction* nStatusBar = nullptr;
     QVector<QIcon> Image; // 16 tool and tree images, then the application icon

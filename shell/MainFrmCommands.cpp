@@ -4,6 +4,7 @@
 
 #include "AboutBox.h"
 #include "CommandNumbers.h"
+#include "CompareWindow.h"
 #include "EditorWindows.h"
 #include "HelpFile.h"
 #include "StatusTexts.h"
@@ -39,7 +40,19 @@ void TfMainFrm::DispatchCommand(int command)
         files.SaveAs();
         break;
     case Command::Print:
+        PrintCommand();
+        break;
     case Command::PrintPreview:
+        PrintPreviewCommand();
+        break;
+    case Command::ExportPdf:
+        ExportPdfCommand();
+        break;
+    case Command::CompareWithFile:
+        CompareWithFileCommand();
+        break;
+    case Command::CompareWithRadio:
+        CompareWithRadioCommand();
         break;
     case Command::Exit:
         close();
@@ -92,11 +105,14 @@ void TfMainFrm::RefreshViews(int reason)
 {
     if (refreshing) return;
     if (reason == RefreshReason::DocumentReplaced) {
+        readFromRadio = false;
         destroyEditors();
         ShowEditorForCommand(MdiArea, Command::MemoryChannels);
-        return;
+    } else {
+        RefreshChannelWindows(reason);
     }
-    RefreshChannelWindows(reason);
+    // The comparison follows this document.
+    if (compare) compare->refresh();
 }
 
 void TfMainFrm::destroyEditors()
@@ -189,6 +205,7 @@ void TfMainFrm::ReadCommand()
     files.setCurrentFileName(QString());
     UpdateStatusBar();
     RefreshViews(RefreshReason::DocumentReplaced);
+    readFromRadio = true;
 }
 
 void TfMainFrm::WriteCommand()

@@ -29,6 +29,11 @@ void TfMainFrm::ImportCsvCommand()
 {
     const QString path = Modal::getOpenFileName(this, QString(), csvStartFolder(), CsvFileFilter());
     if (path.isEmpty()) return;
+    ImportCsvFile(path);
+}
+
+void TfMainFrm::ImportCsvFile(const QString& path)
+{
     csvFolder = QFileInfo(path).absolutePath();
 
     QByteArray bytes;

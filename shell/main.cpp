@@ -10,6 +10,23 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
+
+namespace {
+
+// A data file named on the command line (a file manager's "Open With" passes it so)
+// opens once the main window has done its start-up work, with the save question first
+// as the Open command has it. Options are left to the program's other switches.
+void OpenFileArgument(TfMainFrm& window, const QStringList& arguments)
+{
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument.startsWith(QLatin1Char('-'))) continue;
+        QTimer::singleShot(0, &window, [&window, argument] { window.OpenDataFile(argument); });
+        return;
+    }
+}
+
+} // namespace
 
 #include <cstdio>
 
@@ -54,5 +71,6 @@ int main(int argc, char* argv[])
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window.setGeometry(screen->availableGeometry());
     window.showMaximized();
+    OpenFileArgument(window, QApplication::arguments());
     return app.exec();
 }

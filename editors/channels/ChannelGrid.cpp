@@ -52,20 +52,6 @@ constexpr int NameTextLength = 6;
 constexpr const char* HintProperty = "hint";
 
 // Column definitions: title ("|" breaks the line), [width|spare], alignment digit.
-const QStringList& ColumnDefinitions()
-{
-    static const QStringList items = {
-        QStringLiteral("Channel|No.  [60|60]2"), QStringLiteral("RX|Frequency [80|80]3"),
-        QStringLiteral("TX|Frequency [80|80]3"), QStringLiteral("QT/DQT|Dec   [60|60]3"),
-        QStringLiteral("QT/DQT|Enc   [60|60]2"), QStringLiteral("TX Power     [60|60]2"),
-        QStringLiteral("W/N          [60|60]2"), QStringLiteral("Scan Add     [60|60]2"),
-        QStringLiteral("Vox          [60|60]2"), QStringLiteral("Voice Mode   [60|60]2"),
-        QStringLiteral("Busy Lock    [60|60]2"), QStringLiteral("Epilogue     [60|60]2"),
-        QStringLiteral("Name         [60|60]3"),
-    };
-    return items;
-}
-
 struct ColumnDefinition {
     QString title;
     int width = 60;
@@ -161,7 +147,7 @@ TfChsInfo::TfChsInfo(QWidget* parent) : QWidget(parent)
 
     BColText = new QListWidget(this);
     BColText->setObjectName(QStringLiteral("BColText"));
-    BColText->addItems(ColumnDefinitions());
+    BColText->addItems(GridColumnDefinitions());
     BColText->hide();
 
     lNone = new QLabel(this);

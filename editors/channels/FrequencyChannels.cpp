@@ -3,6 +3,7 @@
 #include "CheckedFrequency.h"
 #include "ToneOption.h"
 #include "ToneSelector.h"
+#include "core/ChannelListItems.h"
 #include "core/ChannelRecord.h"
 #include "core/DataModule.h"
 #include "core/FrequencyCodecs.h"
@@ -93,8 +94,7 @@ TfFreqEdit::TfFreqEdit(QWidget* parent) : QWidget(parent)
     page = new QWidget;
     eRx = frequencyEdit(page, "eRx");
     eTX = frequencyEdit(page, "eTX");
-    cxDuplex = pickList(page, "cxDuplex",
-                        {QStringLiteral("OFF"), QStringLiteral("+Dup"), QStringLiteral("-Dup")});
+    cxDuplex = pickList(page, "cxDuplex", DuplexItems());
     cxFreqStep = pickList(page, "cxFreqStep",
                           {QStringLiteral("5.00"), QStringLiteral("6.25"), QStringLiteral("10.0"),
                            QStringLiteral("12.5"), QStringLiteral("20.0"), QStringLiteral("25.0"),

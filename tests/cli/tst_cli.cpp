@@ -596,7 +596,7 @@ class TestCli : public QObject {
         o.corruptAt = 20;
         QTest::newRow("verify finds a changed block")
             << o << QStringList{"--verify"} << ExitCode::Verify
-            << "verify failed: block 20 (bytes 0x140 to 0x14f)" << false;
+            << "verify failed: channel 20 (block 20, bytes 0x140 to 0x14f)" << false;
     }
     void transferFailures()
     {

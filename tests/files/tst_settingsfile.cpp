@@ -39,6 +39,7 @@ class TestSettingsFile : public QObject {
     void pictureNumber();
     void writeCreatesOnlyItsOwnKeys();
     void writeKeepsTheRestOfTheFile();
+    void writeDialogChoicesAndRecentFiles();
     void userFileWhenProgramFolderIsNotWritable();
     void installedProgram();
     void neverRewrittenInPlace();
@@ -142,6 +143,37 @@ void TestSettingsFile::writeCreatesOnlyItsOwnKeys()
     ReadSettingsFileAt(again, shippedOnly(folder));
     QCOMPARE(again.portName, QStringLiteral("COM1"));
     QCOMPARE(again.pictureNumber, 1);
+}
+
+void TestSettingsFile::writeDialogChoicesAndRecentFiles()
+{
+    TempFolder folder;
+    TALL all;
+    ReadSettingsFileAt(all, shippedOnly(folder));
+    QVERIFY(!all.backupBeforeWrite && !all.verifyAfterWrite && all.recentFiles.isEmpty());
+    all.backupBeforeWrite = true;
+    all.verifyAfterWrite = true;
+    for (int i = 1; i <= 8; ++i)
+        AddRecentFile(all.recentFiles, folder.file(QStringLiteral("f%1.dat").arg(i)));
+    QCOMPARE(all.recentFiles.size(), MaxRecentFiles);
+    AddRecentFile(all.recentFiles, folder.file(QStringLiteral("f5.dat"))); // moves to the top
+    QVERIFY(WriteSettingsFileAt(all, shippedOnly(folder)));
+
+    TALL again;
+    ReadSettingsFileAt(again, shippedOnly(folder));
+    QVERIFY(again.backupBeforeWrite && again.verifyAfterWrite);
+    QCOMPARE(again.recentFiles, all.recentFiles);
+    QCOMPARE(again.recentFiles.first(), folder.file(QStringLiteral("f5.dat")));
+    QCOMPARE(again.recentFiles.last(), folder.file(QStringLiteral("f3.dat")));
+
+    // Switched off and emptied, the keys say so rather than keep their old values.
+    again.backupBeforeWrite = false;
+    again.recentFiles.clear();
+    QVERIFY(WriteSettingsFileAt(again, shippedOnly(folder)));
+    TALL third;
+    ReadSettingsFileAt(third, shippedOnly(folder));
+    QVERIFY(!third.backupBeforeWrite && third.verifyAfterWrite);
+    QVERIFY(third.recentFiles.isEmpty());
 }
 
 void TestSettingsFile::writeKeepsTheRestOfTheFile()

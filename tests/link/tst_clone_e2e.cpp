@@ -5,6 +5,7 @@
 #include "LinkFixture.h"
 #include "core/ImageLayout.h"
 #include "core/TimeStamp.h"
+#include "link/CheckedWrite.h"
 #include "link/CloneFrames.h"
 #include "link/CloneSession.h"
 #include "link/ReadRadioDialog.h"
@@ -13,8 +14,11 @@
 #include "tools/radiosim/RadioSimulator.h"
 #include "widgets/serial/ApdComPort.h"
 
+#include <QCheckBox>
+#include <QDir>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(RadioSimOptions)
@@ -137,7 +141,23 @@ class TestCloneEndToEnd : public QObject {
         return w;
     }
 
+    static void check(QDialog& d, const char* name, bool on)
+    {
+        auto* box = d.findChild<QCheckBox*>(QLatin1String(name));
+        if (box->isChecked() != on)
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    }
+
   private slots:
+    void initTestCase()
+    {
+        // Backups go to the data folder of the test mode, emptied here.
+        QStandardPaths::setTestModeEnabled(true);
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+             QStringLiteral("/QZ-17"))
+            .removeRecursively();
+    }
+
     void init()
     {
         SetUpLinkDocument();
@@ -462,6 +482,85 @@ class TestCloneEndToEnd : public QObject {
         }
         button(d, "btnCancel")->click();
         QVERIFY(!portOpen(d));
+    }
+
+    void checkedWriteBacksUpAndVerifies()
+    {
+        const QByteArray old = RadioSimulator::RealisticMemory();
+        QVERIFY(startRadio(RadioSimOptions()));
+        radio->setMemory(old);
+        QString t = QStringLiteral("WRITE7");
+        SetChannelField(appState(), 7, Field::Name, t);
+        TfWriteRadio d;
+        d.show();
+        QVERIFY(waitUntil([&] { return portOpen(d); }, 3000));
+        // Both start off; what the user ticks is kept for the next time.
+        QVERIFY(!appState().backupBeforeWrite && !appState().verifyAfterWrite);
+        check(d, "cbBackup", true);
+        check(d, "cbVerify", true);
+        QVERIFY(appState().backupBeforeWrite && appState().verifyAfterWrite);
+        button(d, "btnOk")->click();
+        QVERIFY(waitUntil([&] { return modal->shown.size() == 2; }, 30000));
+
+        const QString backup = d.backupPath();
+        QCOMPARE(modal->texts().first(), QStringLiteral("The radio's memory was saved to %1")
+                                             .arg(QDir::toNativeSeparators(backup)));
+        QVERIFY(backup.startsWith(
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)));
+        QFile file(backup);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        // What the radio held before the write, so the backup was read first.
+        QCOMPARE(file.readAll().mid(16), old.mid(16, Image::Size - 16));
+
+        QCOMPARE(modal->texts().last(), QStringLiteral("Writing Completed. Read back, the radio "
+                                                       "holds exactly what was written."));
+        QCOMPARE(d.job().result(), CloneResult::Done);
+        QCOMPARE(radio->memory().left(Image::Size), ImageBytes(appState()));
+        // Read, write, read back: three transfers, each closed by its end byte.
+        QVERIFY(waitUntil([&] { return radio->endCount() == 3; }, 2000));
+        QVERIFY(d.isVisible());
+        QVERIFY(button(d, "btnOk")->isEnabled());
+    }
+
+    void verifyNamesWhatDiffers_data()
+    {
+        QTest::addColumn<int>("block");
+        QTest::addColumn<QString>("place");
+        QTest::newRow("a memory channel") << 20 << "memory channel 20";
+        QTest::newRow("a frequency channel") << 0x820 / 16 << "frequency channel 2";
+        QTest::newRow("the FM channels' bitmap") << 0x890 / 16 << "FM channel 1";
+        QTest::newRow("a setting") << 0x8A0 / 16 << "the setting";
+    }
+    void verifyNamesWhatDiffers()
+    {
+        QFETCH(int, block);
+        QFETCH(QString, place);
+        QVERIFY(startRadio(with([&](RadioSimOptions& o) { o.corruptAt = block; })));
+        appState().verifyAfterWrite = true;
+        TfWriteRadio d;
+        QVERIFY(showAndStart(d));
+        QVERIFY(waitUntil([&] { return !modal->shown.isEmpty(); }, 30000));
+        QCOMPARE(modal->shown.size(), 1); // no "Writing Completed." before the verdict
+        QCOMPARE(d.job().result(), CloneResult::VerifyMismatch);
+        QCOMPARE(d.job().mismatchOffset(), block * 16);
+        const QString text = modal->texts().first();
+        QVERIFY2(text.startsWith(QStringLiteral("Verify failed: ") + place), qPrintable(text));
+        QVERIFY(d.isVisible());
+    }
+
+    void failedBackupWritesNothing()
+    {
+        QVERIFY(startRadio(with([](RadioSimOptions& o) { o.noAnswer = true; })));
+        const DocumentState before = documentState();
+        appState().backupBeforeWrite = true;
+        TfWriteRadio d;
+        QVERIFY(showAndStart(d));
+        QVERIFY(waitUntil([&] { return !d.isVisible(); }, 8000));
+        QCOMPARE(modal->texts(), QStringList{ComError});
+        QCOMPARE(d.job().result(), CloneResult::NoAnswer);
+        QVERIFY(writeFramesHeard().isEmpty());
+        QVERIFY(d.backupPath().isEmpty());
+        QVERIFY(documentState() == before); // not even the time stamp
     }
 
     void writePortThatCannotOpen()

@@ -10,6 +10,11 @@
 #include "link/WriteSession.h"
 
 #include <QtTest>
+#include <functional>
+
+class TestCloneSession;
+using Drive = std::function<void(TestCloneSession&)>;
+Q_DECLARE_METATYPE(Drive)
 
 namespace {
 
@@ -66,7 +71,19 @@ class TestCloneSession : public QObject {
 
     std::unique_ptr<FakeLinkPort> port;
     Recorder rec;
+    QList<CloneResult> outcomesSeen;
+    qsizetype textsWhenFinished = -1;
 
+    // Records the outcomes a session reports, and how many boxes had shown by then.
+    void watch(CloneSession& s)
+    {
+        connect(&s, &CloneSession::finished, this, [this](CloneResult r) {
+            outcomesSeen << r;
+            textsWhenFinished = rec.texts.size();
+        });
+    }
+
+  public:
     template <typename Session> std::unique_ptr<Session> make()
     {
         port = std::make_unique<FakeLinkPort>();
@@ -525,6 +542,67 @@ class TestCloneSession : public QObject {
         QCOMPARE(rec.texts.size(), 1);
         QVERIFY(!s->timer("CloseTime")->isActive());
         QVERIFY(!s->okEnabled());
+    }
+
+    // Every way a transfer ends is reported once, as a typed outcome, after its box.
+    void outcomes_data()
+    {
+        QTest::addColumn<Drive>("drive");
+        QTest::addColumn<int>("result");
+        const auto read = [](auto step) {
+            return Drive([step](TestCloneSession& t) { step(t, t.started<ReadSession>()); });
+        };
+        const auto write = [](auto step) {
+            return Drive([step](TestCloneSession& t) { step(t, t.started<WriteSession>()); });
+        };
+        QTest::newRow("read: port cannot open") << Drive([](TestCloneSession& t) {
+            auto s = t.make<ReadSession>();
+            t.port->openOk = false;
+            t.watch(*s);
+            s->FormShow();
+        }) << int(CloneResult::PortError);
+        QTest::newRow("read: unknown model") << read([](TestCloneSession& t, auto s) {
+            t.watch(*s);
+            t.port->feed(Ack);
+            t.port->feed(Identification("QZ1X", Clone::KeyEcho(s->transferKey())));
+        }) << int(CloneResult::WrongModel);
+        QTest::newRow("read: no answer") << read([](TestCloneSession& t, auto s) {
+            t.watch(*s);
+            s->HeadTimeTimer();
+        }) << int(CloneResult::NoAnswer);
+        QTest::newRow("read: closed in the block phase") << read([](TestCloneSession& t, auto s) {
+            t.port->feed(Ack);
+            t.port->feed(Identification("QZ17", Clone::KeyEcho(s->transferKey())));
+            t.watch(*s);
+            s->FormClose();
+        }) << int(CloneResult::Cancelled);
+        QTest::newRow("write: related model declined") << write([](TestCloneSession& t, auto s) {
+            t.rec.questionAnswer = 7;
+            t.watch(*s);
+            t.port->feed(Ack);
+            t.port->feed(Identification("QZ18", Clone::KeyEcho(s->transferKey())));
+        }) << int(CloneResult::RelatedModelDeclined);
+        QTest::newRow("write: wrong model") << write([](TestCloneSession& t, auto s) {
+            t.watch(*s);
+            t.port->feed(Ack);
+            t.port->feed(Identification("QZ08", Clone::KeyEcho(s->transferKey())));
+        }) << int(CloneResult::WrongModel);
+        QTest::newRow("write: line error") << write([](TestCloneSession& t, auto s) {
+            t.watch(*s);
+            t.port->raiseLineError();
+            s->TryTimeTimer(); // a timeout still pending stays silent and reports nothing more
+        }) << int(CloneResult::NoAnswer);
+    }
+    void outcomes()
+    {
+        QFETCH(Drive, drive);
+        QFETCH(int, result);
+        outcomesSeen.clear();
+        drive(*this);
+        QCOMPARE(outcomesSeen.size(), 1);
+        QCOMPARE(int(outcomesSeen.first()), result);
+        // The box came first.
+        QCOMPARE(textsWhenFinished, rec.texts.size());
     }
 };
 

@@ -6,11 +6,14 @@
 #include "shell/MainFrm.h"
 #include "shell/ShowEditorWindow.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <functional>
 
 // The program as its entry point starts it, with the application folder in a temporary
 // directory: settings and language files there are the test's to write.
@@ -32,6 +35,16 @@ inline TfMainFrm* OpenMainWindow()
     window->resize(1100, 750);
     window->show();
     return window;
+}
+
+// Runs the event loop until the condition holds or the time is up; the serial port's
+// notifications arrive through it.
+inline bool waitUntil(const std::function<bool()>& condition, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!condition() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return condition();
 }
 
 inline void WriteTextFile(const QString& path, const QByteArray& text)

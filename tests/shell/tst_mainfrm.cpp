@@ -121,16 +121,6 @@ QMap<QString, QString> translatableTexts(const TfMainFrm& window)
     return t;
 }
 
-// Runs the event loop until the condition holds or the time is up; the serial port's
-// notifications arrive through it.
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!condition() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    return condition();
-}
-
 QByteArray imageBytes()
 {
     const auto& image = appState().image;
@@ -293,11 +283,11 @@ class TestMainFrm : public QObject {
         QTest::addColumn<QString>("layout");
         QTest::newRow("File") << "nFile"
                               << "nNew nOpen nSave nSaveAs | nImportCsv nExportCsv | "
-                                 "nPrint nPrintPreview | nExit";
+                                 "nPrint nPrintPreview | nExit | nExportPdf nCompareFile nRecent";
         QTest::newRow("Edit") << "nEdit"
                               << "nInfo nFreq | nChInfo nChEdit nBatch | nFm nVox nScan nOpt nKey";
         QTest::newRow("Program") << "nProgram"
-                                 << "nRead nWrite";
+                                 << "nRead nWrite | nCompareRadio";
         QTest::newRow("Setup") << "nSetup"
                                << "nModel | nCom nLanguage";
         QTest::newRow("View") << "nView"
@@ -402,8 +392,8 @@ class TestMainFrm : public QObject {
         QTest::newRow("2 Open") << 2 << false << QStringList{"file:open"};
         QTest::newRow("3 Save") << 3 << false << QStringList{"file:save"};
         QTest::newRow("4 Save As") << 4 << false << QStringList{"file:save"};
-        QTest::newRow("5 Print") << 5 << true << QStringList{};
-        QTest::newRow("6 Print Preview") << 6 << true << QStringList{};
+        QTest::newRow("5 Print") << 5 << true << QStringList{"dialog:PrintDialog"};
+        QTest::newRow("6 Print Preview") << 6 << true << QStringList{"dialog:PrintPreview"};
         QTest::newRow("7 Exit") << 7 << false << QStringList{"box:Do you wish to exit program?"};
         QTest::newRow("20 Read") << 20 << false << QStringList{"dialog:fReadRadio"};
         QTest::newRow("21 Write") << 21 << false << QStringList{"dialog:fWriteRadio"};
