@@ -13,7 +13,7 @@ constexpr int UsageExitCode = 2;
 QString ProgramHelpText()
 {
     return QStringLiteral(
-        "Usage: qz17 [OPTION]\n"
+        "Usage: qz17 [OPTION] [FILE.dat]\n"
         "The QZ-17 programming software: reads the memory of a QZ-17 radio over its\n"
         "programming cable, edits channels and settings in windows, saves and opens data\n"
         "files (.dat) and writes the memory back into the radio.\n"
@@ -21,7 +21,8 @@ QString ProgramHelpText()
         "  -h, --help     show this text and end\n"
         "  -v, --version  show the version and end\n"
         "\n"
-        "Without an option the program opens its main window. Qt's own options, such as\n"
+        "Without an option the program opens its main window, with FILE.dat when one is\n"
+        "named. Qt's own options, such as\n"
         "-platform and -style, apply as for every Qt program.\n"
         "qz17-cli does the same work without windows; see qz17-cli --help.\n");
 }
@@ -50,9 +51,11 @@ ProgramArguments ParseProgramArguments(const QStringList& arguments)
     } else if (parser.isSet(version)) {
         result.exitNow = true;
         result.output = QStringLiteral("qz17 %1\n").arg(ProgramVersion());
-    } else if (!parser.positionalArguments().isEmpty()) {
+    } else if (parser.positionalArguments().size() > 1) {
         return refuse(
-            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().at(1)));
+    } else if (!parser.positionalArguments().isEmpty()) {
+        result.dataFile = parser.positionalArguments().first();
     }
     return result;
 }

@@ -1,8 +1,8 @@
 // Program entry: the windowing application, the data module with the four singletons,
 // then the main window, maximised, until it is closed.
 #include "MainFrm.h"
-#include "ProgramSetup.h"
 #include "ProgramArguments.h"
+#include "ProgramSetup.h"
 #include "core/DataModule.h"
 #include "files/LanguageFile.h"
 #include "files/SettingsFile.h"
@@ -11,22 +11,6 @@
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
-
-namespace {
-
-// A data file named on the command line (a file manager's "Open With" passes it so)
-// opens once the main window has done its start-up work, with the save question first
-// as the Open command has it. Options are left to the program's other switches.
-void OpenFileArgument(TfMainFrm& window, const QStringList& arguments)
-{
-    for (const QString& argument : arguments.mid(1)) {
-        if (argument.startsWith(QLatin1Char('-'))) continue;
-        QTimer::singleShot(0, &window, [&window, argument] { window.OpenDataFile(argument); });
-        return;
-    }
-}
-
-} // namespace
 
 #include <cstdio>
 
@@ -56,9 +40,8 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     PrepareApplication();
-    if (const ProgramArguments arguments = ParseProgramArguments(QApplication::arguments());
-        arguments.exitNow)
-        return Answer(arguments);
+    const ProgramArguments arguments = ParseProgramArguments(QApplication::arguments());
+    if (arguments.exitNow) return Answer(arguments);
 
     StartupReaders readers;
     readers.readSettingsFile = [](TALL& all) { ReadSettingsFile(all); };
@@ -71,6 +54,10 @@ int main(int argc, char* argv[])
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window.setGeometry(screen->availableGeometry());
     window.showMaximized();
-    OpenFileArgument(window, QApplication::arguments());
+    // A data file named on the command line opens once the main window has done its
+    // start-up work, with the save question first as the Open command has it.
+    if (!arguments.dataFile.isEmpty())
+        QTimer::singleShot(0, &window,
+                           [&window, file = arguments.dataFile] { window.OpenDataFile(file); });
     return app.exec();
 }

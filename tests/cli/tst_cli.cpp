@@ -747,6 +747,7 @@ class TestCli : public QObject {
             r.err.contains(QLatin1String("interrupted; ") + file + QLatin1String(" was not saved")),
             qPrintable(r.err));
         QCOMPARE(fileBlocks(file), before);
+    }
 
     void versionAndManualPage()
     {

@@ -34,8 +34,10 @@ class TestProgramArguments : public QObject {
             << "";
         QTest::newRow("unknown option") << QStringList{"--fast"} << true << 2 << ""
                                         << "qz17: Unknown option 'fast'.";
-        QTest::newRow("argument") << QStringList{"radio.dat"} << true << 2 << ""
-                                  << "qz17: unexpected argument 'radio.dat'";
+        QTest::newRow("a data file") << QStringList{"radio.dat"} << false << 0 << ""
+                                     << "";
+        QTest::newRow("two files") << QStringList{"radio.dat", "other.dat"} << true << 2 << ""
+                                   << "qz17: unexpected argument 'other.dat'";
     }
 
     void parse()
@@ -47,6 +49,8 @@ class TestProgramArguments : public QObject {
         QFETCH(QString, error);
         const ProgramArguments a =
             ParseProgramArguments(QStringList{QStringLiteral("/usr/bin/qz17")} + arguments);
+        const bool oneFile = arguments.size() == 1 && !arguments.first().startsWith(u'-');
+        QCOMPARE(a.dataFile, oneFile ? arguments.first() : QString());
         QCOMPARE(a.exitNow, exitNow);
         QCOMPARE(a.exitCode, exitCode);
         if (output.isEmpty())
