@@ -27,6 +27,7 @@ void TfMaindb::DataModuleCreate(const QString& executablePath, const StartupRead
     all = TALL();
     channel = TChannel();
     language = TLanguage();
+    edits.Restart(false);
 
     all.appFolder = QFileInfo(executablePath).absolutePath() + QLatin1Char('/');
 

@@ -2,6 +2,7 @@
 
 #include "AppState.h"
 #include "ChannelRecord.h"
+#include "DocumentEdits.h"
 #include "LanguageTexts.h"
 #include "ModelTable.h"
 
@@ -26,6 +27,7 @@ class TfMaindb {
     TALL all;
     TChannel channel;
     TLanguage language;
+    TDocumentEdits edits{all}; // every edit of all passes here
 };
 
 TfMaindb& Maindb();
@@ -40,6 +42,10 @@ inline TMacList& modelList()
 inline TChannel& workingChannel()
 {
     return Maindb().channel;
+}
+inline TDocumentEdits& documentEdits()
+{
+    return Maindb().edits;
 }
 inline TLanguage& languageTexts()
 {

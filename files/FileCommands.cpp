@@ -64,9 +64,9 @@ bool FileCommands::New()
     fileName.clear();
     TALL& all = appState();
     StartNewImage(all, modelList());
+    documentEdits().Restart(false);
     updateStatusBar();
     refreshViews(DocumentReplaced);
-    all.modified = false;
     return true;
 }
 
@@ -137,6 +137,7 @@ bool FileCommands::WriteDataFile()
     if (fileName.isEmpty()) return false;
     QString reason;
     if (::WriteDataFile(appState(), fileName, &reason)) {
+        documentEdits().MarkSaved();
         if (fileUsed) fileUsed(fileName);
         return true;
     }
@@ -150,9 +151,9 @@ bool FileCommands::ReadDataFile()
     const DataFileResult result = ::ReadDataFile(all, modelList(), fileName);
     switch (result.status) {
     case DataFileResult::Ok:
+        documentEdits().Restart(false);
         updateStatusBar();
         refreshViews(DocumentReplaced);
-        all.modified = false;
         return true;
     default:
         break;

@@ -33,6 +33,18 @@ QIcon ToolImage(int index)
     return QIcon(QStringLiteral(":/shell/images/%1.svg").arg(QLatin1String(imageFiles[index])));
 }
 
+QIcon UndoImage()
+{
+    ensureResources();
+    return QIcon(QStringLiteral(":/shell/images/undo.svg"));
+}
+
+QIcon RedoImage()
+{
+    ensureResources();
+    return QIcon(QStringLiteral(":/shell/images/redo.svg"));
+}
+
 QIcon ApplicationIcon()
 {
     ensureResources();

@@ -30,5 +30,9 @@ QIcon ToolImage(int index);
 
 QIcon ApplicationIcon();
 
+// The pictures of Undo and Redo, beside the image list.
+QIcon UndoImage();
+QIcon RedoImage();
+
 // The tile for the main window's background, 200 x 150 pixels, 24 bits per pixel.
 QPixmap BackgroundPicture();

@@ -30,6 +30,8 @@ constexpr int ExportCsv = 41;
 constexpr int ExportPdf = 42;
 constexpr int CompareWithFile = 43;
 constexpr int CompareWithRadio = 44;
+constexpr int Undo = 45;
+constexpr int Redo = 46;
 constexpr int HelpTopics = 60;
 constexpr int About = 61;
 } // namespace Command

@@ -107,6 +107,20 @@ TfMainFrm::TfMainFrm(QWidget* parent)
     lRadio = new QLabel(QStringLiteral("the radio"), this);
     lRadio->setObjectName(QStringLiteral("lRadio"));
     lRadio->hide();
+    const auto hiddenText = [this](const char* name, const char* text) {
+        auto* label = new QLabel(QString::fromUtf8(text), this);
+        label->setObjectName(QLatin1String(name));
+        label->hide();
+        return label;
+    };
+    lUndo = hiddenText("lUndo", "&Undo %1");
+    lRedo = hiddenText("lRedo", "&Redo %1");
+    lStepImport = hiddenText("lStepImport", "Import CSV (%1 channels)");
+    lStepTakeOver = hiddenText("lStepTakeOver", "Take over (%1 differences)");
+    rememberHistoryCaptions();
+    connect(&documentEdits(), &TDocumentEdits::historyChanged, this,
+            &TfMainFrm::updateHistoryActions);
+    updateHistoryActions();
     setAcceptDrops(true);
 
     Timer = new QTimer(this);
@@ -164,9 +178,6 @@ void TfMainFrm::createActions()
     addCommand(file, "nSaveAs", "Save &As", Command::SaveAs, QKeySequence(Qt::CTRL | Qt::Key_A),
                ImageIndex::SaveAs, "Save As");
     file->addSeparator();
-    addCommand(file, "nImportCsv", "&Import CSV...", Command::ImportCsv, {}, -1, "Import CSV");
-    addCommand(file, "nExportCsv", "E&xport CSV...", Command::ExportCsv, {}, -1, "Export CSV");
-    file->addSeparator();
     addCommand(file, "nPrint", "&Print", Command::Print, QKeySequence(Qt::CTRL | Qt::Key_P),
                ImageIndex::Print, "Print");
     addCommand(file, "nPrintPreview", "Print Pre&view", Command::PrintPreview,
@@ -176,6 +187,8 @@ void TfMainFrm::createActions()
         addCommand(file, "nExit", "&Exit", 0, QKeySequence(Qt::CTRL | Qt::Key_X), -1, "Exit");
     connect(nExit, &QAction::triggered, this, &QWidget::close);
     file->addSeparator();
+    addCommand(file, "nImportCsv", "&Import CSV...", Command::ImportCsv, {}, -1, "Import CSV");
+    addCommand(file, "nExportCsv", "E&xport CSV...", Command::ExportCsv, {}, -1, "Export CSV");
     addCommand(file, "nExportPdf", "Export P&DF...", Command::ExportPdf, {}, -1, "Export PDF");
     addCommand(file, "nCompareFile", "Compare With F&ile...", Command::CompareWithFile, {}, -1,
                "Compare With File");
@@ -203,13 +216,20 @@ void TfMainFrm::createActions()
     addCommand(edit, "nOpt", "&Optional Function", Command::OptionalFunctions, {}, -1,
                "Optional Function");
     addCommand(edit, "nKey", "&Key Function", Command::KeyFunctions, {}, -1, "Key Function");
+    edit->addSeparator();
+    nUndo = addCommand(edit, "nUndo", "&Undo", Command::Undo, QKeySequence(Qt::CTRL | Qt::Key_Z),
+                       -1, "Undo");
+    nUndo->setIcon(UndoImage());
+    nRedo = addCommand(edit, "nRedo", "&Redo", Command::Redo, {}, -1, "Redo");
+    nRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    nRedo->setIcon(RedoImage());
 
     QMenu* program = addMenu("nProgram", "&Program");
     addCommand(program, "nRead", "&Read From Radio", Command::ReadFromRadio,
                QKeySequence(Qt::CTRL | Qt::Key_R), ImageIndex::Read, "Read From Radio");
     addCommand(program, "nWrite", "&Write To Radio", Command::WriteToRadio,
                QKeySequence(Qt::CTRL | Qt::Key_W), ImageIndex::Write, "Write To Radio");
-    // Shown only for the test-online flag, which nothing sets; it has no action.
     program->addSeparator();
     addCommand(program, "nCompareRadio", "&Compare With Radio...", Command::CompareWithRadio, {},
                -1, "Compare With Radio");
@@ -287,6 +307,18 @@ void TfMainFrm::createToolBar()
     addToolButton("tbWrite", "Write", Command::WriteToRadio, ImageIndex::Write);
     tbar->addSeparator();
     addToolButton("tbHelp", "Help", Command::HelpTopics, ImageIndex::Help);
+    tbar->addSeparator();
+    for (QAction* history : {nUndo, nRedo}) {
+        // The action gives the button its picture, tip and state.
+        auto* button = new QToolButton(tbar);
+        button->setObjectName(history == nUndo ? QStringLiteral("tbUndo")
+                                               : QStringLiteral("tbRedo"));
+        button->setDefaultAction(history);
+        button->setIconSize(QSize(ToolIconSize, ToolIconSize));
+        button->setAutoRaise(true);
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        tbar->addWidget(button);
+    }
 }
 
 void TfMainFrm::createTree()
@@ -387,6 +419,10 @@ bool TfMainFrm::event(QEvent* event)
 {
     // Hints show as tool tips; a status tip would cover the status bar's seven panels.
     if (event->type() == QEvent::StatusTip) return true;
+    // A sub-window that goes clears the caption's modified mark, as if it had set it; the
+    // mark belongs to the document.
+    if (event->type() == QEvent::ModifiedChange && isWindowModified() != appState().modified)
+        setWindowModified(appState().modified);
     return QMainWindow::event(event);
 }
 

@@ -78,6 +78,10 @@ class TfMainFrm : public QMainWindow, public EditorHost {
 
   private:
     void createActions();
+    // Undo and Redo name the step they take back or make again; the modified mark of the
+    // caption follows the history.
+    void updateHistoryActions();
+    void rememberHistoryCaptions();
     void createToolBar();
     void createTree();
     void createStatusBar();
@@ -140,6 +144,12 @@ class TfMainFrm : public QMainWindow, public EditorHost {
     QMenu* nRecent = nullptr;
     QPointer<TfCompare> compare;
     bool readFromRadio = false; // the document came from the radio and has no file yet
+    QAction* nUndo = nullptr;
+    QAction* nRedo = nullptr;
+    QLabel* lUndo = nullptr;
+    QLabel* lRedo = nullptr;
+    QLabel* lStepImport = nullptr;
+    QLabel* lStepTakeOver = nullptr;
     QAction* nToolbar = nullptr;
     QAction* nStatusBar = nullptr;
     QVector<QIcon> Image; // 16 tool and tree images, then the application icon

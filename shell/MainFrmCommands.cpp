@@ -84,6 +84,12 @@ void TfMainFrm::DispatchCommand(int command)
     case Command::LanguageSetup:
         LanguageSwitch();
         break;
+    case Command::Undo:
+        documentEdits().Undo();
+        break;
+    case Command::Redo:
+        documentEdits().Redo();
+        break;
     case Command::HelpTopics:
         ShowHelp(appState(), lHelpMissing->text(), lHelpFailed->text());
         break;
@@ -137,7 +143,27 @@ void TfMainFrm::UpdateStatusBar()
     QString caption = all.titleText;
     if (!files.currentFileName().isEmpty())
         caption += QStringLiteral(" [") + files.currentFileName() + QLatin1Char(']');
-    setWindowTitle(caption);
+    setWindowTitle(caption + QStringLiteral("[*]"));
+    setWindowModified(all.modified);
+}
+
+// The captions Undo and Redo show when there is no step, as the language gave them.
+void TfMainFrm::rememberHistoryCaptions()
+{
+    for (QAction* history : {nUndo, nRedo})
+        history->setProperty("emptyCaption", history->text());
+}
+
+void TfMainFrm::updateHistoryActions()
+{
+    const TDocumentEdits& edits = documentEdits();
+    nUndo->setEnabled(edits.canUndo());
+    nRedo->setEnabled(edits.canRedo());
+    nUndo->setText(edits.canUndo() ? lUndo->text().arg(edits.undoText())
+                                   : nUndo->property("emptyCaption").toString());
+    nRedo->setText(edits.canRedo() ? lRedo->text().arg(edits.redoText())
+                                   : nRedo->property("emptyCaption").toString());
+    setWindowModified(appState().modified);
 }
 
 void TfMainFrm::TimerTimer()
@@ -174,6 +200,8 @@ void TfMainFrm::LanguageSwitch()
     // The switch leaves the modified flag as it was, so unsaved edits are still offered
     // for saving at exit.
     if (!RunLanguageSwitch(this)) return;
+    rememberHistoryCaptions();
+    updateHistoryActions();
     UpdateStatusBar();
     destroyEditors();
     SetTreeTexts();
@@ -202,6 +230,8 @@ void TfMainFrm::ReadCommand()
     TfReadRadio dialog(this);
     Modal::exec(dialog);
     if (!dialog.success()) return;
+    // What the radio held is in no file yet: it counts as modified until saved.
+    documentEdits().Restart(true);
     files.setCurrentFileName(QString());
     UpdateStatusBar();
     RefreshViews(RefreshReason::DocumentReplaced);

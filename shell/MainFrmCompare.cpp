@@ -64,14 +64,8 @@ void TfMainFrm::showCompare(const TALL& other, const QString& otherName)
 void TfMainFrm::TakeOver(const TALL& other, const QList<DocumentDifference>& differences)
 {
     TALL& all = appState();
-    if (TakeDifferences(all, other, differences) == 0) return;
-    all.modified = true;
-    // As after a batch fill: the channel windows fill again; the setting windows, which
-    // show what they loaded when they opened, open afresh.
-    RefreshViews(RefreshReason::BatchFilled);
-    ReopenEditorWindows(MdiArea, {Command::FreqChannel, Command::FmFunctions, Command::VoxFunctions,
-                                  Command::OptionalFunctions, Command::RadioInformation,
-                                  Command::KeyFunctions, Command::ScanFunctions});
+    documentEdits().Edit(this, lStepTakeOver->text().arg(differences.size()),
+                         [&] { TakeDifferences(all, other, differences); });
 }
 
 bool TfMainFrm::OpenDataFile(const QString& path)

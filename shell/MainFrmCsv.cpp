@@ -53,9 +53,8 @@ void TfMainFrm::ImportCsvFile(const QString& path)
 
     TfCsvImport preview(plan, path, this);
     if (Modal::exec(preview) != QDialog::Accepted) return;
-    ApplyCsvImport(all, plan);
-    RefreshViews(RefreshReason::BatchFilled);
-    if (plan.priorityChannel > 0) ReopenScanWindow(MdiArea);
+    const int taken = plan.count(CsvImportRow::Imported) + plan.count(CsvImportRow::Changed);
+    documentEdits().Edit(this, lStepImport->text().arg(taken), [&] { ApplyCsvImport(all, plan); });
 }
 
 void TfMainFrm::ExportCsvCommand()

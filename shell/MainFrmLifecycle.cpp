@@ -57,10 +57,12 @@ void TfMainFrm::FormShow()
     // 7.
     files.setCurrentFileName(QString());
     if (all.languageIndex > 0) TranslateForm(this, all.languageName, true);
+    rememberHistoryCaptions();
+    updateHistoryActions();
 
     // 8.
     SetTreeTexts();
-    setWindowTitle(all.titleText);
+    setWindowTitle(all.titleText + QStringLiteral("[*]"));
 
     // 9.
     DispatchCommand(Command::MemoryChannels);

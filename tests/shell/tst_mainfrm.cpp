@@ -61,6 +61,14 @@ QStringList subWindowNames(const TfMainFrm& window)
     return names;
 }
 
+// The caption as the desktop shows it: "[*]" becomes "*" while the document is modified.
+QString shownCaption(const QWidget& window)
+{
+    QString caption = window.windowTitle();
+    return caption.replace(QStringLiteral("[*]"),
+                           window.isWindowModified() ? QStringLiteral("*") : QString());
+}
+
 QString activeFormName(const TfMainFrm& window)
 {
     QMdiSubWindow* sub = window.mdiArea()->activeSubWindow();
@@ -178,7 +186,7 @@ class TestMainFrm : public QObject {
         QCOMPARE(all.modelName, QStringLiteral("QZ-17"));
         QCOMPARE(all.channelCount, 128);
 
-        QCOMPARE(window->windowTitle(), QStringLiteral("QZ-17"));
+        QCOMPARE(shownCaption(*window), QStringLiteral("QZ-17"));
         QVERIFY(window->currentFileName().isEmpty());
         QCOMPARE(window->panelText(0), QString());
         QVERIFY(QRegularExpression(QStringLiteral("^\\d{4}\\D\\d{2}\\D\\d{2}$"))
@@ -282,10 +290,11 @@ class TestMainFrm : public QObject {
         QTest::addColumn<QString>("container");
         QTest::addColumn<QString>("layout");
         QTest::newRow("File") << "nFile"
-                              << "nNew nOpen nSave nSaveAs | nImportCsv nExportCsv | "
-                                 "nPrint nPrintPreview | nExit | nExportPdf nCompareFile nRecent";
-        QTest::newRow("Edit") << "nEdit"
-                              << "nInfo nFreq | nChInfo nChEdit nBatch | nFm nVox nScan nOpt nKey";
+                              << "nNew nOpen nSave nSaveAs | nPrint nPrintPreview | nExit | "
+                                 "nImportCsv nExportCsv nExportPdf nCompareFile nRecent";
+        QTest::newRow("Edit")
+            << "nEdit"
+            << "nInfo nFreq | nChInfo nChEdit nBatch | nFm nVox nScan nOpt nKey | nUndo nRedo";
         QTest::newRow("Program") << "nProgram"
                                  << "nRead nWrite | nCompareRadio";
         QTest::newRow("Setup") << "nSetup"
@@ -296,7 +305,7 @@ class TestMainFrm : public QObject {
                               << "nHelpTopics | nAbout";
         QTest::newRow("tool bar") << "tbar"
                                   << "tbNew tbOpen tbSave | ToolButton3 | tbPrint | tbCom | "
-                                     "tbRead | tbWrite | tbHelp";
+                                     "tbRead | tbWrite | tbHelp | tbUndo tbRedo";
     }
 
     void menuAndToolBarLayout()
@@ -603,10 +612,10 @@ class TestMainFrm : public QObject {
         modal.savePaths << path;
         window->DispatchCommand(Command::SaveAs);
         QCOMPARE(QFileInfo(path).size(), qint64(2320));
-        QCOMPARE(window->windowTitle(), QStringLiteral("QZ-17 [") + path + QLatin1Char(']'));
+        QCOMPARE(shownCaption(*window), QStringLiteral("QZ-17 [") + path + QLatin1Char(']'));
 
         window->DispatchCommand(Command::New);
-        QCOMPARE(window->windowTitle(), QStringLiteral("QZ-17"));
+        QCOMPARE(shownCaption(*window), QStringLiteral("QZ-17"));
         QVERIFY(modal.unexpected.isEmpty());
     }
 
@@ -711,7 +720,7 @@ class TestMainFrm : public QObject {
         QCOMPARE(imageBytes(), radio.memory().left(Image::Size));
         QVERIFY(appState().modified);
         QVERIFY(window->currentFileName().isEmpty());
-        QCOMPARE(window->windowTitle(), QStringLiteral("QZ-17"));
+        QCOMPARE(shownCaption(*window), QStringLiteral("QZ-17*")); // unsaved: the mark shows
         QCOMPARE(window->panelText(3), QStringLiteral("Port:\u00A0") + radio.devicePath());
         QCOMPARE(window->panelText(5), appState().bandText);
         QCOMPARE(StandInA::instance, nullptr);
