@@ -243,6 +243,5 @@ int SetChannelFields(CliEnvironment& env, TALL& doc, const QString& channel,
         }
         if (!setter.apply(a.left(eq).trimmed().toLower(), a.mid(eq + 1))) return ExitCode::Usage;
     }
-    doc.modified = true;
     return ExitCode::Ok;
 }

@@ -847,9 +847,9 @@ CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv, const CsvImportT
     return plan;
 }
 
-void ApplyCsvImport(TALL& all, const CsvImport& plan)
+bool ApplyCsvImport(TALL& all, const CsvImport& plan)
 {
-    if (!plan.ok()) return;
+    if (!plan.ok()) return false;
     bool applied = false;
     for (const CsvImportRow& row : plan.rows) {
         if (row.kind == CsvImportRow::Skipped || row.channel < 1) continue;
@@ -857,7 +857,7 @@ void ApplyCsvImport(TALL& all, const CsvImport& plan)
         applied = true;
     }
     if (plan.priorityChannel > 0) WriteField(all, Setting::PriorityChannel, plan.priorityChannel);
-    if (applied) all.modified = true;
+    return applied;
 }
 
 QString CsvRowNotes(const CsvImportRow& row, const CsvImportTexts& texts)

@@ -81,9 +81,10 @@ struct CsvImport {
 CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv,
                         const CsvImportTexts& texts = CsvImportTexts());
 
-// Puts the planned channels (records, in-use and scan bits, priority channel) into all
-// and sets the modified flag, when at least one row is imported.
-void ApplyCsvImport(TALL& all, const CsvImport& plan);
+// Puts the planned channels (records, in-use and scan bits, priority channel) into all.
+// True when at least one row was imported. The caller records the edit (the windows
+// through their door, which also marks the document modified).
+bool ApplyCsvImport(TALL& all, const CsvImport& plan);
 
 // The notes of a row as one text.
 QString CsvRowNotes(const CsvImportRow& row, const CsvImportTexts& texts = CsvImportTexts());

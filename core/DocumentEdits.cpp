@@ -133,6 +133,7 @@ void TDocumentEdits::restore(const Bytes& image, int channel)
 {
     mergeable = false;
     DocumentChange what = compare(doc.image, image);
+    what.fromHistory = true;
     doc.image = image;
     if (channel >= 1 && channel <= doc.channelCount) doc.currentChannel = channel;
     what.channel = doc.currentChannel;

@@ -16,7 +16,8 @@ struct DocumentChange {
     bool fm = false;         // FM channels, their bitmap, their limits or the tuned frequency
     bool settings = false;   // the settings bytes
     bool modelBlock = false; // model information block: model, bands, serial number, time
-    const QObject* source = nullptr; // the window that made the edit; nullptr: undo or redo
+    const QObject* source = nullptr; // the window that made the edit, if a window did
+    bool fromHistory = false;        // an undo or a redo
     int channel = 0;                 // the memory channel the step was made at
 
     bool any() const;

@@ -12,6 +12,7 @@
 #include "CommandNumbers.h"
 #include "ShowEditorWindow.h"
 #include "core/DataModule.h"
+#include "core/ImageLayout.h"
 #include "editors/EditorHost.h"
 #include "editors/channels/BatchEdit.h"
 #include "editors/channels/ChannelEdit.h"
@@ -106,48 +107,31 @@ void EndGridEditing()
     if (fChsInfo) fChsInfo->FormDeactivate();
 }
 
+// The reasons name what a channel window stored or where it moved; the door tells the
+// windows that show it, as after any edit.
 void RefreshChannelWindows(int reason)
 {
+    TALL& all = appState();
+    DocumentChange change;
+    change.records.resize(Image::SecondFrequencyChannel + 1);
+    change.channel = all.currentChannel;
     switch (reason) {
     case RefreshReason::ChannelEditStored:
-        if (fChsInfo) fChsInfo->FillRow(appState().currentChannel);
+        change.records.setBit(all.currentChannel);
+        change.source = fChsEdit;
         break;
     case RefreshReason::GridStored:
-        if (fChsEdit) fChsEdit->LoadChannel();
+        change.records.setBit(all.currentChannel);
+        change.source = fChsInfo;
         break;
     case RefreshReason::BatchFilled:
-        if (fChsInfo) {
-            appState().modified = true;
-            fChsInfo->FillAllRows();
-        }
-        if (fChsEdit) fChsEdit->LoadChannel();
+        for (int k = 1; k <= all.channelCount; ++k)
+            change.records.setBit(k);
         break;
     default:
-        break;
+        return;
     }
-}
-
-void ReopenEditorWindows(QMdiArea* area, const QList<int>& commands)
-{
-    QMdiSubWindow* active = area->activeSubWindow();
-    for (const EditorEntry& entry : editorTable()) {
-        if (!commands.contains(entry.command) || !entry.current()) continue;
-        auto* sub = qobject_cast<QMdiSubWindow*>(entry.current()->parentWidget());
-        if (!sub) continue; // every editor window lives in a sub-window
-        const QPoint position = sub->pos();
-        if (active == sub) active = nullptr;
-        delete sub;
-        entry.open(area);
-        if (QWidget* reopened = entry.current())
-            if (auto* again = qobject_cast<QMdiSubWindow*>(reopened->parentWidget()))
-                again->move(position);
-    }
-    if (active) area->setActiveSubWindow(active);
-}
-
-void ReopenScanWindow(QMdiArea* area)
-{
-    ReopenEditorWindows(area, {Command::ScanFunctions});
+    documentEdits().Announce(change);
 }
 
 bool RunModelDialog(QWidget* parent)

@@ -21,17 +21,9 @@ void DestroyEditorWindows(QMdiArea* area);
 // Ends cell editing in the memory channel grid when it is open; run before every command.
 void EndGridEditing();
 
-// Reasons 0, 2 and 3 of RefreshViews: keeps the open channel windows in step.
+// Reasons 0, 2 and 3 of RefreshViews: the door tells the open channel windows what the
+// reason names, and they show it again.
 void RefreshChannelWindows(int reason);
-
-// The scan window shows the priority channel as it was when it opened; after a change
-// behind its back (a channel list import) it is opened afresh, where it was, and the
-// window that was active stays active.
-void ReopenScanWindow(QMdiArea* area);
-
-// The same for the open windows among those of the given commands (the settings
-// windows after differences were taken over from another document).
-void ReopenEditorWindows(QMdiArea* area, const QList<int>& commands);
 
 // Shows the model information dialog modally; true when the user confirmed a model.
 // False as long as the dialog does not exist in this build.

@@ -27,8 +27,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <optional>
 
 TfChsInfo* fChsInfo = nullptr;
 
@@ -153,6 +155,15 @@ TfChsInfo::TfChsInfo(QWidget* parent) : QWidget(parent)
     lNone = new QLabel(this);
     lNone->setObjectName(QStringLiteral("lNone"));
     lNone->hide();
+    lStep = new QLabel(QStringLiteral("Channel %1 %2"), this);
+    lStep->setObjectName(QStringLiteral("lStep"));
+    lStep->hide();
+
+    connect(&documentEdits(), &TDocumentEdits::changed, this, &TfChsInfo::DocumentChanged);
+    connect(&documentEdits(), &TDocumentEdits::currentChannelChanged, this,
+            [this](int channel, const QObject* source) {
+                if (source != this) FillRow(channel);
+            });
 
     for (auto** tone : {&cxRxDcts, &cxTxDcts}) {
         *tone = new ToneSelector(GridToneList(), this);
@@ -352,7 +363,7 @@ void TfChsInfo::FillRow(int channel)
     const int r = channel + 1;
     if (channel < 1 || r >= gvData->rowCount()) return;
     gvData->beginUpdate();
-    TChannel& ch = workingChannel();
+    TChannel ch;
     if (DecodeChannel(appState(), channel, ch)) {
         gvData->setCellValue(ColNumber, r, QStringLiteral("1"));
         gvData->setReadOnly(QRect(ColTx, r, 1, 1), false);
@@ -380,6 +391,26 @@ void TfChsInfo::FillRow(int channel)
     gvData->endUpdate();
 }
 
+// Another window, an undo or a redo changed channels: their rows show them again. After
+// an undo or a redo the grid goes to the channel of the step, in the column the user is in.
+void TfChsInfo::DocumentChanged(const DocumentChange& change)
+{
+    if (change.source == this || !shown || !change.memoryChannels()) return;
+    QList<int> rows;
+    for (int k = 1; k <= appState().channelCount; ++k)
+        if (change.record(k)) rows << k;
+    if (rows.size() == 1)
+        FillRow(rows.first());
+    else
+        FillAllRows();
+    if (!change.fromHistory) return;
+    const int row = change.channel + 1;
+    if (row < 2 || row >= gvData->rowCount() || row == gvData->row()) return;
+    FormDeactivate();
+    const QScopedValueRollback<bool> following(followingHistory, true);
+    gvData->setCurrentCell(std::max(gvData->col(), ColRx), row);
+}
+
 void TfChsInfo::FillAllRows()
 {
     gvData->beginUpdate();
@@ -400,7 +431,6 @@ void TfChsInfo::StoreCell(int row, int col)
         if ((col == ColRxTone || col == ColTxTone) && text == noTone()) text.clear();
     }
     SetChannelField(appState(), row - 1, field, text);
-    RequestRefresh(RefreshReason::GridStored);
 }
 
 void TfChsInfo::StartChannelRow(int row)
@@ -425,63 +455,58 @@ void TfChsInfo::gvDataSetForeText(int col, int row, QString& text)
 {
     TALL& all = appState();
     const int k = row - 1;
+    if (col != ColRx && col != ColTx && col != ColName) return;
     // A refused frequency leaves the row as the image holds it: an empty row stays
     // empty, a channel keeps its frequency.
-    const auto refused = [&] {
+    std::optional<QString> typed;
+    if (col == ColRx && !text.isEmpty()) typed = TypedFrequency(text);
+    if (col == ColTx) typed = TypedFrequency(text.isEmpty() ? gvData->cellText(ColRx, row) : text);
+    if ((col == ColRx && !text.isEmpty() && !typed) || (col == ColTx && !typed)) {
         FillRow(k);
         text = gvData->cellText(col, row);
-    };
-    switch (col) {
-    case ColRx:
-        if (text.isEmpty()) {
-            all.modified = true;
-            ClearChannelRow(row);
-        } else if (const auto typed = TypedFrequency(text)) {
-            all.modified = true;
+        return;
+    }
+    documentEdits().Edit(this, stepName(col, k), [&] {
+        switch (col) {
+        case ColRx:
+            if (!typed) {
+                ClearChannelRow(row);
+                break;
+            }
             text = *typed;
             SetChannelField(all, k, Field::RxFreq, text);
             gvData->setCellText(ColRx, row, text);
             if (gvData->cellValue(ColNumber, row).isEmpty()) StartChannelRow(row);
-        } else {
-            refused();
-            return;
-        }
-        RequestRefresh(RefreshReason::GridStored);
-        break;
-    case ColTx:
-        if (const auto typed =
-                TypedFrequency(text.isEmpty() ? gvData->cellText(ColRx, row) : text)) {
-            all.modified = true;
+            break;
+        case ColTx:
             text = *typed;
             SetChannelField(all, k, Field::TxFreq, text);
-            RequestRefresh(RefreshReason::GridStored);
-        } else {
-            refused();
+            break;
+        case ColName:
+            text = NameWithoutPadding(text);
+            SetChannelField(all, k, Field::Name, text);
+            break;
         }
-        break;
-    case ColName:
-        all.modified = true;
-        text = NameWithoutPadding(text);
-        SetChannelField(all, k, Field::Name, text);
-        RequestRefresh(RefreshReason::GridStored);
-        break;
-    default:
-        break;
-    }
+    });
+}
+
+// "Channel 5 RX Frequency": the step a cell's edit makes, named by the column's title.
+QString TfChsInfo::stepName(int col, int channel) const
+{
+    QString title = gvData->cellText(col, 1);
+    title.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return lStep->text().arg(channel).arg(title.simplified());
 }
 
 void TfChsInfo::followCurrentChannel(int row)
 {
-    TALL& all = appState();
-    if (row - 1 != all.currentChannel) {
-        all.currentChannel = row - 1;
-        RequestRefresh(RefreshReason::GridStored);
-    }
+    documentEdits().SetCurrentChannel(row - 1, this);
 }
 
 void TfChsInfo::gvDataSelectCell(int col, int row, bool& allow)
 {
     allow = true;
+    if (followingHistory) return; // the grid only shows where the step was made
     if (gvData->col() <= 1 || gvData->row() <= 1) return;
     if (gvData->cellText(ColNumber, row).isEmpty()) return;
     curCol = col;
@@ -586,8 +611,7 @@ void TfChsInfo::ComBoxSetData(QComboBox* selector)
         gvData->setCellValue(col, row, QString::number(selector->currentIndex()));
     }
     gvData->setCellText(col, row, text);
-    StoreCell(row, col);
-    all.modified = true;
+    documentEdits().Edit(this, stepName(col, row - 1), [&] { StoreCell(row, col); });
 }
 
 void TfChsInfo::ComBoxExit(QComboBox* selector)

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class CellGrid;
+struct DocumentChange;
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -25,6 +26,7 @@ class TfChsInfo : public QWidget {
     void BuildGrid();
     void FillRow(int channel);
     void FillAllRows();
+    void DocumentChanged(const DocumentChange& change);
     void StoreCell(int row, int col);
     void StartChannelRow(int row);
     void ClearChannelRow(int row);
@@ -46,6 +48,7 @@ class TfChsInfo : public QWidget {
     QComboBox* cxDcs;
     QComboBox* cxTail;
     QLabel* lNone;
+    QLabel* lStep; // names the step an edit of a cell makes
 
     // The cell the selectors edit.
     int currentCol() const { return curCol; }
@@ -77,6 +80,7 @@ class TfChsInfo : public QWidget {
     void leaveSelector(QComboBox* selector);
     void followCurrentChannel(int row);
     QString noTone() const;
+    QString stepName(int col, int channel) const;
     void sizeWindow(int width, int height);
     // The text of a band-checked frequency, after the out-of-band message if needed.
 
@@ -88,6 +92,7 @@ class TfChsInfo : public QWidget {
     int curCol = 2;
     int curRow = 2;
     bool shown = false;
+    bool followingHistory = false; // moving to the step's channel after an undo or redo
 };
 
 // The open memory channel grid, or nullptr.

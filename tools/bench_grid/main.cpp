@@ -1,5 +1,7 @@
 // Prints how long the memory channel grid takes to refill all rows and to store one
-// cell, over a full channel list. Run without a display: QT_QPA_PLATFORM=offscreen.
+// cell, over a full channel list, and what the undo history costs: one edit through the
+// door with its two image snapshots, and undoing a fill of all 128 channels with the
+// grid's reload. Run without a display: QT_QPA_PLATFORM=offscreen.
 #include "core/ChannelRecord.h"
 #include "core/DataModule.h"
 #include "core/DocumentLifecycle.h"
@@ -111,6 +113,22 @@ int main(int argc, char** argv)
         window.StartChannelRow(r);
     });
 
+    // The door: one edit of one field, snapshots and comparison included.
+    TDocumentEdits& edits = documentEdits();
+    const Figures step = Time(Runs, [&](int i) {
+        edits.Edit(&window, QStringLiteral("Channel power"), [&] {
+            QString text = QString::number(i % 2);
+            SetChannelField(appState(), 1 + i % appState().channelCount, Field::Power, text);
+        });
+    });
+    // Undoing (and redoing) a fill of every channel; the grid reloads every row.
+    const Figures undoFill = Time(
+        Runs, [&](int) { edits.Undo(); },
+        [&](int i) {
+            edits.Edit(nullptr, QStringLiteral("Batch fill"), [&] { RenameChannels(i + 7); });
+        });
+    const Figures redoFill = Time(Runs, [&](int) { edits.Redo(); }, [&](int) { edits.Undo(); });
+
     QTextStream out(stdout);
     out << "memory channel grid, " << appState().channelCount << " channels, " << Runs
         << " runs each; median / worst in ms (a frame is 16.7 ms)\n"
@@ -132,5 +150,8 @@ int main(int argc, char** argv)
     line("StoreCell, power column", power);
     line("StoreCell, receive frequency", frequency);
     line("delete and recreate a row", create);
+    line("one edit through the door", step);
+    line("undo a 128-channel fill, grid reload", undoFill);
+    line("redo a 128-channel fill, grid reload", redoFill);
     return 0;
 }

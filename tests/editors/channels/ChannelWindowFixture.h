@@ -41,8 +41,8 @@ inline void StartFreshDocument()
     MakeFirstDocument(appState(), modelList());
     StartNewImage(appState(), modelList());
     appState().currentChannel = 1;
-    appState().modified = false;
     appState().updateSuppressed = false;
+    documentEdits().Restart(false);
 }
 
 // Stores a channel through the channel record, as another window would.

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalSpy>
 
 namespace {
 
@@ -78,6 +79,14 @@ QString text(GridWindow& g, int col, int row)
     return g.grid()->cellText(col, row);
 }
 
+QStringList rowTexts(GridWindow& g, int row)
+{
+    QStringList texts;
+    for (int col = 2; col <= 13; ++col)
+        texts << g.grid()->cellText(col, row);
+    return texts;
+}
+
 } // namespace
 
 class TestChannelGrid : public QObject {
@@ -109,6 +118,10 @@ class TestChannelGrid : public QObject {
     void deactivateEndsEditing();
     void destroyedWindowStoresNothing();
     void closingKeepsTheEdit();
+    void everyEditUndoesAndRedoes_data();
+    void everyEditUndoesAndRedoes();
+    void showingAndLookingMakeNoStep();
+    void undoGoesToTheStepChannel();
 };
 
 void TestChannelGrid::showBuildsTheGrid()
@@ -252,8 +265,9 @@ void TestChannelGrid::receiveFrequencyCreatesAChannel()
     QVERIFY(!g.grid()->isReadOnly(3, 8));
     QVERIFY(!g.grid()->isReadOnly(13, 8));
     QVERIFY(appState().modified);
-    QVERIFY(g.host.reasons.contains(RefreshReason::GridStored));
-    QVERIFY(!g.host.reasons.contains(RefreshReason::ChannelEditStored));
+    // One step, the whole new row.
+    QCOMPARE(documentEdits().count(), 1);
+    QCOMPARE(documentEdits().undoText(), QStringLiteral("Channel 7 RX Frequency"));
 
     // A new receive frequency keeps the transmit frequency: offset and shift follow.
     g.typeInto(2, 8, QStringLiteral("146"));
@@ -587,7 +601,7 @@ void TestChannelGrid::deletingTheReceiveFrequencyDeletesTheChannel()
     QVERIFY(!IsChannelInUse(appState(), 9));
     QVERIFY(!IsSlotUsed(appState(), Image::AreaScanSkip, 9));
     QVERIFY(RecordErased(9));
-    QVERIFY(g.host.reasons.contains(RefreshReason::GridStored));
+    QCOMPARE(documentEdits().undoText(), QStringLiteral("Channel 9 RX Frequency"));
     // The emptied row offers no selector.
     QVERIFY(!g.openSelector(6, 10));
 }
@@ -629,15 +643,17 @@ void TestChannelGrid::selectingARowMakesItTheCurrentChannel()
 {
     GridWindow g;
     g.show();
-    g.host.reasons.clear();
+    QSignalSpy moved(&documentEdits(), &TDocumentEdits::currentChannelChanged);
     g.click(6, 41);
     QCOMPARE(appState().currentChannel, 40);
-    QCOMPARE(g.host.reasons, QList<int>{RefreshReason::GridStored});
-    g.click(7, 41); // same row: no new request
-    QCOMPARE(g.host.reasons.size(), 1);
+    QCOMPARE(moved.count(), 1);
+    QCOMPARE(moved.last().at(1).value<const QObject*>(), g.window.get());
+    g.click(7, 41); // same row: the channel windows need not follow
+    QCOMPARE(moved.count(), 1);
     QTest::keyClick(g.grid(), Qt::Key_Down);
     QCOMPARE(appState().currentChannel, 41);
-    QCOMPARE(g.host.reasons.size(), 2);
+    QCOMPARE(moved.count(), 2);
+    QCOMPARE(documentEdits().count(), 0); // moving is no edit
 }
 
 void TestChannelGrid::keyboardMovesBetweenCellsAndSelectors()
@@ -738,6 +754,107 @@ void TestChannelGrid::closingKeepsTheEdit()
     QTest::keyClicks(g.grid(), "146");
     QVERIFY(g.window->close());
     QCOMPARE(ChannelOf(1).rxFreq, 146.0);
+}
+
+void TestChannelGrid::everyEditUndoesAndRedoes_data()
+{
+    QTest::addColumn<int>("col");
+    QTest::addColumn<int>("channel");
+    QTest::addColumn<QString>("typed"); // into the grid's editor, or the selector
+    QTest::addColumn<QString>("step");
+    QTest::newRow("a new channel") << 2 << 4 << "146.0"
+                                   << "Channel 4 RX Frequency";
+    QTest::newRow("receive of a channel") << 2 << 3 << "145.5125"
+                                          << "Channel 3 RX Frequency";
+    QTest::newRow("deleting a channel") << 2 << 3 << ""
+                                        << "Channel 3 RX Frequency";
+    QTest::newRow("transmit") << 3 << 3 << "144.9"
+                              << "Channel 3 TX Frequency";
+    QTest::newRow("name") << 13 << 3 << "home"
+                          << "Channel 3 Name";
+    QTest::newRow("receive tone") << 4 << 3 << "D9"
+                                  << "Channel 3 QT/DQT Dec";
+    QTest::newRow("transmit tone") << 5 << 3 << "88.5"
+                                   << "Channel 3 QT/DQT Enc";
+    QTest::newRow("power") << 6 << 3 << "L"
+                           << "Channel 3 TX Power";
+    QTest::newRow("voice mode") << 10 << 3 << "S"
+                                << "Channel 3 Voice Mode";
+    QTest::newRow("epilogue") << 12 << 3 << "OFF"
+                              << "Channel 3 Epilogue";
+}
+
+// One edit through the cell the user types into is one step; its undo gives back the
+// image and the cell as they were, its redo the edit.
+void TestChannelGrid::everyEditUndoesAndRedoes()
+{
+    QFETCH(int, col);
+    QFETCH(int, channel);
+    QFETCH(QString, typed);
+    GridWindow g;
+    PutChannel(3, QStringLiteral("145.0"));
+    g.show();
+    documentEdits().Restart(false);
+    const QByteArray before = ImageBytes();
+    const QStringList rowBefore = rowTexts(g, channel + 1);
+
+    g.click(col, channel + 1);
+    QWidget* typingInto = QApplication::focusWidget();
+    if (typed.isEmpty())
+        QTest::keyClick(typingInto, Qt::Key_Delete);
+    else
+        QTest::keyClicks(typingInto, typed);
+    QTest::keyClick(typingInto, Qt::Key_Return);
+    const QByteArray after = ImageBytes();
+    const QStringList rowAfter = rowTexts(g, channel + 1);
+    QVERIFY(after != before);
+    QVERIFY(appState().modified);
+    QCOMPARE(documentEdits().count(), 1);
+    QTEST(documentEdits().undoText(), "step");
+
+    documentEdits().Undo();
+    QCOMPARE(ImageBytes(), before);
+    QCOMPARE(rowTexts(g, channel + 1), rowBefore);
+    QVERIFY(!appState().modified);
+    documentEdits().Redo();
+    QCOMPARE(ImageBytes(), after);
+    QCOMPARE(rowTexts(g, channel + 1), rowAfter);
+    QVERIFY(appState().modified);
+}
+
+// Opening the grid decodes every channel, which cleans records; that is no step. Nor is a
+// refused frequency, nor a cell opened and left with Enter.
+void TestChannelGrid::showingAndLookingMakeNoStep()
+{
+    GridWindow g;
+    PutChannel(3, QStringLiteral("145.0")); // its offset bytes are still those of an empty record
+    documentEdits().Restart(false);
+    g.show();
+    g.typeInto(2, 5, QStringLiteral("150"));
+    g.click(2, 4);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    g.click(6, 4);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(documentEdits().count(), 0);
+    QVERIFY(!appState().modified);
+}
+
+// After an undo the grid goes to the channel the step was made at, in the user's column.
+void TestChannelGrid::undoGoesToTheStepChannel()
+{
+    GridWindow g;
+    PutChannel(3, QStringLiteral("145.0"));
+    PutChannel(40, QStringLiteral("435.0"));
+    g.show();
+    g.typeInto(13, 4, QStringLiteral("three"));
+    g.click(3, 41);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(appState().currentChannel, 40);
+    documentEdits().Undo();
+    QCOMPARE(appState().currentChannel, 3);
+    QCOMPARE(g.grid()->row(), 4);
+    QCOMPARE(g.grid()->col(), 3);
+    QCOMPARE(text(g, 13, 4), QString());
 }
 
 QTEST_MAIN(TestChannelGrid)
