@@ -43,6 +43,7 @@ inline void StartFreshDocument()
     appState().currentChannel = 1;
     appState().modified = false;
     appState().updateSuppressed = false;
+    documentEdits().Restart(false);
 }
 
 // Stores a channel through the channel record, as another window would.
