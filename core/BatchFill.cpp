@@ -62,11 +62,16 @@ int stepTone(int position, int space, bool ascending, int last)
 
 } // namespace
 
-bool FillChannels(TALL& all, const BatchFillOptions& o)
+BatchRange BatchFillRange(const TALL& all, const BatchFillOptions& o)
 {
     const int count = std::min(all.channelCount, LastMemoryChannel);
-    const int from = o.allChannels ? 1 : std::max(o.from, 1);
-    const int to = o.allChannels ? count : std::min(o.to, count);
+    if (o.allChannels) return {1, count};
+    return {std::max(o.from, 1), std::min(o.to, count)};
+}
+
+bool FillChannels(TALL& all, const BatchFillOptions& o)
+{
+    const auto [from, to] = BatchFillRange(all, o);
     if (to < from) return false;
 
     const QStringList& tones = BatchToneList();
@@ -135,8 +140,6 @@ bool FillChannels(TALL& all, const BatchFillOptions& o)
         if (!o.txToneRandom && !o.txToneSameAsReceive)
             txTone = stepTone(txTone, o.txToneSpace, o.txToneAscending, lastTone);
     }
-
-    all.modified = true;
     return true;
 }
 

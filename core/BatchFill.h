@@ -58,8 +58,17 @@ struct BatchFillOptions {
     bool scanAdd = false;
 };
 
+// The channels a fill runs over, within the memory channels of the model; empty
+// (to < from) when To lies below From.
+struct BatchRange {
+    int from = 1;
+    int to = 0;
+};
+BatchRange BatchFillRange(const TALL& all, const BatchFillOptions& options);
+
 // Runs the fill. Returns false, writing nothing, when the range is empty (To below From).
-// Random tones come from ProgramRandom.
+// Random tones come from ProgramRandom. The modified flag is left alone: the edit that
+// runs the fill marks the document.
 bool FillChannels(TALL& all, const BatchFillOptions& options);
 
 // The value rules of the batch window's edits, applied when an edit is committed.

@@ -278,6 +278,10 @@ TfBatch::TfBatch(QWidget* parent) : QWidget(parent)
 
     btnOk = named(new QPushButton(QStringLiteral("&Ok"), this), "btnOk");
     btnCancel = named(new QPushButton(QStringLiteral("&Cancel"), this), "btnCancel");
+    lStepFill = label(this, "lStepFill", QStringLiteral("Batch fill %1-%2"));
+    lStepClear = label(this, "lStepClear", QStringLiteral("Batch clear %1-%2"));
+    lStepFill->hide();
+    lStepClear->hide();
 
     auto* left = new QVBoxLayout;
     left->addWidget(gbRxFreq);
@@ -419,7 +423,13 @@ BatchFillOptions TfBatch::FillOptions() const
 void TfBatch::btnOkClick()
 {
     commitPendingEdits();
-    if (FillChannels(appState(), FillOptions())) RequestRefresh(RefreshReason::BatchFilled);
+    TALL& all = appState();
+    const BatchFillOptions options = FillOptions();
+    const BatchRange range = BatchFillRange(all, options);
+    const QString step = (options.clear ? lStepClear : lStepFill)
+                             ->text()
+                             .arg(QString::number(range.from), QString::number(range.to));
+    documentEdits().Edit(this, step, [&] { FillChannels(all, options); });
 }
 
 void TfBatch::btnCancelClick()

@@ -4,6 +4,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -11,9 +12,11 @@ class QSpinBox;
 struct BatchFillOptions;
 
 // The batch channel editor: fills (or clears) a range of memory channels in one run
-// with "&Ok", and keeps its settings while open so a fill can be repeated. The fill
-// itself is FillChannels in the core; this window only gathers its options and
-// applies the enabling rules and value corrections of its edits.
+// with "&Ok", one step of the document's history ("Batch fill 1-32"), and keeps its
+// settings while open so a fill can be repeated. The fill itself is FillChannels in the
+// core; this window only gathers its options and applies the enabling rules and value
+// corrections of its edits. It shows nothing of the document, so changes made elsewhere
+// leave it as it is.
 class TfBatch : public QWidget {
     Q_OBJECT
 
@@ -92,6 +95,10 @@ class TfBatch : public QWidget {
 
     QPushButton* btnOk = nullptr;
     QPushButton* btnCancel = nullptr;
+
+    // The step texts of a fill and of a clearing: first and last channel.
+    QLabel* lStepFill = nullptr;
+    QLabel* lStepClear = nullptr;
 
     bool shown = false;
 };

@@ -1,15 +1,11 @@
 #include "ChannelEdit.h"
 
 #include "CheckedFrequency.h"
-#include "ToneOption.h"
 #include "ToneSelector.h"
 #include "core/ChannelRecord.h"
 #include "core/DataModule.h"
-#include "core/FrequencyCodecs.h"
 #include "core/NumberText.h"
-#include "core/ToneLists.h"
 #include "editors/EditorHost.h"
-#include "files/MessageBox.h"
 #include "files/TranslateForm.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/Tag.h"
@@ -27,37 +23,6 @@
 
 TfChsEdit* fChsEdit = nullptr;
 
-namespace {
-
-QLabel* makeLabel(QWidget* parent, const char* name, const char* caption)
-{
-    auto* label = new QLabel(QLatin1String(caption), parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
-QComboBox* makeList(QWidget* parent, const char* name, const QStringList& items)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
-    combo->addItems(items);
-    return combo;
-}
-
-QCheckBox* makeBox(QWidget* parent, const char* name, const char* caption)
-{
-    auto* box = new QCheckBox(QLatin1String(caption), parent);
-    box->setObjectName(QLatin1String(name));
-    return box;
-}
-
-QString boxValue(const QCheckBox* box)
-{
-    return box->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
-}
-
-} // namespace
-
 TfChsEdit::TfChsEdit(QWidget* parent) : QWidget(parent)
 {
     fChsEdit = this;
@@ -69,9 +34,11 @@ TfChsEdit::TfChsEdit(QWidget* parent) : QWidget(parent)
     setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
-    cxChs = makeList(this, "cxChs", {});
+    cxChs = NamedList(this, "cxChs", {});
     Tag::set(cxChs, Tag::NeverTranslate);
-    auto* lChs = makeLabel(this, "lChs", "Channel No.");
+    auto* lChs = NamedLabel(this, "lChs", QStringLiteral("Channel No."));
+    lStep = NamedLabel(this, "lStep", QStringLiteral("Channel %1 %2"));
+    lStep->hide();
 
     cxChInfo = new QTabWidget(this);
     cxChInfo->setObjectName(QStringLiteral("cxChInfo"));
@@ -79,51 +46,29 @@ TfChsEdit::TfChsEdit(QWidget* parent) : QWidget(parent)
     page->setObjectName(QStringLiteral("cxtbInfo"));
     cxChInfo->addTab(page, QStringLiteral("Information"));
 
-    eRx = new QLineEdit(page);
-    eRx->setObjectName(QStringLiteral("eRx"));
-    eTX = new QLineEdit(page);
-    eTX->setObjectName(QStringLiteral("eTX"));
-    for (QLineEdit* edit : {eRx, eTX}) {
-        edit->setAlignment(Qt::AlignRight);
-        InstallKeyFilter(edit, KeySet::Frequency);
-    }
-    cxRxDcts = new ToneSelector(FullToneList(), page);
-    cxRxDcts->setObjectName(QStringLiteral("cxRxDcts"));
-    cxTxDcts = new ToneSelector(FullToneList(), page);
-    cxTxDcts->setObjectName(QStringLiteral("cxTxDcts"));
-    for (ToneSelector* tone : {cxRxDcts, cxTxDcts})
-        Tag::set(tone, Tag::FirstItemOnly);
-    cxWn = makeList(page, "cxWn", {QStringLiteral("Narrow"), QStringLiteral("Wide")});
-    cxPower = makeList(page, "cxPower", {QStringLiteral("Low"), QStringLiteral("High")});
-    // Not reset with the other controls: a first new channel gets High, as in the grid.
-    cxPower->setCurrentIndex(1);
+    CreateChannelControls(this, page);
     cxName = new QLineEdit(page);
     cxName->setObjectName(QStringLiteral("cxName"));
     cxName->setMaxLength(6);
     cxName->setContextMenuPolicy(Qt::NoContextMenu);
     InstallKeyFilter(cxName, KeySet::Name);
-    cxTail = makeList(page, "cxTail", {QStringLiteral("Off"), QStringLiteral("On")});
-    cxApro = makeList(
-        page, "cxApro",
-        {QStringLiteral("None"), QStringLiteral("Compander"), QStringLiteral("Scrambler")});
-    cxBclo = makeBox(page, "cxBclo", "Busy Lock");
-    cxScan = makeBox(page, "cxScan", "Scan Add");
-    cxVox_S = makeBox(page, "cxVox_S", "Vox");
+    cxScan = new QCheckBox(QStringLiteral("Scan Add"), page);
+    cxScan->setObjectName(QStringLiteral("cxScan"));
 
     auto* fields = new QGridLayout(page);
     const struct {
         QLabel* label;
         QWidget* control;
     } rows[] = {
-        {makeLabel(page, "lRx", "RX Frequency[MHz]"), eRx},
-        {makeLabel(page, "lTX", "TX Frequency[MHz]"), eTX},
-        {makeLabel(page, "lRxDcts", "QT/DQT Deconde"), cxRxDcts},
-        {makeLabel(page, "lTxDcts", "QT/DQT Encode"), cxTxDcts},
-        {makeLabel(page, "lWn", "Wide/Narrow"), cxWn},
-        {makeLabel(page, "lPower", "TX Power"), cxPower},
-        {makeLabel(page, "lName", "Name"), cxName},
-        {makeLabel(page, "lTail", "Epilogue"), cxTail},
-        {makeLabel(page, "lApro", "Voice Mode"), cxApro},
+        {NamedLabel(page, "lRx", QStringLiteral("RX Frequency[MHz]")), eRx},
+        {NamedLabel(page, "lTX", QStringLiteral("TX Frequency[MHz]")), eTX},
+        {NamedLabel(page, "lRxDcts", QStringLiteral("QT/DQT Deconde")), cxRxDcts},
+        {NamedLabel(page, "lTxDcts", QStringLiteral("QT/DQT Encode")), cxTxDcts},
+        {NamedLabel(page, "lWn", QStringLiteral("Wide/Narrow")), cxWn},
+        {NamedLabel(page, "lPower", QStringLiteral("TX Power")), cxPower},
+        {NamedLabel(page, "lName", QStringLiteral("Name")), cxName},
+        {NamedLabel(page, "lTail", QStringLiteral("Epilogue")), cxTail},
+        {NamedLabel(page, "lApro", QStringLiteral("Voice Mode")), cxApro},
     };
     int r = 0;
     for (const auto& row : rows) {
@@ -164,23 +109,28 @@ TfChsEdit::TfChsEdit(QWidget* parent) : QWidget(parent)
     connect(eTX, &QLineEdit::editingFinished, this, [this] {
         if (eTX->isModified()) eSendPropertiesEditValueChanged();
     });
-    for (ToneSelector* tone : {cxRxDcts, cxTxDcts}) {
-        // cxRxDctsExit / cxTxDctsExit: the selector has applied the tone rule.
-        connect(tone, &ToneSelector::toneCommitted, this, &TfChsEdit::StoreChannel);
-        connect(tone, &ToneSelector::doubleClicked, this, [this, tone] { cxRxDctsDblClick(tone); });
-    }
+    // cxRxDctsExit / cxTxDctsExit: the selector has applied the tone rule.
+    for (ToneSelector* tone : {cxRxDcts, cxTxDcts})
+        connect(tone, &ToneSelector::toneCommitted, this, [this, tone] { storeChange(tone); });
     for (QComboBox* list : {cxWn, cxPower, cxTail, cxApro})
-        connect(list, &QComboBox::currentIndexChanged, this, &TfChsEdit::cbkzChange);
+        connect(list, &QComboBox::currentIndexChanged, this, [this, list] { cbkzChange(list); });
     for (QCheckBox* box : {cxBclo, cxScan, cxVox_S})
-        connect(box, &QCheckBox::clicked, this, &TfChsEdit::cbkzChange);
+        connect(box, &QCheckBox::clicked, this, [this, box] { cbkzChange(box); });
     connect(cxName, &QLineEdit::editingFinished, this, [this] {
         if (cxName->isModified()) cxNamePropertiesEditValueChanged();
     });
+
+    TDocumentEdits& edits = documentEdits();
+    connect(&edits, &TDocumentEdits::changed, this, &TfChsEdit::documentChanged);
+    connect(&edits, &TDocumentEdits::currentChannelChanged, this,
+            [this](int, const QObject* source) {
+                if (source != this && shown) LoadChannel();
+            });
 }
 
 TfChsEdit::~TfChsEdit()
 {
-    // FormDestroy: the grid's requests to reload the form are skipped from now on.
+    // FormDestroy: the shell's requests to reload the form are skipped from now on.
     if (fChsEdit == this) fChsEdit = nullptr;
     // Destroyed without being asked (a new document): the controls, losing the focus
     // as they go, must not store into the channel any more.
@@ -228,26 +178,19 @@ void TfChsEdit::LoadChannel()
 {
     TALL& all = appState();
     // A channel number left over from a model with more channels.
-    if (all.currentChannel < 1 || all.currentChannel > all.channelCount) all.currentChannel = 1;
+    if (all.currentChannel < 1 || all.currentChannel > all.channelCount)
+        documentEdits().SetCurrentChannel(1, this);
     busy = true;
     channelGuard = true;
     cxChs->setCurrentIndex(all.currentChannel - 1);
     channelGuard = false;
 
-    TChannel& ch = workingChannel();
+    // Decoding for display cleans the record without a step of its own.
+    TChannel ch;
     if (DecodeChannel(all, all.currentChannel, ch)) {
         EnableControls(true);
-        eRx->setText(FormatMHz(ch.rxFreq));
-        eTX->setText(FormatMHz(ch.txFreq));
-        cxRxDcts->showTone(ch.rxTone);
-        cxTxDcts->showTone(ch.txTone);
-        cxWn->setCurrentIndex(ch.bandwidth);
-        cxPower->setCurrentIndex(ch.power);
-        cxApro->setCurrentIndex(ch.voiceMode);
-        cxTail->setCurrentIndex(ch.epilogue);
+        ShowChannel(ch, ch.txFreq);
         cxScan->setChecked(ch.scanSkip == 0);
-        cxBclo->setChecked(ch.busyLock == 0);
-        cxVox_S->setChecked(ch.vox == 0);
         cxName->setText(NameWithoutPadding(ch.name));
     } else {
         eRx->clear();
@@ -296,23 +239,31 @@ void TfChsEdit::StoreChannel()
         text = eTX->text();
         SetChannelField(all, k, Field::TxFreq, text);
         eTX->setText(text);
-        const auto store = [&](int field, QString value) { SetChannelField(all, k, field, value); };
-        store(Field::RxTone, cxRxDcts->storedTone());
-        store(Field::TxTone, cxTxDcts->storedTone());
-        store(Field::Bandwidth, QString::number(cxWn->currentIndex()));
-        store(Field::Power, QString::number(cxPower->currentIndex()));
-        store(Field::BusyLock, boxValue(cxBclo));
-        store(Field::Scan, boxValue(cxScan));
-        store(Field::VoiceMode, QString::number(cxApro->currentIndex()));
-        store(Field::Epilogue, QString::number(cxTail->currentIndex()));
-        store(Field::Vox, boxValue(cxVox_S));
+        StoreCommonFields(all, k);
+        text = BoxFieldText(cxScan);
+        SetChannelField(all, k, Field::Scan, text);
         text = cxName->text();
         SetChannelField(all, k, Field::Name, text);
         if (cxName->text() != text) cxName->setText(text);
     }
     busy = false;
-    all.modified = true;
-    RequestRefresh(RefreshReason::ChannelEditStored);
+}
+
+void TfChsEdit::storeChange(const QWidget* control)
+{
+    if (busy) return;
+    const QString step =
+        lStep->text().arg(QString::number(appState().currentChannel), StepName(control));
+    documentEdits().Edit(this, step, [this] { StoreChannel(); });
+}
+
+// Another window, undo or redo changed the document: the form shows the current
+// channel again when that changed or when the step moved the current channel.
+void TfChsEdit::documentChanged(const DocumentChange& change)
+{
+    if (change.source == this || !shown) return;
+    const int k = appState().currentChannel;
+    if (change.record(k) || cxChs->currentIndex() != k - 1) LoadChannel();
 }
 
 void TfChsEdit::eReceivePropertiesEditValueChanged()
@@ -339,7 +290,7 @@ void TfChsEdit::eReceivePropertiesEditValueChanged()
         ResetControls();
         EnableControls(false);
     }
-    StoreChannel();
+    storeChange(eRx);
     rxGuard = false;
 }
 
@@ -349,19 +300,19 @@ void TfChsEdit::eSendPropertiesEditValueChanged()
     txGuard = true;
     eTX->setModified(false);
     const QString text = eTX->text().trimmed();
-    if (text.isEmpty()) {
+    const bool typed = !text.isEmpty();
+    if (!typed) {
         eTX->setText(eRx->text());
-    } else if (const auto typed = TypedFrequency(text)) {
-        QString tx = *typed;
-        SetChannelField(appState(), appState().currentChannel, Field::TxFreq, tx);
-        eTX->setText(tx);
-        cxRxDcts->setFocus(Qt::OtherFocusReason);
+    } else if (const auto checked = TypedFrequency(text)) {
+        // The store shows what the channel record kept.
+        eTX->setText(*checked);
     } else {
         eTX->setText(storedFrequency(Field::TxFreq));
         txGuard = false;
         return;
     }
-    StoreChannel();
+    storeChange(eTX);
+    if (typed) cxRxDcts->setFocus(Qt::OtherFocusReason);
     txGuard = false;
 }
 
@@ -374,30 +325,25 @@ QString TfChsEdit::storedFrequency(int field) const
     return FormatMHz(field == Field::TxFreq ? ch.txFreq : ch.rxFreq);
 }
 
-void TfChsEdit::cxRxDctsDblClick(ToneSelector* selector)
-{
-    const QString tone = ShowToneOption(this);
-    if (!tone.isEmpty()) selector->pickTone(tone);
-}
-
 void TfChsEdit::commitPendingEdits()
 {
     if (eRx->isModified()) eReceivePropertiesEditValueChanged();
     if (eTX->isModified()) eSendPropertiesEditValueChanged();
     if (cxName->isModified()) cxNamePropertiesEditValueChanged();
+    CommitTypedTones();
 }
 
-void TfChsEdit::cbkzChange()
+void TfChsEdit::cbkzChange(const QWidget* control)
 {
     if (busy) return;
     commitPendingEdits();
-    StoreChannel();
+    storeChange(control);
 }
 
 void TfChsEdit::cxNamePropertiesEditValueChanged()
 {
     cxName->setModified(false);
-    StoreChannel();
+    storeChange(cxName);
 }
 
 void TfChsEdit::cxChsPropertiesEditValueChanged(int index)
@@ -405,7 +351,6 @@ void TfChsEdit::cxChsPropertiesEditValueChanged(int index)
     if (channelGuard || index < 0) return;
     // What was typed belongs to the channel shown so far.
     commitPendingEdits();
-    appState().currentChannel = index + 1;
-    RequestRefresh(RefreshReason::ChannelEditStored);
+    documentEdits().SetCurrentChannel(index + 1, this);
     LoadChannel();
 }

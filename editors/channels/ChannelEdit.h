@@ -1,21 +1,21 @@
 #pragma once
 
+#include "ChannelControls.h"
+
 #include <QWidget>
 
-class QCheckBox;
-class QComboBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QTabWidget;
-class ToneSelector;
+struct DocumentChange;
 
 // One memory channel in a form: always the document's current channel, chosen in
-// cxChs. Every change is written into the image at once; the grid follows through the
-// main window (refresh reason 0), and the grid's changes reload this form (reason 2).
-// A channel not in use offers only its receive frequency; typing one creates it with
-// what the other controls show.
-class TfChsEdit : public QWidget {
+// cxChs. Every change is written into the image at once, as one step of the document's
+// history named after the control ("Channel 5 RX Frequency"). Changes made elsewhere
+// (the grid, undo and redo, an import) and a current channel moved elsewhere reload
+// the form. A channel not in use offers only its receive frequency; typing one creates
+// it with what the other controls show.
+class TfChsEdit : public QWidget, public ChannelControls {
     Q_OBJECT
 
   public:
@@ -24,27 +24,18 @@ class TfChsEdit : public QWidget {
 
     // Shows the current channel.
     void LoadChannel();
-    // Writes all controls into the current channel.
+    // Writes all controls into the current channel (part of the step that runs it).
     void StoreChannel();
     // Blank defaults: no frequencies, no tones, Wide, boxes unchecked, None, On, no name.
     void ResetControls();
     // Every editing control except eRx and cxChs.
     void EnableControls(bool on);
 
+    // The shared channel controls come from ChannelControls.
     QComboBox* cxChs = nullptr;
     QTabWidget* cxChInfo = nullptr;
-    QLineEdit* eRx = nullptr;
-    QLineEdit* eTX = nullptr;
-    ToneSelector* cxRxDcts = nullptr;
-    ToneSelector* cxTxDcts = nullptr;
-    QComboBox* cxWn = nullptr;
-    QComboBox* cxPower = nullptr;
     QLineEdit* cxName = nullptr;
-    QComboBox* cxTail = nullptr;
-    QComboBox* cxApro = nullptr;
-    QCheckBox* cxBclo = nullptr;
     QCheckBox* cxScan = nullptr;
-    QCheckBox* cxVox_S = nullptr;
     QPushButton* btnClose = nullptr;
 
   protected:
@@ -57,14 +48,18 @@ class TfChsEdit : public QWidget {
     void cxChsPropertiesEditValueChanged(int index);
     void eReceivePropertiesEditValueChanged();
     void eSendPropertiesEditValueChanged();
-    void cxRxDctsDblClick(ToneSelector* selector);
-    void cbkzChange();
+    void cbkzChange(const QWidget* control);
     void cxNamePropertiesEditValueChanged();
+    void documentChanged(const DocumentChange& change);
 
+    // Stores the controls as the step of the user's change of control.
+    void storeChange(const QWidget* control);
     // Runs the handlers of edits the user typed into but did not commit, before a
     // list changed without taking the focus (the mouse wheel) acts.
     void commitPendingEdits();
     QString storedFrequency(int field) const;
+
+    QLabel* lStep = nullptr; // the step text: channel number, control name
 
     bool busy = false;
     bool shown = false;

@@ -1,7 +1,6 @@
 #include "FrequencyChannels.h"
 
 #include "CheckedFrequency.h"
-#include "ToneOption.h"
 #include "ToneSelector.h"
 #include "core/ChannelListItems.h"
 #include "core/ChannelRecord.h"
@@ -9,11 +8,8 @@
 #include "core/FrequencyCodecs.h"
 #include "core/NumberText.h"
 #include "core/SettingsFields.h"
-#include "core/ToneLists.h"
 #include "editors/EditorHost.h"
-#include "files/MessageBox.h"
 #include "files/TranslateForm.h"
-#include "widgets/KeyFilters.h"
 #include "widgets/Tag.h"
 
 #include <QCheckBox>
@@ -25,7 +21,6 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -36,35 +31,6 @@ namespace {
 // The tuning step lives in settings byte 9, bits 0-3.
 constexpr int StepSettingsByte = 9;
 constexpr quint8 StepMask = 0x0F;
-
-QComboBox* pickList(QWidget* parent, const char* name, const QStringList& items)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
-    combo->addItems(items);
-    return combo;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& text)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    return l;
-}
-
-QLineEdit* frequencyEdit(QWidget* parent, const char* name)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    InstallKeyFilter(edit, KeySet::Frequency);
-    return edit;
-}
-
-QString checkText(const QCheckBox* box)
-{
-    return box->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
-}
 
 } // namespace
 
@@ -86,42 +52,26 @@ TfFreqEdit::TfFreqEdit(QWidget* parent) : QWidget(parent)
         new QVBoxLayout(cxFreq->widget(i));
 
     // The tab captions come from these two when the window is translated.
-    Ldown = label(this, "Ldown", QStringLiteral("Freq_Down"));
-    Lup = label(this, "Lup", QStringLiteral("Freq_Up"));
-    Ldown->hide();
-    Lup->hide();
+    Ldown = NamedLabel(this, "Ldown", QStringLiteral("Freq_Down"));
+    Lup = NamedLabel(this, "Lup", QStringLiteral("Freq_Up"));
+    lStep = NamedLabel(this, "lStep", QStringLiteral("%1: %2"));
+    for (QLabel* hidden : {Ldown, Lup, lStep})
+        hidden->hide();
 
     page = new QWidget;
-    eRx = frequencyEdit(page, "eRx");
-    eTX = frequencyEdit(page, "eTX");
-    cxDuplex = pickList(page, "cxDuplex", DuplexItems());
-    cxFreqStep = pickList(page, "cxFreqStep",
-                          {QStringLiteral("5.00"), QStringLiteral("6.25"), QStringLiteral("10.0"),
-                           QStringLiteral("12.5"), QStringLiteral("20.0"), QStringLiteral("25.0"),
-                           QStringLiteral("50.0"), QStringLiteral("100.0")});
+    CreateChannelControls(this, page);
+    cxDuplex = NamedList(page, "cxDuplex", DuplexItems());
+    cxFreqStep = NamedList(page, "cxFreqStep",
+                           {QStringLiteral("5.00"), QStringLiteral("6.25"), QStringLiteral("10.0"),
+                            QStringLiteral("12.5"), QStringLiteral("20.0"), QStringLiteral("25.0"),
+                            QStringLiteral("50.0"), QStringLiteral("100.0")});
     Tag::set(cxFreqStep, Tag::NeverTranslate);
-    cxRxDcts = new ToneSelector(FullToneList(), page);
-    cxRxDcts->setObjectName(QStringLiteral("cxRxDcts"));
-    Tag::set(cxRxDcts, Tag::FirstItemOnly);
-    cxTxDcts = new ToneSelector(FullToneList(), page);
-    cxTxDcts->setObjectName(QStringLiteral("cxTxDcts"));
-    Tag::set(cxTxDcts, Tag::FirstItemOnly);
-    cxWn = pickList(page, "cxWn", {QStringLiteral("Narrow"), QStringLiteral("Wide")});
-    cxPower = pickList(page, "cxPower", {QStringLiteral("Low"), QStringLiteral("High")});
-    cxTail = pickList(page, "cxTail", {QStringLiteral("Off"), QStringLiteral("On")});
-    cxApro = pickList(
-        page, "cxApro",
-        {QStringLiteral("None"), QStringLiteral("Compander"), QStringLiteral("Scrambler")});
-    cxBclo = new QCheckBox(QStringLiteral("Busy Lock"), page);
-    cxBclo->setObjectName(QStringLiteral("cxBclo"));
-    cxVox_S = new QCheckBox(QStringLiteral("Vox"), page);
-    cxVox_S->setObjectName(QStringLiteral("cxVox_S"));
 
     auto* grid = new QGridLayout(page);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(8);
     auto row = [&](int r, int c, const char* name, const QString& text, QWidget* control) {
-        QLabel* l = label(page, name, text);
+        QLabel* l = NamedLabel(page, name, text);
         l->setBuddy(control);
         grid->addWidget(l, r, 2 * c);
         grid->addWidget(control, r, 2 * c + 1);
@@ -165,14 +115,14 @@ TfFreqEdit::TfFreqEdit(QWidget* parent) : QWidget(parent)
     });
     connect(cxFreqStep, &QComboBox::currentIndexChanged, this,
             &TfFreqEdit::cxFreqStepPropertiesEditValueChanged);
-    connect(cxRxDcts, &ToneSelector::toneCommitted, this, &TfFreqEdit::cxRxDctsExit);
-    connect(cxTxDcts, &ToneSelector::toneCommitted, this, &TfFreqEdit::cxTxDctsExit);
-    connect(cxRxDcts, &ToneSelector::doubleClicked, this, &TfFreqEdit::cxRxDctsDblClick);
-    connect(cxTxDcts, &ToneSelector::doubleClicked, this, &TfFreqEdit::cxTxDctsDblClick);
+    // cxRxDctsExit / cxTxDctsExit: the selector has applied the tone rule.
+    for (ToneSelector* tone : {cxRxDcts, cxTxDcts})
+        connect(tone, &ToneSelector::toneCommitted, this, [this, tone] { storeChange(tone); });
     for (QComboBox* c : {cxWn, cxPower, cxDuplex, cxTail, cxApro})
-        connect(c, &QComboBox::currentIndexChanged, this, &TfFreqEdit::cbkzChange);
-    connect(cxBclo, &QCheckBox::clicked, this, &TfFreqEdit::cxBcloClick);
-    connect(cxVox_S, &QCheckBox::clicked, this, &TfFreqEdit::cxBcloClick);
+        connect(c, &QComboBox::currentIndexChanged, this, [this, c] { storeChange(c); });
+    for (QCheckBox* box : {cxBclo, cxVox_S})
+        connect(box, &QCheckBox::clicked, this, [this, box] { storeChange(box); });
+    connect(&documentEdits(), &TDocumentEdits::changed, this, &TfFreqEdit::documentChanged);
 }
 
 TfFreqEdit::~TfFreqEdit()
@@ -238,19 +188,11 @@ void TfFreqEdit::LoadFrequencyChannel()
         cxFreqStep->addItem(FormatFixed(step, 2));
     }
 
-    TChannel& ch = workingChannel();
+    // Decoding for display re-stores the record on the step's raster, without a step.
+    TChannel ch;
     DecodeChannel(all, record, ch);
-    eRx->setText(FormatMHz(ch.rxFreq));
-    eTX->setText(FormatMHz(ch.offset));
-    cxRxDcts->showTone(ch.rxTone);
-    cxTxDcts->showTone(ch.txTone);
-    cxWn->setCurrentIndex(ch.bandwidth);
-    cxPower->setCurrentIndex(ch.power);
-    cxApro->setCurrentIndex(ch.voiceMode);
-    cxTail->setCurrentIndex(ch.epilogue);
+    ShowChannel(ch, ch.offset);
     cxDuplex->setCurrentIndex(ch.direction);
-    cxBclo->setChecked(ch.busyLock == 0);
-    cxVox_S->setChecked(ch.vox == 0);
 
     cxFreqStep->setCurrentIndex(GetSettingField(all, StepSettingsByte, StepMask));
     busy = wasBusy;
@@ -259,7 +201,6 @@ void TfFreqEdit::LoadFrequencyChannel()
 void TfFreqEdit::StoreFrequencyChannel()
 {
     if (busy) return;
-    commitPendingEdits();
     TALL& all = appState();
     QString text = eRx->text();
     SetChannelField(all, record, Field::RxFreq, text);
@@ -267,36 +208,36 @@ void TfFreqEdit::StoreFrequencyChannel()
     text = eTX->text();
     SetChannelField(all, record, Field::Offset, text);
     eTX->setText(text);
-    text = cxRxDcts->storedTone();
-    SetChannelField(all, record, Field::RxTone, text);
-    text = cxTxDcts->storedTone();
-    SetChannelField(all, record, Field::TxTone, text);
-    text = QString::number(cxWn->currentIndex());
-    SetChannelField(all, record, Field::Bandwidth, text);
-    text = QString::number(cxPower->currentIndex());
-    SetChannelField(all, record, Field::Power, text);
     text = QString::number(cxDuplex->currentIndex());
     SetChannelField(all, record, Field::Direction, text);
-    text = checkText(cxBclo);
-    SetChannelField(all, record, Field::BusyLock, text);
-    text = QString::number(cxApro->currentIndex());
-    SetChannelField(all, record, Field::VoiceMode, text);
-    text = checkText(cxVox_S);
-    SetChannelField(all, record, Field::Vox, text);
-    text = QString::number(cxTail->currentIndex());
-    SetChannelField(all, record, Field::Epilogue, text);
-    all.modified = true;
+    StoreCommonFields(all, record);
+}
+
+void TfFreqEdit::storeChange(const QWidget* control)
+{
+    if (busy) return;
+    commitPendingEdits();
+    edit(control, [this] { StoreFrequencyChannel(); });
+}
+
+void TfFreqEdit::edit(const QWidget* control, const std::function<void()>& change)
+{
+    const QString tab = cxFreq->tabText(record - Image::FirstFrequencyChannel);
+    documentEdits().Edit(this, lStep->text().arg(tab, StepName(control)), change);
+}
+
+// Undo, redo or another window changed the record shown or the step: show them again.
+void TfFreqEdit::documentChanged(const DocumentChange& change)
+{
+    if (change.source == this || !shown) return;
+    if (change.record(record) || change.settings) LoadFrequencyChannel();
 }
 
 void TfFreqEdit::commitPendingEdits()
 {
     if (eRx->isModified()) eReceivePropertiesEditValueChanged();
     if (eTX->isModified()) eTXPropertiesEditValueChanged();
-    // A typed tone is normalised first; the store that follows writes it.
-    for (ToneSelector* tone : {cxRxDcts, cxTxDcts}) {
-        const QSignalBlocker block(tone);
-        tone->commit();
-    }
+    CommitTypedTones();
 }
 
 void TfFreqEdit::eReceivePropertiesEditValueChanged()
@@ -323,9 +264,10 @@ void TfFreqEdit::eReceivePropertiesEditValueChanged()
         rxGuard = false;
         return;
     }
-    SetChannelField(all, record, Field::RxFreq, text);
-    eRx->setText(text);
-    all.modified = true;
+    edit(eRx, [&] {
+        SetChannelField(all, record, Field::RxFreq, text);
+        eRx->setText(text);
+    });
     rxGuard = false;
 }
 
@@ -338,9 +280,10 @@ void TfFreqEdit::eTXPropertiesEditValueChanged()
     if (!TextToNumber(eTX->text().trimmed(), value) || value < 0.0) value = 0.0;
     if (value > MaxOffsetMHz) value = MaxOffsetMHz;
     QString text = FormatMHz(value);
-    SetChannelField(all, record, Field::Offset, text);
-    eTX->setText(text);
-    all.modified = true;
+    edit(eTX, [&] {
+        SetChannelField(all, record, Field::Offset, text);
+        eTX->setText(text);
+    });
     txGuard = false;
 }
 
@@ -349,60 +292,25 @@ void TfFreqEdit::cxFreqStepPropertiesEditValueChanged(int index)
     if (busy || index < 0) return;
     commitPendingEdits();
     TALL& all = appState();
-    SetSettingField(all, StepSettingsByte, StepMask, index);
-    all.modified = true;
-    busy = true;
+    edit(cxFreqStep, [&] {
+        SetSettingField(all, StepSettingsByte, StepMask, index);
+        busy = true;
 
-    // An edit that holds no number stores the lowest band edge (receive) or 0 (offset).
-    double value = 0.0;
-    QString text = TextToNumber(eRx->text(), value) ? FormatMHz(value) : QString();
-    SetChannelField(all, record, Field::RxFreq, text);
-    eRx->setText(text);
-    text = TextToNumber(eTX->text(), value) ? FormatMHz(value) : QString();
-    SetChannelField(all, record, Field::Offset, text);
-    eTX->setText(text);
+        // An edit that holds no number stores the lowest band edge (receive) or 0 (offset).
+        double value = 0.0;
+        QString text = TextToNumber(eRx->text(), value) ? FormatMHz(value) : QString();
+        SetChannelField(all, record, Field::RxFreq, text);
+        eRx->setText(text);
+        text = TextToNumber(eTX->text(), value) ? FormatMHz(value) : QString();
+        SetChannelField(all, record, Field::Offset, text);
+        eTX->setText(text);
 
-    // Decoding stores the other channel again, now on the new raster.
-    TChannel other;
-    DecodeChannel(all,
-                  record == Image::FirstFrequencyChannel ? Image::SecondFrequencyChannel
-                                                         : Image::FirstFrequencyChannel,
-                  other);
-    busy = false;
-}
-
-void TfFreqEdit::cxRxDctsExit()
-{
-    StoreFrequencyChannel();
-}
-
-void TfFreqEdit::cxTxDctsExit()
-{
-    StoreFrequencyChannel();
-}
-
-void TfFreqEdit::pickTone(ToneSelector* selector)
-{
-    const QString tone = ShowToneOption(this);
-    if (!tone.isEmpty()) selector->pickTone(tone);
-}
-
-void TfFreqEdit::cxRxDctsDblClick()
-{
-    pickTone(cxRxDcts);
-}
-
-void TfFreqEdit::cxTxDctsDblClick()
-{
-    pickTone(cxTxDcts);
-}
-
-void TfFreqEdit::cbkzChange()
-{
-    StoreFrequencyChannel();
-}
-
-void TfFreqEdit::cxBcloClick()
-{
-    StoreFrequencyChannel();
+        // Decoding stores the other channel again, now on the new raster: part of this step.
+        TChannel other;
+        DecodeChannel(all,
+                      record == Image::FirstFrequencyChannel ? Image::SecondFrequencyChannel
+                                                             : Image::FirstFrequencyChannel,
+                      other);
+        busy = false;
+    });
 }

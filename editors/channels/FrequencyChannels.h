@@ -1,23 +1,25 @@
 #pragma once
 
-#include <QWidget>
+#include "ChannelControls.h"
 
-class QCheckBox;
-class QComboBox;
+#include <QWidget>
+#include <functional>
+
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QTabWidget;
-class ToneSelector;
+struct DocumentChange;
 
 // The frequency (VFO) channel window: records 129 ("Freq_Down") and 130 ("Freq_Up")
 // in one tab control, plus the tuning step both share. Every change is written into
-// the image at once.
+// the image at once, as one step of the document's history named after the tab and
+// the control ("Freq_Down: Offset Freq."). Changes made elsewhere (undo and redo, an
+// import) reload the record shown.
 //
 // The step decides the raster both frequency channels are stored on, so a step change
 // re-stores the shown channel from its edits and decodes the other one, which puts it
 // on the new raster too.
-class TfFreqEdit : public QWidget {
+class TfFreqEdit : public QWidget, private ChannelControls {
     Q_OBJECT
 
   public:
@@ -41,34 +43,23 @@ class TfFreqEdit : public QWidget {
     void eReceivePropertiesEditValueChanged();
     void eTXPropertiesEditValueChanged();
     void cxFreqStepPropertiesEditValueChanged(int index);
-    void cxRxDctsExit();
-    void cxTxDctsExit();
-    void cxRxDctsDblClick();
-    void cxTxDctsDblClick();
-    void cbkzChange();
-    void cxBcloClick();
+    // cbkzChange, cxBcloClick and the tone selectors' exit: the controls are stored.
+    void storeChange(const QWidget* control);
+    void documentChanged(const DocumentChange& change);
 
-    // Runs the change handler of a frequency edit the user typed into but did not
-    // commit (a list changed by the mouse wheel does not take the focus from it).
+    // Runs the change handlers of edits the user typed into but did not commit (a list
+    // changed by the mouse wheel does not take the focus from them).
     void commitPendingEdits();
-    void pickTone(ToneSelector* selector);
+    // Runs change as the step of the user's change of control.
+    void edit(const QWidget* control, const std::function<void()>& change);
 
     QTabWidget* cxFreq = nullptr;
     QWidget* page = nullptr; // the controls, moved into the selected tab
     QLabel* Ldown = nullptr;
     QLabel* Lup = nullptr;
-    QLineEdit* eRx = nullptr;
-    QLineEdit* eTX = nullptr;
+    QLabel* lStep = nullptr; // the step text: tab caption, control name
     QComboBox* cxDuplex = nullptr;
     QComboBox* cxFreqStep = nullptr;
-    ToneSelector* cxRxDcts = nullptr;
-    ToneSelector* cxTxDcts = nullptr;
-    QComboBox* cxWn = nullptr;
-    QComboBox* cxPower = nullptr;
-    QComboBox* cxTail = nullptr;
-    QComboBox* cxApro = nullptr;
-    QCheckBox* cxBclo = nullptr;
-    QCheckBox* cxVox_S = nullptr;
     QPushButton* btnClose = nullptr;
 
     int record = 129;

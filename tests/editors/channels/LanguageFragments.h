@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMap>
+#include <QTabWidget>
 #include <QWidget>
 
 // Checks a window's language fragments (lang/<Language>/<form>.ini) against the window:
@@ -36,6 +37,12 @@ inline QMap<QString, QString> texts(QWidget* window)
             if (!b->text().isEmpty()) t.insert(name + QStringLiteral(".Caption"), b->text());
         } else if (auto* l = qobject_cast<QLabel*>(w)) {
             t.insert(name + QStringLiteral(".Caption"), l->text());
+        } else if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+            // A tab page's caption is shown by its tab.
+            for (int i = 0; i < tabs->count(); ++i)
+                if (!tabs->widget(i)->objectName().isEmpty())
+                    t.insert(tabs->widget(i)->objectName() + QStringLiteral(".Caption"),
+                             tabs->tabText(i));
         } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
             if (!g->title().isEmpty()) t.insert(name + QStringLiteral(".Caption"), g->title());
         } else if (auto* c = qobject_cast<QComboBox*>(w)) {

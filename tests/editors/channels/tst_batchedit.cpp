@@ -6,7 +6,6 @@
 #include "core/DocumentLifecycle.h"
 #include "core/NumberText.h"
 #include "core/ProgramRandom.h"
-#include "editors/EditorHost.h"
 #include "files/LanguageFile.h"
 #include "tests/editors/channels/LanguageFragments.h"
 #include "tests/support/ScriptedModal.h"
@@ -28,12 +27,6 @@ TALL& all()
 {
     return appState();
 }
-
-class RecordingHost : public EditorHost {
-  public:
-    QList<int> reasons;
-    void RefreshViews(int reason) override { reasons << reason; }
-};
 
 TChannel decoded(int k)
 {
@@ -84,28 +77,24 @@ class TestBatchEdit : public QObject {
     void editsAreCorrectedWhenCommitted();
     void rangeLimits();
     void optionsFollowTheControls();
-    void okFillsAndRefreshes();
+    void okFillsAsOneStep();
     void excursionBelowReceive();
     void clearingAndEmptyRanges();
     void randomTonesFromTheProgramGenerator();
     void languageFragmentsAreComplete();
-
-  private:
-    RecordingHost host;
 };
 
 void TestBatchEdit::initTestCase()
 {
     Maindb().DataModuleCreate(QStringLiteral("/tmp/qz17-test/qz17"));
     languageTexts() = EnglishMessageTexts();
-    SetEditorHost(&host);
 }
 
 void TestBatchEdit::init()
 {
     MakeFirstDocument(all(), modelList());
     StartNewImage(all(), modelList());
-    host.reasons.clear();
+    documentEdits().Restart(false);
 }
 
 void TestBatchEdit::cleanup()
@@ -294,7 +283,7 @@ void TestBatchEdit::rangeLimits()
     win.ok();
     QVERIFY(all().image == before);
     QVERIFY(!all().modified);
-    QVERIFY(host.reasons.isEmpty());
+    QCOMPARE(documentEdits().count(), 0);
 }
 
 void TestBatchEdit::optionsFollowTheControls()
@@ -364,7 +353,7 @@ void TestBatchEdit::optionsFollowTheControls()
     QVERIFY(!e.excursionPlus);
 }
 
-void TestBatchEdit::okFillsAndRefreshes()
+void TestBatchEdit::okFillsAsOneStep()
 {
     Window win;
     win.get<QRadioButton>("cxChs")->click();
@@ -376,7 +365,8 @@ void TestBatchEdit::okFillsAndRefreshes()
     win.get<QCheckBox>("cxUse_Chs")->click();
     win.ok();
 
-    QCOMPARE(host.reasons, QList<int>{RefreshReason::BatchFilled});
+    QCOMPARE(documentEdits().count(), 1);
+    QCOMPARE(documentEdits().undoText(), QStringLiteral("Batch fill 1-4"));
     QVERIFY(all().modified);
     const QStringList rx{"145.00000", "145.02500", "145.05000", "145.07500"};
     const QStringList tones{"67.0", "69.3", "71.9", "74.4"};
@@ -394,7 +384,7 @@ void TestBatchEdit::okFillsAndRefreshes()
     QVERIFY(win.w->isVisible());
     win.get<QComboBox>("cxRx_Dcts")->setCurrentIndex(2);
     win.ok();
-    QCOMPARE(host.reasons.size(), 2);
+    QCOMPARE(documentEdits().count(), 2);
     QCOMPARE(decoded(1).rxTone, QStringLiteral("69.3"));
     QCOMPARE(FormatMHz(decoded(4).rxFreq), rx[3]);
 
@@ -437,7 +427,8 @@ void TestBatchEdit::clearingAndEmptyRanges()
     win.ok();
     for (int k = 1; k <= 128; ++k)
         QCOMPARE(IsChannelInUse(all(), k), k < 10 || k > 20);
-    QCOMPARE(host.reasons.size(), 2);
+    QCOMPARE(documentEdits().count(), 2);
+    QCOMPARE(documentEdits().undoText(), QStringLiteral("Batch clear 10-20"));
 }
 
 void TestBatchEdit::randomTonesFromTheProgramGenerator()

@@ -1,4 +1,5 @@
 #include "ChannelWindowFixture.h"
+#include "LanguageFragments.h"
 
 #include "core/ImageLayout.h"
 #include "core/SettingsFields.h"
@@ -75,6 +76,7 @@ class TestChannelEdit : public QObject {
     void nameIsUpperCase();
     void gridAndEditWindowFollowEachOther();
     void destroyedOrClosedWithATypedFrequency();
+    void languageFragmentsAreComplete();
 };
 
 void TestChannelEdit::showsTheCurrentChannel()
@@ -118,7 +120,7 @@ void TestChannelEdit::showsTheCurrentChannel()
     for (QWidget* control : e.editingControls())
         QVERIFY(control->isEnabled());
     QVERIFY(!appState().modified);
-    QVERIFY(e.host.reasons.isEmpty());
+    QCOMPARE(documentEdits().count(), 0);
 }
 
 void TestChannelEdit::channelNotInUseIsBlankAndDisabled()
@@ -170,7 +172,9 @@ void TestChannelEdit::receiveFrequencyCreatesAChannel()
     QCOMPARE(int(ch.epilogue), 1);
     QCOMPARE(ch.name, QStringLiteral("      "));
     QVERIFY(appState().modified);
-    QVERIFY(e.host.reasons.contains(RefreshReason::ChannelEditStored));
+    // Created with all its fields in one step.
+    QCOMPARE(documentEdits().count(), 1);
+    QCOMPARE(documentEdits().undoText(), QStringLiteral("Channel 7 RX Frequency"));
     QVERIFY(e.modal.shown.isEmpty());
 }
 
@@ -189,7 +193,7 @@ void TestChannelEdit::emptyingTheReceiveFrequencyDeletesTheChannel()
     QCOMPARE(w->cxName->text(), QString());
     for (QWidget* control : e.editingControls())
         QVERIFY(!control->isEnabled());
-    QVERIFY(e.host.reasons.contains(RefreshReason::ChannelEditStored));
+    QCOMPARE(documentEdits().undoText(), QStringLiteral("Channel 3 RX Frequency"));
 }
 
 void TestChannelEdit::transmitFrequencySetsOffsetAndShift()
@@ -269,8 +273,7 @@ void TestChannelEdit::controlsWriteTheirField()
     EditWindow e;
     e.show(4);
     EditWindow::type(e.window->eRx, QStringLiteral("145.0")); // channel 4 with the blank defaults
-    appState().modified = false;
-    e.host.reasons.clear();
+    documentEdits().MarkSaved();
 
     QWidget* widget = e.window->findChild<QWidget*>(control);
     if (auto* box = qobject_cast<QCheckBox*>(widget)) {
@@ -283,7 +286,7 @@ void TestChannelEdit::controlsWriteTheirField()
     const TChannel ch = ChannelOf(4);
     QTEST(int(*(reinterpret_cast<const quint8*>(&ch) + field)), "stored");
     QVERIFY(appState().modified);
-    QCOMPARE(e.host.reasons, QList<int>{RefreshReason::ChannelEditStored});
+    QCOMPARE(documentEdits().count(), 2);
     QCOMPARE(ch.rxFreq, 145.0);
 }
 
@@ -350,9 +353,14 @@ void TestChannelEdit::choosingAChannel()
     PutChannel(1, QStringLiteral("145.0"));
     e.show(1);
     TfChsEdit* w = e.window.get();
+    QList<const QObject*> movedBy;
+    QObject::connect(&documentEdits(), &TDocumentEdits::currentChannelChanged, w,
+                     [&movedBy](int, const QObject* source) { movedBy << source; });
     w->cxChs->setCurrentIndex(4);
     QCOMPARE(appState().currentChannel, 5);
-    QCOMPARE(e.host.reasons, QList<int>{RefreshReason::ChannelEditStored});
+    // The other windows are told; moving is no edit.
+    QCOMPARE(movedBy, QList<const QObject*>{w});
+    QCOMPARE(documentEdits().count(), 0);
     QCOMPARE(w->eRx->text(), QString());
     QVERIFY(!w->eTX->isEnabled());
 
@@ -381,14 +389,14 @@ void TestChannelEdit::nameIsUpperCase()
     QCOMPARE(ChannelOf(1).name, QStringLiteral("AB-123"));
 }
 
-// The two windows through a main window stand-in: reason 0 refills the grid row of
-// the current channel, reason 2 reloads the edit window.
+// The two windows side by side. The form follows the grid's changes and its current
+// channel; the grid follows what the door announces of the form's changes (here through
+// a stand-in, as it does not listen to the door itself yet), and the grid's own requests
+// reach the form through a main window stand-in.
 void TestChannelEdit::gridAndEditWindowFollowEachOther()
 {
     EditWindow e;
     e.host.answer = [](int reason) {
-        if (reason == RefreshReason::ChannelEditStored && fChsInfo)
-            fChsInfo->FillRow(appState().currentChannel);
         if (reason == RefreshReason::GridStored && fChsEdit) fChsEdit->LoadChannel();
     };
     PutChannel(2, QStringLiteral("145.0"));
@@ -397,6 +405,11 @@ void TestChannelEdit::gridAndEditWindowFollowEachOther()
     grid.show();
     grid.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&grid));
+    QObject::connect(&documentEdits(), &TDocumentEdits::changed, &grid,
+                     [&grid](const DocumentChange& change) {
+                         for (int k = 1; k <= appState().channelCount; ++k)
+                             if (change.record(k)) grid.FillRow(k);
+                     });
     CellGrid* g = grid.gvData;
     const auto click = [g](int col, int row) {
         g->scrollTo(g->cellModel()->indexOfCell(col, row));
@@ -457,6 +470,17 @@ void TestChannelEdit::destroyedOrClosedWithATypedFrequency()
     QTest::mouseClick(e.window->btnClose, Qt::LeftButton);
     QVERIFY(!e.window->isVisible());
     QCOMPARE(ChannelOf(1).rxFreq, 146.0);
+}
+
+void TestChannelEdit::languageFragmentsAreComplete()
+{
+    StartFreshDocument();
+    TfChsEdit english;
+    QCOMPARE(LanguageFragments::unknownKeys(&english, "English"), QStringList());
+    QCOMPARE(LanguageFragments::unknownKeys(&english, "Chinese"), QStringList());
+    QCOMPARE(LanguageFragments::englishChanges(&english), QStringList());
+    TfChsEdit chinese;
+    QCOMPARE(LanguageFragments::chineseMissing(&chinese), QStringList());
 }
 
 QTEST_MAIN(TestChannelEdit)

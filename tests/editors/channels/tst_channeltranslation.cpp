@@ -120,6 +120,8 @@ void TestChannelTranslation::editWindowInChinese()
     QTest::keyClicks(window.cxRxDcts, "d9");
     QTest::keyClick(window.cxRxDcts, Qt::Key_Return);
     QCOMPARE(ChannelOf(1).rxTone, QStringLiteral("D700N"));
+    // The step is named in Chinese, after the translated label.
+    QCOMPARE(documentEdits().undoText(), QStringLiteral("信道 1 亚音解码"));
     window.cxRxDcts->setCurrentIndex(0);
     emit window.cxRxDcts->activated(0);
     QCOMPARE(ChannelOf(1).rxTone, QString());

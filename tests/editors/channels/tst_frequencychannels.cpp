@@ -71,11 +71,7 @@ void enter(QLineEdit* edit, const QString& text)
 
 struct Window {
     std::unique_ptr<TfFreqEdit> w{new TfFreqEdit};
-    Window()
-    {
-        w->show();
-        all().modified = false;
-    }
+    Window() { w->show(); }
     template <class T> T* get(const char* name) const
     {
         T* c = w->findChild<T*>(QLatin1String(name));
@@ -126,6 +122,7 @@ void TestFrequencyChannels::init()
     all().languageIndex = 0;
     MakeFirstDocument(all(), modelList());
     StartNewImage(all(), modelList());
+    documentEdits().Restart(false);
 }
 
 void TestFrequencyChannels::showsTheFirstFrequencyChannel()
@@ -217,9 +214,10 @@ void TestFrequencyChannels::typingStoresOnlyWhenCommitted()
     QCOMPARE(decoded(129).rxFreq, 145.5);
     QVERIFY(all().modified);
     // Enter again without a change writes nothing more.
-    all().modified = false;
+    documentEdits().MarkSaved();
     QTest::keyClick(win.eRx(), Qt::Key_Return);
     QVERIFY(!all().modified);
+    QCOMPARE(documentEdits().count(), 1);
 }
 
 void TestFrequencyChannels::badFrequencies_data()
@@ -243,7 +241,6 @@ void TestFrequencyChannels::badFrequencies()
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     storeField(129, Field::RxFreq, QStringLiteral("145.5"));
-    all().modified = false;
     Window win;
     ScriptedModal modal;
     enter(win.eRx(), typed);
@@ -383,7 +380,7 @@ void TestFrequencyChannels::controlsStoreTheirFields()
          [](const TChannel& c) { return c.vox == 0; }},
     };
     for (const Change& change : changes) {
-        all().modified = false;
+        documentEdits().MarkSaved();
         change.act();
         QVERIFY2(all().modified, change.name);
         QVERIFY2(change.holds(decoded(130)), change.name);
@@ -465,6 +462,9 @@ void TestFrequencyChannels::translatedTabCaptions()
     all().appFolder = folder;
     QCOMPARE(win.w->windowTitle(), QStringLiteral("Kanal"));
     QCOMPARE(win.tabs()->tabText(0), QStringLiteral("Unten"));
+    // Steps are named after the translated tab.
+    enter(win.eRx(), QStringLiteral("145.5"));
+    QCOMPARE(documentEdits().undoText(), QStringLiteral("Unten: Frequency"));
     QCOMPARE(win.tabs()->tabText(1), QStringLiteral("Oben"));
     QCOMPARE(win.get<QComboBox>("cxWn")->itemText(0), QStringLiteral("Schmal"));
     auto* rx = win.get<ToneSelector>("cxRxDcts");
