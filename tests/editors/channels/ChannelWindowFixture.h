@@ -4,10 +4,12 @@
 #include "core/DataModule.h"
 #include "core/DocumentLifecycle.h"
 #include "editors/EditorHost.h"
+#include "editors/channels/ToneOption.h"
 #include "files/LanguageFile.h"
 #include "tests/support/ScriptedModal.h"
 
 #include <QList>
+#include <QRadioButton>
 #include <QtTest>
 #include <functional>
 
@@ -94,4 +96,17 @@ inline bool RecordErased(int k)
     for (int i = 0; i < 16; ++i)
         if (appState().image[size_t(16 * k + i)] != 0xFF) return false;
     return true;
+}
+
+// The next tone chart the window opens picks D023I, as a double click in the DCS-I chart.
+inline void QueueChartPick(ScriptedModal& modal)
+{
+    modal.dialogs << [](QDialog& d) {
+        auto& chart = static_cast<TfToneOption&>(d);
+        chart.show();
+        chart.rDCSI->click();
+        chart.gvDcsIDblClick(2, 1);
+        chart.hide();
+        return chart.result();
+    };
 }

@@ -93,4 +93,21 @@ inline QStringList unknownKeys(QWidget* window, const char* language)
     return unknown;
 }
 
+// All the checks above on fresh windows of a class, each finding named by its check.
+template <class Window> QStringList problems()
+{
+    QStringList found;
+    const auto add = [&found](const char* check, const QStringList& keys) {
+        for (const QString& key : keys)
+            found << QLatin1String(check) + QStringLiteral(": ") + key;
+    };
+    Window english;
+    add("unknown in English", unknownKeys(&english, "English"));
+    add("unknown in Chinese", unknownKeys(&english, "Chinese"));
+    add("changed by English", englishChanges(&english));
+    Window chinese;
+    add("not in Chinese", chineseMissing(&chinese));
+    return found;
+}
+
 } // namespace LanguageFragments

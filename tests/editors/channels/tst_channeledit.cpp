@@ -5,7 +5,6 @@
 #include "core/SettingsFields.h"
 #include "editors/channels/ChannelEdit.h"
 #include "editors/channels/ChannelGrid.h"
-#include "editors/channels/ToneOption.h"
 #include "editors/channels/ToneSelector.h"
 #include "widgets/grid/CellGrid.h"
 #include "widgets/grid/CellGridModel.h"
@@ -333,14 +332,7 @@ void TestChannelEdit::toneFromTheChart()
     QCOMPARE(ChannelOf(8).txTone, QString());
     QVERIFY(!appState().modified);
 
-    e.modal.dialogs << [](QDialog& d) {
-        auto& chart = static_cast<TfToneOption&>(d);
-        chart.show();
-        chart.rDCSI->click();
-        chart.gvDcsIDblClick(2, 1);
-        chart.hide();
-        return chart.result();
-    };
+    QueueChartPick(e.modal);
     QTest::mouseDClick(tone->lineEdit(), Qt::LeftButton);
     QCOMPARE(tone->currentText(), QStringLiteral("D023I"));
     QCOMPARE(ChannelOf(8).txTone, QStringLiteral("D023I"));
@@ -475,12 +467,7 @@ void TestChannelEdit::destroyedOrClosedWithATypedFrequency()
 void TestChannelEdit::languageFragmentsAreComplete()
 {
     StartFreshDocument();
-    TfChsEdit english;
-    QCOMPARE(LanguageFragments::unknownKeys(&english, "English"), QStringList());
-    QCOMPARE(LanguageFragments::unknownKeys(&english, "Chinese"), QStringList());
-    QCOMPARE(LanguageFragments::englishChanges(&english), QStringList());
-    TfChsEdit chinese;
-    QCOMPARE(LanguageFragments::chineseMissing(&chinese), QStringList());
+    QCOMPARE(LanguageFragments::problems<TfChsEdit>(), QStringList());
 }
 
 QTEST_MAIN(TestChannelEdit)

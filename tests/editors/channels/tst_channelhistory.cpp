@@ -5,7 +5,6 @@
 #include "editors/channels/BatchEdit.h"
 #include "editors/channels/ChannelEdit.h"
 #include "editors/channels/FrequencyChannels.h"
-#include "editors/channels/ToneOption.h"
 #include "editors/channels/ToneSelector.h"
 
 #include <QCheckBox>
@@ -66,14 +65,7 @@ void click(QWidget* window, const char* name)
 // A double click on a tone selector, and DCS-I D023 picked in the chart.
 void pickFromChart(QWidget* window, const char* name, ScriptedModal& modal)
 {
-    modal.dialogs << [](QDialog& d) {
-        auto& chart = static_cast<TfToneOption&>(d);
-        chart.show();
-        chart.rDCSI->click();
-        chart.gvDcsIDblClick(2, 1);
-        chart.hide();
-        return chart.result();
-    };
+    QueueChartPick(modal);
     QTest::mouseDClick(control<ToneSelector>(window, name)->lineEdit(), Qt::LeftButton);
 }
 
