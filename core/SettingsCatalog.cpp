@@ -3,6 +3,8 @@
 #include "AppState.h"
 #include "SettingsMappings.h"
 
+#include <algorithm>
+
 namespace {
 
 using D = SettingDescription;
@@ -145,4 +147,31 @@ int SettingItemIndex(const TALL& all, const SettingDescription& d)
 int SettingStoredValue(const TALL& all, const SettingDescription& d)
 {
     return ReadField(all, d.field);
+}
+
+std::optional<int> SettingValueForItem(const SettingDescription& d, int item,
+                                       const QStringList& items)
+{
+    switch (d.rule) {
+    case D::DisplayMode:
+        return DisplayModeFromItem(item);
+    case D::KeyFunction:
+        // The key lists are copies of the function names: the first function of that
+        // name; a text that names none stores 0.
+        return item >= 0 && item < items.size() ? std::max(0, int(items.indexOf(items.at(item))))
+                                                : 0;
+    case D::KeyTone:
+    case D::Burst1750:
+    case D::ItemIndex:
+        break;
+    }
+    if (item < 0) return std::nullopt;
+    if (d.rule == D::KeyTone) return KeyToneFromItem(item);
+    if (d.rule == D::Burst1750) return Burst1750FromItem(item);
+    return item;
+}
+
+void StoreSettingItem(TALL& all, const SettingDescription& d, int item, const QStringList& items)
+{
+    if (const auto value = SettingValueForItem(d, item, items)) WriteField(all, d.field, *value);
 }

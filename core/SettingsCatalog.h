@@ -50,3 +50,13 @@ int SettingItemIndex(const TALL& all, const SettingDescription& d);
 
 // The value stored in the list's field.
 int SettingStoredValue(const TALL& all, const SettingDescription& d);
+
+// The value a list with these items stores for its item, the reverse of
+// SettingItemForValue; nothing where the field keeps its value (no item selected).
+// No item writes 15 as the display mode and 0 as a key function; a key stores the
+// code of the first function with the item's name.
+std::optional<int> SettingValueForItem(const SettingDescription& d, int item,
+                                       const QStringList& items);
+
+// Writes the value of item into the list's field, only its bits.
+void StoreSettingItem(TALL& all, const SettingDescription& d, int item, const QStringList& items);

@@ -1,10 +1,10 @@
 #include "FmRadio.h"
 
 #include "core/DataModule.h"
+#include "core/DocumentEdits.h"
 #include "core/FmBounds.h"
 #include "core/FmCodec.h"
 #include "core/NumberText.h"
-#include "editors/EditorHost.h"
 #include "files/MessageBox.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/Tag.h"
@@ -60,10 +60,11 @@ QLineEdit* numberEdit(QWidget* parent, const char* name, int width)
     return edit;
 }
 
-QLabel* label(QWidget* parent, const char* name, const QString& caption)
+QLabel* label(QWidget* parent, const char* name, const QString& caption, QWidget* buddy = nullptr)
 {
     auto* l = new QLabel(caption, parent);
     l->setObjectName(QLatin1String(name));
+    l->setBuddy(buddy);
     return l;
 }
 
@@ -86,12 +87,8 @@ TfFmFun::TfFmFun(QWidget* parent)
     base->setContentsMargins(16, 16, 16, 16);
 
     cxRx = numberEdit(cxtbBase, "cxRx", 100);
-    cxFMStep = new QComboBox(cxtbBase);
-    cxFMStep->setObjectName(QStringLiteral("cxFMStep"));
-    FillList(cxFMStep, Described("cxFMStep"));
-    cxFMVol = new QComboBox(cxtbBase);
-    cxFMVol->setObjectName(QStringLiteral("cxFMVol"));
-    FillList(cxFMVol, Described("cxFMVol"));
+    cxFMStep = SettingList(cxtbBase, Described("cxFMStep"));
+    cxFMVol = SettingList(cxtbBase, Described("cxFMVol"));
     for (QComboBox* list : {cxFMStep, cxFMVol})
         list->setFixedWidth(100);
 
@@ -113,13 +110,15 @@ TfFmFun::TfFmFun(QWidget* parent)
     bounds->addWidget(cxFM_Max);
     bounds->addStretch();
 
-    base->addWidget(label(cxtbBase, "lRx", QStringLiteral("Freq. Channel[MHz]")), 0, 0);
+    // The labels name the steps of their edits; the one of the bounds names both.
+    base->addWidget(label(cxtbBase, "lRx", QStringLiteral("Freq. Channel[MHz]"), cxRx), 0, 0);
     base->addWidget(cxRx, 0, 1, Qt::AlignLeft);
-    base->addWidget(label(cxtbBase, "lFMStep", QStringLiteral("FM Step[KHz]")), 1, 0);
+    base->addWidget(label(cxtbBase, "lFMStep", QStringLiteral("FM Step[KHz]"), cxFMStep), 1, 0);
     base->addWidget(cxFMStep, 1, 1, Qt::AlignLeft);
-    base->addWidget(label(cxtbBase, "lFMVol", QStringLiteral("FM VOL")), 2, 0);
+    base->addWidget(label(cxtbBase, "lFMVol", QStringLiteral("FM VOL"), cxFMVol), 2, 0);
     base->addWidget(cxFMVol, 2, 1, Qt::AlignLeft);
-    base->addWidget(label(cxtbBase, "lFMBound", QStringLiteral("FM Scan bound[MHz]")), 3, 0);
+    base->addWidget(label(cxtbBase, "lFMBound", QStringLiteral("FM Scan bound[MHz]"), cxFM_Min), 3,
+                    0);
     base->addLayout(bounds, 3, 1);
     base->setRowStretch(4, 1);
     base->setColumnStretch(1, 1);
@@ -156,10 +155,6 @@ TfFmFun::TfFmFun(QWidget* parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(cxFMStep, &QComboBox::currentIndexChanged, this,
-            &TfFmFun::cxFMVolPropertiesEditValueChanged);
-    connect(cxFMVol, &QComboBox::currentIndexChanged, this,
-            &TfFmFun::cxFMVolPropertiesEditValueChanged);
     // The edits' handlers run when the user commits a changed text (Enter or leaving).
     connect(cxRx, &QLineEdit::editingFinished, this, [this] {
         if (cxRx->isModified()) eRxPropertiesEditValueChanged();
@@ -180,19 +175,14 @@ TfFmFun::~TfFmFun()
     if (fFmFun == this) fFmFun = nullptr;
 }
 
-void TfFmFun::FormShow()
+void TfFmFun::Prepare()
 {
-    SetupGrid();
-    PlaceEditorWindow(this);
-    InitForm();
+    SetupGrid(); // after the translation, for the translated header captions
 }
 
-void TfFmFun::InitForm()
+bool TfFmFun::Shows(const DocumentChange& change) const
 {
-    QScopedValueRollback<bool> guard(loading, true);
-    TranslateWhenNeeded(true);
-    SetupGrid(); // again, for the translated header captions
-    LoadSettings();
+    return change.fm || change.settings;
 }
 
 void TfFmFun::SetupGrid()
@@ -251,8 +241,7 @@ void TfFmFun::LoadSettings()
 {
     LoadChannels();
     QScopedValueRollback<bool> guard(loading, true);
-    const TALL& all = appState();
-    LoadLists(all);
+    TSettingsWindow::LoadSettings();
     showBounds();
 }
 
@@ -263,33 +252,19 @@ void TfFmFun::showBounds()
     cxFM_Max->setText(boundText(FmUpperBound(all)));
 }
 
-void TfFmFun::StoreSettings()
-{
-    if (loading) return;
-    TALL& all = appState();
-    StoreIndex(cxFMStep, all, Setting::FmStep);
-    StoreIndex(cxFMVol, all, Setting::FmVolume);
-    all.modified = true;
-}
-
-void TfFmFun::cxFMVolPropertiesEditValueChanged()
-{
-    StoreSettings();
-}
-
 void TfFmFun::eRxPropertiesEditValueChanged()
 {
     if (loading || rxBusy) return;
     QScopedValueRollback<bool> busy(rxBusy, true);
     TALL& all = appState();
     QString text = cxRx->text().trimmed();
-    if (!SetFmChannel(all, Image::FmTunedIndex, text)) {
+    bool number = true;
+    Store(LabelOf(cxRx), [&] { number = SetFmChannel(all, Image::FmTunedIndex, text); });
+    if (!number) {
         ShowErrorBox(all.titleText, notANumber(text));
-        cxRx->setText(FormatMHz(GetFmChannel(all, Image::FmTunedIndex)));
-        return;
+        text = FormatMHz(GetFmChannel(all, Image::FmTunedIndex));
     }
     cxRx->setText(text);
-    all.modified = true;
 }
 
 QString TfFmFun::notANumber(const QString& text) const
@@ -311,14 +286,16 @@ void TfFmFun::gvDataSetForeText(int col, int row, QString& value)
     if (k == 0) return;
     TALL& all = appState();
     QString text = value.trimmed();
-    if (!SetFmChannel(all, k, text)) {
+    bool number = true;
+    // The step is named like the channel: "Memory Channel 5".
+    Store(cxChInfo->tabText(1) + u' ' + QString::number(k),
+          [&] { number = SetFmChannel(all, k, text); });
+    if (!number) {
         // The channel keeps its frequency and its empty flag.
         ShowErrorBox(all.titleText, notANumber(text));
-        value = channelText(GetFmChannel(all, k));
-        return;
+        text = channelText(GetFmChannel(all, k));
     }
     value = text;
-    all.modified = true;
 }
 
 void TfFmFun::gvDataKeyPress(QString& text)
@@ -341,34 +318,30 @@ void TfFmFun::gvDataMouseDown()
 
 void TfFmFun::cxFM_MinPropertiesValidate()
 {
-    TALL& all = appState();
-    double v = 0.0;
-    cxFM_Min->setModified(false);
-    const QString text = cxFM_Min->text().trimmed();
-    if (!TextToNumber(text, v)) {
-        // An emptied bound keeps its value.
-        if (!text.isEmpty()) ShowErrorBox(all.titleText, notANumber(text));
-        showBounds();
-        return;
-    }
-    cxFM_Min->setText(boundText(StoreFmLowerBound(all, v, FmUpperBound(all))));
-    LoadChannels();
-    all.modified = true;
+    storeBound(cxFM_Min, &StoreFmLowerBound, &FmUpperBound);
 }
 
 void TfFmFun::cxFM_MaxPropertiesValidate()
 {
+    storeBound(cxFM_Max, &StoreFmUpperBound, &FmLowerBound);
+}
+
+void TfFmFun::storeBound(QLineEdit* edit, double (*store)(TALL&, double, double),
+                         double (*other)(const TALL&))
+{
     TALL& all = appState();
     double v = 0.0;
-    cxFM_Max->setModified(false);
-    const QString text = cxFM_Max->text().trimmed();
+    edit->setModified(false);
+    const QString text = edit->text().trimmed();
     if (!TextToNumber(text, v)) {
         // An emptied bound keeps its value.
         if (!text.isEmpty()) ShowErrorBox(all.titleText, notANumber(text));
         showBounds();
         return;
     }
-    cxFM_Max->setText(boundText(StoreFmUpperBound(all, v, FmLowerBound(all))));
-    LoadChannels();
-    all.modified = true;
+    // One step: the bound and the channels it moves.
+    Store(LabelOf(cxFM_Min), [&] {
+        edit->setText(boundText(store(all, v, other(all))));
+        LoadChannels();
+    });
 }

@@ -12,8 +12,8 @@ class QTabWidget;
 // grid (channels 1-10 in column 2, 11-20 in column 4), FM step and volume, and the
 // band bounds the radio scans. Decoding a channel or the tuned frequency puts an
 // out-of-bound value back to the lower bound in the image at once; that correction
-// does not count as a change of the document. A typed bound does, and re-checks
-// every channel against the new bounds.
+// is no change of the document and no step of its history. A typed bound is, and
+// re-checks every channel against the new bounds in the same step.
 class TfFmFun : public TSettingsWindow {
     Q_OBJECT
 
@@ -21,13 +21,10 @@ class TfFmFun : public TSettingsWindow {
     explicit TfFmFun(QWidget* parent = nullptr);
     ~TfFmFun() override;
 
-    void InitForm();
     void SetupGrid();
     void LoadChannels();
-    void LoadSettings();
-    void StoreSettings();
+    void LoadSettings() override;
 
-    void cxFMVolPropertiesEditValueChanged();
     void eRxPropertiesEditValueChanged();
     void gvDataSetForeText(int col, int row, QString& value);
     void gvDataKeyPress(QString& text);
@@ -36,10 +33,14 @@ class TfFmFun : public TSettingsWindow {
     void cxFM_MaxPropertiesValidate();
 
   protected:
-    void FormShow() override;
+    void Prepare() override;
+    bool Shows(const DocumentChange& change) const override;
 
   private:
     void showBounds();
+    // Stores the bound typed into edit with store, which returns what the edit shows.
+    void storeBound(QLineEdit* edit, double (*store)(TALL&, double entered, double other),
+                    double (*other)(const TALL&));
     QString notANumber(const QString& text) const;
     static int channelOfCell(int col, int row); // 0 for a cell that holds no channel
 

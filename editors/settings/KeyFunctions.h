@@ -8,7 +8,7 @@ class QListWidget;
 // The key window: the functions of the two programmable keys. The hidden list
 // cxKey_List names the functions by code; both key lists are rebuilt from it each
 // time the window is shown, so they show its translated names, and a key's text is
-// looked up in it to find the code to store.
+// looked up among them to find the code to store.
 class TfKeyFun : public TSettingsWindow {
     Q_OBJECT
 
@@ -16,17 +16,10 @@ class TfKeyFun : public TSettingsWindow {
     explicit TfKeyFun(QWidget* parent = nullptr);
     ~TfKeyFun() override;
 
-    void InitForm();
-    void LoadSettings();
-    void StoreSettings();
-    void ComborPropertiesChange();
-
   protected:
-    void FormShow() override;
+    void Prepare() override;
 
   private:
-    void storeKey(const QComboBox* key, SettingsFieldRef field);
-
     QComboBox* cxKey1 = nullptr;
     QComboBox* cxKey2 = nullptr;
     QListWidget* cxKey_List = nullptr;

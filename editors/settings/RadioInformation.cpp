@@ -2,9 +2,9 @@
 
 #include "UpperCaseValidator.h"
 #include "core/DataModule.h"
+#include "core/DocumentEdits.h"
 #include "core/SerialNumber.h"
 #include "core/TimeStamp.h"
-#include "editors/EditorHost.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -73,6 +73,7 @@ TfInfoMsg::TfInfoMsg(QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cxSerial, &QLineEdit::textChanged, this, &TfInfoMsg::cxSerialPropertiesChange);
+    EndsTypingRuns(cxSerial);
     connect(btnOk, &QPushButton::clicked, this, &TfInfoMsg::btnOkClick);
 }
 
@@ -81,18 +82,10 @@ TfInfoMsg::~TfInfoMsg()
     if (fInfoMsg == this) fInfoMsg = nullptr;
 }
 
-void TfInfoMsg::FormShow()
+// The serial number and the write time are in the model block.
+bool TfInfoMsg::Shows(const DocumentChange& change) const
 {
-    InitForm();
-    PlaceEditorWindow(this);
-}
-
-void TfInfoMsg::InitForm()
-{
-    serialState = SerialState::Loading;
-    TranslateWhenNeeded(true);
-    LoadSettings();
-    serialState = SerialState::Ready;
+    return change.modelBlock;
 }
 
 void TfInfoMsg::LoadSettings()
@@ -110,14 +103,12 @@ void TfInfoMsg::LoadSettings()
 void TfInfoMsg::StoreSerial()
 {
     TALL& all = appState();
-    if (!all.serialEditable) return;
-    StoreSerialNumber(all, cxSerial->text());
-    all.modified = true;
+    if (all.serialEditable) StoreTyped(cxSerial, [&] { StoreSerialNumber(all, cxSerial->text()); });
 }
 
 void TfInfoMsg::cxSerialPropertiesChange()
 {
-    if (serialState == SerialState::Ready) StoreSerial();
+    StoreSerial();
 }
 
 void TfInfoMsg::btnOkClick()

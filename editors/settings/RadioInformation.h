@@ -7,7 +7,8 @@ class QPushButton;
 
 // The radio information window: model, bands and write time for reading, and the
 // serial number, which is stored keystroke by keystroke when the document permits
-// editing it.
+// editing it. The loading flag keeps the serial field from storing until the window
+// has decoded and while it fills the field.
 class TfInfoMsg : public TSettingsWindow {
     Q_OBJECT
 
@@ -15,26 +16,21 @@ class TfInfoMsg : public TSettingsWindow {
     explicit TfInfoMsg(QWidget* parent = nullptr);
     ~TfInfoMsg() override;
 
-    void InitForm();
-    void LoadSettings();
+    void LoadSettings() override;
     void StoreSerial();
 
     void cxSerialPropertiesChange();
     void btnOkClick();
 
   protected:
-    void FormShow() override;
+    bool Shows(const DocumentChange& change) const override;
 
   private:
-    // Setting the serial text while loading must not store it.
-    enum class SerialState { Initial, Loading, Ready };
-
     QLineEdit* cxModel = nullptr;
     QLineEdit* cxFreq = nullptr;
     QLineEdit* cxSerial = nullptr;
     QLineEdit* cxRadioTime = nullptr;
     QPushButton* btnOk = nullptr;
-    SerialState serialState = SerialState::Initial;
 };
 
 extern TfInfoMsg* fInfoMsg;

@@ -5,7 +5,8 @@
 class QComboBox;
 
 // The scan window: scan mode and speed, dropout delay and the priority channel,
-// whose list offers the memory channels of the current model.
+// whose list offers the memory channels of the current model. A stored speed of 9
+// names no item: none is shown, and the field is kept.
 class TfScanFun : public TSettingsWindow {
     Q_OBJECT
 
@@ -13,18 +14,10 @@ class TfScanFun : public TSettingsWindow {
     explicit TfScanFun(QWidget* parent = nullptr);
     ~TfScanFun() override;
 
-    void InitForm();
-    void LoadSettings();
-    void StoreSettings();
-    void ComborPropertiesChange();
-
   protected:
-    void FormShow() override;
+    void Prepare() override;
 
   private:
-    QComboBox* cxScanMode = nullptr;
-    QComboBox* cxScanRate = nullptr;
-    QComboBox* cxScanDely = nullptr;
     QComboBox* cxPriCh = nullptr;
 };
 

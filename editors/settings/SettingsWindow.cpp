@@ -1,6 +1,7 @@
 #include "SettingsWindow.h"
 
 #include "core/DataModule.h"
+#include "core/DocumentEdits.h"
 #include "editors/EditorHost.h"
 #include "files/TranslateForm.h"
 #include "widgets/Tag.h"
@@ -11,9 +12,24 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
+
+namespace {
+
+// A list's own items, translated as the window shows them.
+QStringList itemsOf(const QComboBox* list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->itemText(i);
+    return items;
+}
+
+} // namespace
 
 TSettingsWindow::TSettingsWindow(const QString& formName, const QString& caption, QWidget* parent)
     : QWidget(parent)
@@ -21,6 +37,11 @@ TSettingsWindow::TSettingsWindow(const QString& formName, const QString& caption
     setObjectName(formName);
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose); // FormClose: closing frees the window
+    // Never shown: the name of a step of the history, in the window's language.
+    lStep = new QLabel(QStringLiteral("%1: %2"), this);
+    lStep->setObjectName(QStringLiteral("lStep"));
+    lStep->hide();
+    connect(&documentEdits(), &TDocumentEdits::changed, this, &TSettingsWindow::documentChanged);
 }
 
 void TSettingsWindow::showEvent(QShowEvent* event)
@@ -45,6 +66,76 @@ bool TSettingsWindow::event(QEvent* event)
     return QWidget::event(event);
 }
 
+void TSettingsWindow::FormShow()
+{
+    PlaceEditorWindow(this);
+    InitForm();
+}
+
+void TSettingsWindow::InitForm()
+{
+    loading = true;
+    TranslateWhenNeeded(true);
+    Prepare();
+    LoadSettings();
+    loading = false; // from now on, what the user changes is stored
+}
+
+void TSettingsWindow::LoadSettings()
+{
+    LoadLists(appState());
+}
+
+void TSettingsWindow::StoreSettings()
+{
+    StoreLists(appState());
+}
+
+bool TSettingsWindow::Shows(const DocumentChange& change) const
+{
+    return change.settings;
+}
+
+// What another window, an undo or a redo changed shows at once; showing it writes
+// nothing back.
+void TSettingsWindow::documentChanged(const DocumentChange& change)
+{
+    if (!shown || loading || change.source == this || !Shows(change)) return;
+    QScopedValueRollback<bool> guard(loading, true);
+    LoadSettings();
+}
+
+void TSettingsWindow::ComborPropertiesChange(const QComboBox* list)
+{
+    Store(LabelOf(list), [this] { StoreSettings(); });
+}
+
+bool TSettingsWindow::Store(const QString& what, const std::function<void()>& change,
+                            const QString& mergeKey)
+{
+    if (loading) return false;
+    // The step is named "<window caption>: <what>".
+    return documentEdits().Edit(this, lStep->text().arg(windowTitle(), what), change, mergeKey);
+}
+
+QString TSettingsWindow::LabelOf(const QWidget* control) const
+{
+    for (const QLabel* label : findChildren<QLabel*>())
+        if (label->buddy() == control) return QString(label->text()).remove(u'&').trimmed();
+    return control->objectName();
+}
+
+void TSettingsWindow::StoreTyped(const QLineEdit* edit, const std::function<void()>& change)
+{
+    Store(LabelOf(edit), change,
+          objectName() + u'.' + edit->objectName() + u'.' + QString::number(typingRun));
+}
+
+void TSettingsWindow::EndsTypingRuns(QLineEdit* edit)
+{
+    connect(edit, &QLineEdit::editingFinished, this, [this] { ++typingRun; });
+}
+
 void TSettingsWindow::btnCancelClick()
 {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
@@ -57,22 +148,6 @@ void TSettingsWindow::TranslateWhenNeeded(bool translateLists)
 {
     const TALL& all = appState();
     if (all.languageIndex > 0) TranslateForm(this, all.languageName, translateLists);
-}
-
-QComboBox* TSettingsWindow::AddListRow(QGridLayout* grid, int row, int column,
-                                       const char* labelName, const QString& caption,
-                                       const char* listName, const QStringList& items)
-{
-    auto* label = new QLabel(caption, this);
-    label->setObjectName(QLatin1String(labelName));
-    auto* list = new QComboBox(this);
-    list->setObjectName(QLatin1String(listName));
-    list->addItems(items);
-    list->setMinimumWidth(110);
-    label->setBuddy(list);
-    grid->addWidget(label, row, column);
-    grid->addWidget(list, row, column + 1);
-    return list;
 }
 
 QPushButton* TSettingsWindow::MakeCloseButton()
@@ -88,13 +163,29 @@ QComboBox* TSettingsWindow::AddSettingRow(QGridLayout* grid, int row, int column
                                           const char* labelName, const QString& caption,
                                           const SettingDescription& list)
 {
-    QComboBox* box =
-        AddListRow(grid, row, column, labelName, caption, list.control.toLatin1().constData(), {});
-    FillList(box, list);
+    auto* label = new QLabel(caption, this);
+    label->setObjectName(QLatin1String(labelName));
+    QComboBox* box = SettingList(this, list);
+    box->setMinimumWidth(110);
+    label->setBuddy(box);
+    grid->addWidget(label, row, column);
+    grid->addWidget(box, row, column + 1);
     if (!list.shown) {
         box->hide();
-        findChild<QLabel*>(QLatin1String(labelName))->hide();
+        label->hide();
     }
+    return box;
+}
+
+QComboBox* TSettingsWindow::SettingList(QWidget* parent, const SettingDescription& list)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(list.control);
+    box->addItems(list.items);
+    if (list.translation == SettingDescription::FirstItemOnly) Tag::set(box, Tag::FirstItemOnly);
+    if (list.translation == SettingDescription::NeverTranslate) Tag::set(box, Tag::NeverTranslate);
+    connect(box, &QComboBox::currentIndexChanged, this,
+            [this, box] { ComborPropertiesChange(box); });
     return box;
 }
 
@@ -105,29 +196,23 @@ SettingDescription TSettingsWindow::Described(const char* control) const
     return d.value_or(SettingDescription{});
 }
 
-void TSettingsWindow::FillList(QComboBox* list, const SettingDescription& d)
-{
-    list->addItems(d.items);
-    if (d.translation == SettingDescription::FirstItemOnly) Tag::set(list, Tag::FirstItemOnly);
-    if (d.translation == SettingDescription::NeverTranslate) Tag::set(list, Tag::NeverTranslate);
-}
-
 void TSettingsWindow::LoadLists(const TALL& all)
 {
     for (const SettingDescription& d : SettingsCatalog(all)) {
         if (d.form != objectName()) continue;
-        auto* list = findChild<QComboBox*>(d.control);
-        if (!list) continue;
-        QStringList shown;
-        for (int i = 0; i < list->count(); ++i)
-            shown << list->itemText(i);
-        list->setCurrentIndex(SettingItemForValue(d, SettingStoredValue(all, d), shown));
+        if (auto* list = findChild<QComboBox*>(d.control))
+            list->setCurrentIndex(
+                SettingItemForValue(d, SettingStoredValue(all, d), itemsOf(list)));
     }
 }
 
-void TSettingsWindow::StoreIndex(const QComboBox* list, TALL& all, SettingsFieldRef field)
+void TSettingsWindow::StoreLists(TALL& all)
 {
-    if (list->currentIndex() >= 0) WriteField(all, field, list->currentIndex());
+    for (const SettingDescription& d : SettingsCatalog(all)) {
+        if (d.form != objectName()) continue;
+        if (const auto* list = findChild<QComboBox*>(d.control))
+            StoreSettingItem(all, d, list->currentIndex(), itemsOf(list));
+    }
 }
 
 QGridLayout* FramedGroupLayout(TSettingsWindow* window, const char* groupName,

@@ -5,16 +5,25 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 class QComboBox;
 class QGridLayout;
 class QLabel;
+class QLineEdit;
 class QPushButton;
+struct DocumentChange;
 
 // What the setting windows share. Each is a fixed-size child window of the main
-// window that decodes the image the first time it is shown (FormShow) and writes
-// every change at once; the loading flag keeps the change events raised while the
-// controls are filled from writing back. Closing destroys the window.
+// window that decodes the image the first time it is shown (FormShow) and stores
+// every change at once, each change as one step of the document's history. The
+// loading flag, set until the window has decoded and whenever it fills its controls,
+// keeps the change events raised meanwhile from writing back. When another window,
+// an undo or a redo changes what a window shows, it shows it again. Closing destroys
+// the window.
+//
+// The drop-down lists of the settings catalog are loaded, stored and connected here:
+// a window creates them with AddSettingRow or SettingList.
 class TSettingsWindow : public QWidget {
     Q_OBJECT
 
@@ -22,42 +31,71 @@ class TSettingsWindow : public QWidget {
     // The window's "&Close" button.
     void btnCancelClick();
 
+    // Translates, prepares and loads the window, with the loading flag set.
+    void InitForm();
+    // Sets every control from the image: by default the window's catalog lists.
+    virtual void LoadSettings();
+    // Writes every field of the window from its control: by default the catalog
+    // lists, each through the catalog's rule.
+    virtual void StoreSettings();
+    // The change handler of every catalog list: stores the window as the step of list.
+    void ComborPropertiesChange(const QComboBox* list);
+
   protected:
     TSettingsWindow(const QString& formName, const QString& caption, QWidget* parent);
 
-    virtual void FormShow() = 0;
+    // Places the window and runs InitForm.
+    virtual void FormShow();
+    // The window's own preparation, after the translation and before loading.
+    virtual void Prepare() {}
+    // Whether the window shows something of what change names.
+    virtual bool Shows(const DocumentChange& change) const;
+
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
 
     // Translates the window when the language index is above 0.
     void TranslateWhenNeeded(bool translateLists);
 
-    // A label and a fixed drop-down list in one cell pair of grid.
-    QComboBox* AddListRow(QGridLayout* grid, int row, int column, const char* labelName,
-                          const QString& caption, const char* listName, const QStringList& items);
-    // The same for a list of the settings catalog: its items and translation tag, and
-    // hidden with its label when the catalog keeps it out of sight.
+    // A label and a list of the settings catalog in one cell pair of grid: its items
+    // and translation tag, hidden with its label when the catalog keeps it out of sight.
     QComboBox* AddSettingRow(QGridLayout* grid, int row, int column, const char* labelName,
                              const QString& caption, const SettingDescription& list);
+    // The catalog list of that name, filled and connected, for a window's own layout.
+    QComboBox* SettingList(QWidget* parent, const SettingDescription& list);
     QPushButton* MakeCloseButton();
 
     // The catalog entry of this window's list of that name.
     SettingDescription Described(const char* control) const;
-    // Gives list the catalog's items and translation tag.
-    static void FillList(QComboBox* list, const SettingDescription& d);
 
     // Selects, in each of this window's catalog lists, the item the catalog's rule
     // picks for the stored value among the list's own items; a value that names no
     // item selects none.
     void LoadLists(const TALL& all);
-    // A list's item index as a field value. A list without a selected item leaves its
-    // field as it is.
-    static void StoreIndex(const QComboBox* list, TALL& all, SettingsFieldRef field);
+    // Writes each of this window's catalog lists into its field. A list without a
+    // selected item leaves its field as it is, unless the catalog's rule says otherwise.
+    void StoreLists(TALL& all);
 
-    bool loading = false;
+    // Runs change as one step of the document's history, named "<window caption>:
+    // <what>", unless loading. Returns whether the document changed.
+    bool Store(const QString& what, const std::function<void()>& change,
+               const QString& mergeKey = QString());
+    // The caption of the label whose buddy control is, which names its steps.
+    QString LabelOf(const QWidget* control) const;
+    // Stores an edit that stores key by key: each run of typing, up to Enter or leaving
+    // the edit, is one step named after its label.
+    void StoreTyped(const QLineEdit* edit, const std::function<void()>& change);
+    // Makes edit end a run of typing when the user commits it.
+    void EndsTypingRuns(QLineEdit* edit);
+
+    bool loading = true;
 
   private:
+    void documentChanged(const DocumentChange& change);
+
+    QLabel* lStep = nullptr;
     bool shown = false;
+    int typingRun = 0;
 };
 
 class QGroupBox;

@@ -12,6 +12,9 @@ class TestSettingsCatalog : public QObject {
     void shownItem_data();
     void shownItem();
     void keyLookupUsesTheGivenItems();
+    void storedValue_data();
+    void storedValue();
+    void eachItemStoresWhatShowsIt();
     void everyItemCanBeShown();
     void windowsAndNames();
     void priorityItemsFollowTheChannelCount();
@@ -136,6 +139,66 @@ void TestSettingsCatalog::keyLookupUsesTheGivenItems()
     const SettingDescription sql = entry(doc.all, QStringLiteral("cxSQL"));
     QCOMPARE(SettingItemForValue(sql, 3, sql.items.mid(0, 3)), -1);
     QCOMPARE(SettingItemForValue(sql, 2, sql.items.mid(0, 3)), 2);
+}
+
+void TestSettingsCatalog::storedValue_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<int>("value"); // -1: the field keeps its value
+    const auto row = [](const char* name, const char* control, int item, int value) {
+        QTest::newRow(name) << QString::fromLatin1(control) << item << value;
+    };
+    row("mode Freq.", "cxMode", 0, 15);
+    row("mode Chs Freq.", "cxMode", 1, 13);
+    row("mode Chs.", "cxMode", 2, 14);
+    row("mode FM Freq.", "cxMode", 3, 7);
+    row("mode FM Chs.", "cxMode", 4, 3);
+    row("mode none", "cxMode", -1, 15);
+    row("key tone Voice", "cxKeyTone", 2, 3);
+    row("key tone none", "cxKeyTone", -1, -1);
+    row("1750 OFF", "cx1750", 0, 15);
+    row("1750 1s", "cx1750", 1, 0);
+    row("1750 none", "cx1750", -1, -1);
+    row("squelch 9", "cxSQL", 9, 9);
+    row("squelch none", "cxSQL", -1, -1);
+    row("priority 128", "cxPriCh", 128, 128);
+    row("key Tx 1750Hz", "cxKey2", 3, 3);
+    row("key none", "cxKey1", -1, 0);
+}
+
+void TestSettingsCatalog::storedValue()
+{
+    QFETCH(QString, control);
+    QFETCH(int, item);
+    QFETCH(int, value);
+    TestDocument doc;
+    const SettingDescription d = entry(doc.all, control);
+    QCOMPARE(SettingValueForItem(d, item, d.items).value_or(-1), value);
+
+    doc.at(0x898 + d.field.byte) = 0xA5;
+    const int before = ReadField(doc.all, d.field);
+    StoreSettingItem(doc.all, d, item, d.items);
+    QCOMPARE(ReadField(doc.all, d.field), value < 0 ? before : value);
+    QCOMPARE(doc.at(0x898 + d.field.byte) & ~d.field.mask & 0xFF, 0xA5 & ~d.field.mask & 0xFF);
+}
+
+// Storing an item and showing the stored value give the item back, for every item of
+// every list; a key whose translated name repeats stores the first function of it.
+void TestSettingsCatalog::eachItemStoresWhatShowsIt()
+{
+    TestDocument doc;
+    for (const SettingDescription& d : SettingsCatalog(doc.all)) {
+        for (int i = 0; i < d.items.size(); ++i) {
+            StoreSettingItem(doc.all, d, i, d.items);
+            QVERIFY2(SettingItemIndex(doc.all, d) == i,
+                     qPrintable(d.control + QStringLiteral(" item ") + d.items[i]));
+        }
+    }
+    const SettingDescription key = entry(doc.all, QStringLiteral("cxKey1"));
+    const QStringList translated{QStringLiteral("Aus"), QStringLiteral("Ton"),
+                                 QStringLiteral("Ton"), QStringLiteral("1750")};
+    QCOMPARE(SettingValueForItem(key, 2, translated).value_or(-1), 1);
 }
 
 // Some value that fits the field shows each item, and the items are distinct, so a
