@@ -147,13 +147,7 @@ TfFmFun::TfFmFun(QWidget* parent)
     cxChInfo->addTab(cxtbBase, QStringLiteral("Information"));
     cxChInfo->addTab(cxChannel, QStringLiteral("Memory Channel"));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(MakeCloseButton());
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(cxChInfo);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOutButtons()->insertWidget(0, cxChInfo);
 
     // The edits' handlers run when the user commits a changed text (Enter or leaving).
     connect(cxRx, &QLineEdit::editingFinished, this, [this] {

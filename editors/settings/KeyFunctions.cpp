@@ -10,7 +10,7 @@ TfKeyFun::TfKeyFun(QWidget* parent)
     : TSettingsWindow(QStringLiteral("fKeyFun"), QStringLiteral("Key Function"), parent)
 {
     fKeyFun = this;
-    QGridLayout* grid = FramedGroupLayout(this, "gbKey", MakeCloseButton());
+    QGridLayout* grid = FramedGroupLayout("gbKey");
     // Empty until the window is shown: their items come from cxKey_List.
     const auto key = [this](const char* name) {
         SettingDescription d = Described(name);

@@ -6,41 +6,12 @@
 #include "widgets/KeyFilters.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 TfOptFun* fOptFun = nullptr;
-
-namespace {
-
-struct ListRow {
-    const char* label;
-    const char* caption;
-    const char* list;
-};
-
-// The lists of the left column, then those of the right one below the radio name.
-constexpr ListRow LeftColumn[] = {
-    {"lMode", "Mode", "cxMode"},         {"lShow", "Chs Name", "cxShow"},
-    {"lSQL", "Squelch level ", "cxSQL"}, {"lTOT", "TX Time Out[s]", "cxTOT"},
-    {"lRate", "Battery Save", "cxRate"}, {"lKeyTone", "Clew Tone", "cxKeyTone"},
-    {"lAlt", "Incept Alarm", "cxAlt"},   {"lLamp", "LAMP", "cxLamp"},
-};
-constexpr ListRow RightColumn[] = {
-    {"lOpens", "Open Show", "cxOpens"},
-    {"l1750", "1750Hz", "cx1750"},
-    {"lKeyLock", "Key Lock", "cxKeyLock"},
-    {"lBatTx", "Vol Inhibit Tx", "cxBatTx"},
-    {"lVol", "Volume", "cxVol"},
-    {"lAPO", "APO [Min]", "cxAPO"},
-    // The group setting is kept but not offered: the catalog hides it.
-    {"lGroup", "Group", "cxGroup"},
-};
-
-} // namespace
 
 TfOptFun::TfOptFun(QWidget* parent)
     : TSettingsWindow(QStringLiteral("fOptFun"), QStringLiteral("Optional Function"), parent)
@@ -50,35 +21,34 @@ TfOptFun::TfOptFun(QWidget* parent)
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setColumnMinimumWidth(2, 120);
-    int row = 0;
-    for (const ListRow& r : LeftColumn)
-        AddSettingRow(grid, row++, 0, r.label, QLatin1String(r.caption), Described(r.list));
-
+    AddSettingRows(grid, 0, 0,
+                   {{"lMode", "Mode", "cxMode"},
+                    {"lShow", "Chs Name", "cxShow"},
+                    {"lSQL", "Squelch level ", "cxSQL"},
+                    {"lTOT", "TX Time Out[s]", "cxTOT"},
+                    {"lRate", "Battery Save", "cxRate"},
+                    {"lKeyTone", "Clew Tone", "cxKeyTone"},
+                    {"lAlt", "Incept Alarm", "cxAlt"},
+                    {"lLamp", "LAMP", "cxLamp"}});
     // The radio name at the top of the right column.
-    auto* lName = new QLabel(QStringLiteral("Radio Name"), this);
-    lName->setObjectName(QStringLiteral("lName"));
-    cxName = new QLineEdit(this);
-    cxName->setObjectName(QStringLiteral("cxName"));
-    cxName->setMaxLength(Setting::RadioNameLength);
+    cxName = AddEditRow(grid, 0, 2, "lName", QStringLiteral("Radio Name"), "cxName",
+                        Setting::RadioNameLength);
     cxName->setValidator(new UpperCaseValidator(cxName));
     cxName->setContextMenuPolicy(Qt::PreventContextMenu); // no clipboard commands
     InstallKeyFilter(cxName, KeySet::Name);
-    lName->setBuddy(cxName);
-    grid->addWidget(lName, 0, 2);
-    grid->addWidget(cxName, 0, 3);
-    row = 1;
-    for (const ListRow& r : RightColumn)
-        AddSettingRow(grid, row++, 2, r.label, QLatin1String(r.caption), Described(r.list));
+    AddSettingRows(grid, 1, 2,
+                   {{"lOpens", "Open Show", "cxOpens"},
+                    {"l1750", "1750Hz", "cx1750"},
+                    {"lKeyLock", "Key Lock", "cxKeyLock"},
+                    {"lBatTx", "Vol Inhibit Tx", "cxBatTx"},
+                    {"lVol", "Volume", "cxVol"},
+                    {"lAPO", "APO [Min]", "cxAPO"},
+                    // The group setting is kept but not offered: the catalog hides it.
+                    {"lGroup", "Group", "cxGroup"}});
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(MakeCloseButton());
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addSpacing(6);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    QVBoxLayout* layout = LayOutButtons();
+    layout->insertLayout(0, grid);
+    layout->insertSpacing(1, 6);
 
     connect(cxName, &QLineEdit::textChanged, this, &TfOptFun::cxNamePropertiesEditValueChanged);
     connect(cxName, &QLineEdit::returnPressed, this, &TfOptFun::cxNamePropertiesEditValueChanged);

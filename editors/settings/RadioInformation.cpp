@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,16 +37,9 @@ TfInfoMsg::TfInfoMsg(QWidget* parent)
     grid->setHorizontalSpacing(10);
     const auto field = [&](int row, const char* labelName, const QString& caption, const char* name,
                            int maxLength) {
-        auto* label = new QLabel(caption, this);
-        label->setObjectName(QLatin1String(labelName));
-        auto* edit = new QLineEdit(this);
-        edit->setObjectName(QLatin1String(name));
-        edit->setMaxLength(maxLength);
+        QLineEdit* edit = AddEditRow(grid, row, 0, labelName, caption, name, maxLength);
         edit->setMinimumWidth(340);
         setFieldEditable(edit, false);
-        label->setBuddy(edit);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(edit, row, 1);
         return edit;
     };
     cxModel = field(0, "lModel", QStringLiteral("Model Type"), "cxModel", 250);
@@ -61,16 +53,9 @@ TfInfoMsg::TfInfoMsg(QWidget* parent)
     btnOk->setAutoDefault(false);
     btnOk->hide();
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOk);
-    buttons->addWidget(MakeCloseButton());
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addSpacing(6);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    QVBoxLayout* layout = LayOutButtons({btnOk});
+    layout->insertLayout(0, grid);
+    layout->insertSpacing(1, 6);
 
     connect(cxSerial, &QLineEdit::textChanged, this, &TfInfoMsg::cxSerialPropertiesChange);
     EndsTypingRuns(cxSerial);

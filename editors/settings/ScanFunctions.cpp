@@ -9,12 +9,11 @@ TfScanFun::TfScanFun(QWidget* parent)
     : TSettingsWindow(QStringLiteral("fScanFun"), QStringLiteral("Scan Information"), parent)
 {
     fScanFun = this;
-    QGridLayout* grid = FramedGroupLayout(this, "gbScan", MakeCloseButton());
-    AddSettingRow(grid, 0, 0, "lScanMode", QStringLiteral("Scan Mode"), Described("cxScanMode"));
-    AddSettingRow(grid, 1, 0, "lScanRate", QStringLiteral("Scan Speed[ms]"),
-                  Described("cxScanRate"));
-    AddSettingRow(grid, 2, 0, "lScanDely", QStringLiteral("Dropout Delay Time[s]"),
-                  Described("cxScanDely"));
+    QGridLayout* grid = FramedGroupLayout("gbScan");
+    AddSettingRows(grid, 0, 0,
+                   {{"lScanMode", "Scan Mode", "cxScanMode"},
+                    {"lScanRate", "Scan Speed[ms]", "cxScanRate"},
+                    {"lScanDely", "Dropout Delay Time[s]", "cxScanDely"}});
     // Only "OFF" for now; the channel numbers follow when the window is shown.
     SettingDescription priority = Described("cxPriCh");
     priority.items = priority.items.mid(0, 1);

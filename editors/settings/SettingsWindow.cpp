@@ -150,31 +150,67 @@ void TSettingsWindow::TranslateWhenNeeded(bool translateLists)
     if (all.languageIndex > 0) TranslateForm(this, all.languageName, translateLists);
 }
 
-QPushButton* TSettingsWindow::MakeCloseButton()
+QVBoxLayout* TSettingsWindow::LayOutButtons(std::initializer_list<QPushButton*> more)
 {
-    auto* button = new QPushButton(QStringLiteral("&Close"), this);
-    button->setObjectName(QStringLiteral("btnCancel"));
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, &TSettingsWindow::btnCancelClick);
-    return button;
+    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    close->setObjectName(QStringLiteral("btnCancel"));
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &TSettingsWindow::btnCancelClick);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* button : more)
+        buttons->addWidget(button);
+    buttons->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    return layout;
+}
+
+QLabel* TSettingsWindow::addRow(QGridLayout* grid, int row, int column, const char* labelName,
+                                const QString& caption, QWidget* control)
+{
+    auto* label = new QLabel(caption, this);
+    label->setObjectName(QLatin1String(labelName));
+    label->setBuddy(control);
+    grid->addWidget(label, row, column);
+    grid->addWidget(control, row, column + 1);
+    return label;
 }
 
 QComboBox* TSettingsWindow::AddSettingRow(QGridLayout* grid, int row, int column,
                                           const char* labelName, const QString& caption,
                                           const SettingDescription& list)
 {
-    auto* label = new QLabel(caption, this);
-    label->setObjectName(QLatin1String(labelName));
     QComboBox* box = SettingList(this, list);
     box->setMinimumWidth(110);
-    label->setBuddy(box);
-    grid->addWidget(label, row, column);
-    grid->addWidget(box, row, column + 1);
+    QLabel* label = addRow(grid, row, column, labelName, caption, box);
     if (!list.shown) {
         box->hide();
         label->hide();
     }
     return box;
+}
+
+void TSettingsWindow::AddSettingRows(QGridLayout* grid, int first, int column,
+                                     std::initializer_list<SettingRow> rows)
+{
+    int row = first;
+    for (const SettingRow& r : rows)
+        AddSettingRow(grid, row++, column, r.label, QLatin1String(r.caption), Described(r.list));
+}
+
+QLineEdit* TSettingsWindow::AddEditRow(QGridLayout* grid, int row, int column,
+                                       const char* labelName, const QString& caption,
+                                       const char* name, int maxLength)
+{
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QLatin1String(name));
+    edit->setMaxLength(maxLength);
+    addRow(grid, row, column, labelName, caption, edit);
+    return edit;
 }
 
 QComboBox* TSettingsWindow::SettingList(QWidget* parent, const SettingDescription& list)
@@ -215,22 +251,13 @@ void TSettingsWindow::StoreLists(TALL& all)
     }
 }
 
-QGridLayout* FramedGroupLayout(TSettingsWindow* window, const char* groupName,
-                               QPushButton* closeButton)
+QGridLayout* TSettingsWindow::FramedGroupLayout(const char* groupName)
 {
-    auto* group = new QGroupBox(window->windowTitle(), window);
+    auto* group = new QGroupBox(windowTitle(), this);
     group->setObjectName(QLatin1String(groupName));
     group->setMinimumWidth(240);
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(12);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(closeButton);
-
-    auto* layout = new QVBoxLayout(window);
-    layout->addWidget(group);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOutButtons()->insertWidget(0, group);
     return grid;
 }

@@ -6,12 +6,14 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 
 class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 struct DocumentChange;
 
 // What the setting windows share. Each is a fixed-size child window of the main
@@ -61,9 +63,25 @@ class TSettingsWindow : public QWidget {
     // and translation tag, hidden with its label when the catalog keeps it out of sight.
     QComboBox* AddSettingRow(QGridLayout* grid, int row, int column, const char* labelName,
                              const QString& caption, const SettingDescription& list);
+    // Catalog lists one below the other from row first on.
+    struct SettingRow {
+        const char* label;
+        const char* caption;
+        const char* list;
+    };
+    void AddSettingRows(QGridLayout* grid, int first, int column,
+                        std::initializer_list<SettingRow> rows);
+    // A label and a text edit in one cell pair of grid.
+    QLineEdit* AddEditRow(QGridLayout* grid, int row, int column, const char* labelName,
+                          const QString& caption, const char* name, int maxLength);
     // The catalog list of that name, filled and connected, for a window's own layout.
     QComboBox* SettingList(QWidget* parent, const SettingDescription& list);
-    QPushButton* MakeCloseButton();
+    // The window's layout, fixed in size, ending in a row of buttons at the right: more,
+    // then "&Close". The window puts what it shows in front of them.
+    QVBoxLayout* LayOutButtons(std::initializer_list<QPushButton*> more = {});
+    // The framed group of a small setting window, titled like the window, above the
+    // buttons. Returns the grid inside the frame.
+    QGridLayout* FramedGroupLayout(const char* groupName);
 
     // The catalog entry of this window's list of that name.
     SettingDescription Described(const char* control) const;
@@ -92,15 +110,10 @@ class TSettingsWindow : public QWidget {
 
   private:
     void documentChanged(const DocumentChange& change);
+    QLabel* addRow(QGridLayout* grid, int row, int column, const char* labelName,
+                   const QString& caption, QWidget* control);
 
     QLabel* lStep = nullptr;
     bool shown = false;
     int typingRun = 0;
 };
-
-class QGroupBox;
-
-// The framed group of a small setting window, titled like the window, above the
-// "&Close" button. Returns the grid inside the frame.
-QGridLayout* FramedGroupLayout(TSettingsWindow* window, const char* groupName,
-                               QPushButton* closeButton);

@@ -8,12 +8,11 @@ TfVoxFun::TfVoxFun(QWidget* parent)
     : TSettingsWindow(QStringLiteral("fVoxFun"), QStringLiteral("Vox Function"), parent)
 {
     fVoxFun = this;
-    QGridLayout* grid = FramedGroupLayout(this, "gbVox", MakeCloseButton());
-    AddSettingRow(grid, 0, 0, "lVox", QStringLiteral("VOX Gain Level"), Described("cxVox"));
-    AddSettingRow(grid, 1, 0, "lVoxDely", QStringLiteral("VOX Delay Time[s]"),
-                  Described("cxVoxDely"));
-    AddSettingRow(grid, 2, 0, "lRxDis", QStringLiteral("Vox Inhibit on Receive"),
-                  Described("cxRxDis"));
+    QGridLayout* grid = FramedGroupLayout("gbVox");
+    AddSettingRows(grid, 0, 0,
+                   {{"lVox", "VOX Gain Level", "cxVox"},
+                    {"lVoxDely", "VOX Delay Time[s]", "cxVoxDely"},
+                    {"lRxDis", "Vox Inhibit on Receive", "cxRxDis"}});
 }
 
 TfVoxFun::~TfVoxFun()

@@ -1,12 +1,8 @@
 #include "FragmentCheck.h"
 #include "SettingsFixture.h"
+#include "SettingsWindows.h"
 
 #include "core/SettingsCatalog.h"
-#include "editors/settings/FmRadio.h"
-#include "editors/settings/KeyFunctions.h"
-#include "editors/settings/OptionalFunctions.h"
-#include "editors/settings/ScanFunctions.h"
-#include "editors/settings/VoxFunctions.h"
 #include "widgets/Tag.h"
 
 #include <QListWidget>
@@ -30,16 +26,6 @@ class TestSettingsCatalogWindows : public QObject {
 };
 
 namespace {
-
-std::unique_ptr<QWidget> createWindow(const QString& form)
-{
-    if (form == QLatin1String("fOptFun")) return std::make_unique<TfOptFun>();
-    if (form == QLatin1String("fVoxFun")) return std::make_unique<TfVoxFun>();
-    if (form == QLatin1String("fScanFun")) return std::make_unique<TfScanFun>();
-    if (form == QLatin1String("fKeyFun")) return std::make_unique<TfKeyFun>();
-    if (form == QLatin1String("fFmFun")) return std::make_unique<TfFmFun>();
-    return nullptr;
-}
 
 SettingDescription described(const QString& form, const QString& control)
 {
@@ -101,7 +87,7 @@ void TestSettingsCatalogWindows::windowListsTheCatalog()
     const SettingDescription d = described(form, name);
     QCOMPARE(d.control, name);
 
-    std::unique_ptr<QWidget> window = createWindow(form);
+    std::unique_ptr<QWidget> window = makeSettingsWindow(form);
     window->show();
     auto* list = control(*window, qPrintable(name));
     QVERIFY(list);
@@ -149,7 +135,7 @@ void TestSettingsCatalogWindows::translatedAsTheCatalogSays()
     QFile file(LanguageFragments::path("Chinese", form));
     QVERIFY(file.open(QIODevice::ReadOnly));
     doc.useLanguage(file.readAll());
-    std::unique_ptr<QWidget> window = createWindow(form);
+    std::unique_ptr<QWidget> window = makeSettingsWindow(form);
     window->show();
     auto* list = control(*window, qPrintable(name));
     QVERIFY(list);

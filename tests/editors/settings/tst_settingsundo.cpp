@@ -1,17 +1,12 @@
 #include "FragmentCheck.h"
 #include "SettingsFixture.h"
+#include "SettingsWindows.h"
 
 #include "core/BitCodecs.h"
 #include "core/FmCodec.h"
 #include "core/RadioName.h"
 #include "core/SerialNumber.h"
 #include "core/SettingsMap.h"
-#include "editors/settings/FmRadio.h"
-#include "editors/settings/KeyFunctions.h"
-#include "editors/settings/OptionalFunctions.h"
-#include "editors/settings/RadioInformation.h"
-#include "editors/settings/ScanFunctions.h"
-#include "editors/settings/VoxFunctions.h"
 
 #include <QtTest>
 #include <functional>
@@ -41,16 +36,6 @@ class TestSettingsUndo : public QObject {
 };
 
 namespace {
-
-std::unique_ptr<QWidget> makeWindow(const QString& form)
-{
-    if (form == QLatin1String("fOptFun")) return std::make_unique<TfOptFun>();
-    if (form == QLatin1String("fVoxFun")) return std::make_unique<TfVoxFun>();
-    if (form == QLatin1String("fScanFun")) return std::make_unique<TfScanFun>();
-    if (form == QLatin1String("fKeyFun")) return std::make_unique<TfKeyFun>();
-    if (form == QLatin1String("fFmFun")) return std::make_unique<TfFmFun>();
-    return std::make_unique<TfInfoMsg>();
-}
 
 // What a control shows, named as the tests name it: a list or edit by name, or
 // "gvData <col> <row>" for a cell of the FM grid. An edit's text is taken without the
@@ -123,7 +108,7 @@ void TestSettingsUndo::editUndoRedo()
     SettingsDocument doc;
     QString channel = QStringLiteral("90");
     SetFmChannel(appState(), 1, channel);
-    auto window = makeWindow(form);
+    auto window = makeSettingsWindow(form);
     window->show();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     TDocumentEdits& edits = documentEdits();
@@ -190,7 +175,7 @@ void TestSettingsUndo::stepNamedInTheWindowsLanguage()
     QVERIFY(fragment.open(QIODevice::ReadOnly));
     doc.useLanguage(fragment.readAll());
     const auto chinese = FragmentCheck::fragment("Chinese", form);
-    auto window = makeWindow(form);
+    auto window = makeSettingsWindow(form);
     window->show();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
 
@@ -218,7 +203,7 @@ void TestSettingsUndo::typingRunsAreSteps()
     QFETCH(QString, form);
     QFETCH(QString, name);
     SettingsDocument doc;
-    auto window = makeWindow(form);
+    auto window = makeSettingsWindow(form);
     window->show();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     auto* edit = control<QLineEdit>(*window, qPrintable(name));
@@ -285,7 +270,7 @@ void TestSettingsUndo::otherSourcesReload()
     QFETCH(QString, name);
     QFETCH(Change, change);
     SettingsDocument doc;
-    auto window = makeWindow(form);
+    auto window = makeSettingsWindow(form);
     window->show();
     const QString shownBefore = shown(*window, name);
     TALL expected = appState();
@@ -327,7 +312,7 @@ void TestSettingsUndo::showingMakesNoStep()
     WriteField(appState(), Setting::ScanSpeed, 9);
     SetSlotUsed(appState(), Image::AreaFmEmpty, 5, true);
     WriteU16LE(4400, &doc.at(Image::FmChannels + 2 * 4)); // 110 MHz, above the bound
-    auto window = makeWindow(form);
+    auto window = makeSettingsWindow(form);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     QCOMPARE(documentEdits().count(), 0);

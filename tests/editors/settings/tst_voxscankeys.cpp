@@ -1,8 +1,5 @@
 #include "SettingsFixture.h"
-
-#include "editors/settings/KeyFunctions.h"
-#include "editors/settings/ScanFunctions.h"
-#include "editors/settings/VoxFunctions.h"
+#include "SettingsWindows.h"
 
 #include <QGroupBox>
 #include <QtTest>
@@ -20,17 +17,6 @@ class TestVoxScanKeys : public QObject {
     void valuesWithoutAnItemAreKept();
     void renamedKeyFunction();
 };
-
-namespace {
-
-std::unique_ptr<QWidget> makeWindow(const QString& form)
-{
-    if (form == QLatin1String("fVoxFun")) return std::make_unique<TfVoxFun>();
-    if (form == QLatin1String("fScanFun")) return std::make_unique<TfScanFun>();
-    return std::make_unique<TfKeyFun>();
-}
-
-} // namespace
 
 void TestVoxScanKeys::newImageShows_data()
 {
@@ -72,7 +58,7 @@ void TestVoxScanKeys::newImageShows()
     QFETCH(QString, list);
     SettingsDocument doc;
     const QByteArray before = doc.image();
-    auto window = makeWindow(form);
+    auto window = makeSettingsWindow(form);
     window->show();
     QTEST(control(*window, qPrintable(list))->currentText(), "shown");
     // The frame is titled like the window.
@@ -124,7 +110,7 @@ void TestVoxScanKeys::listWritesOnlyItsBits()
     QFETCH(int, mask);
     QFETCH(int, value);
     SettingsDocument doc;
-    auto window = makeWindow(form);
+    auto window = makeSettingsWindow(form);
     window->show();
     const QByteArray before = doc.image();
     QComboBox* box = control(*window, qPrintable(list));
