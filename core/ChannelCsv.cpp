@@ -39,11 +39,36 @@ struct CsvRecord {
     QStringList fields;
 };
 
-// Commas between fields, fields in double quotes may hold commas, line ends and
-// doubled quotes; blanks around a field do not count. Records with nothing in them are
-// left out.
+// The field separator of a text: a tab when its first line holds more tabs than
+// commas (what spreadsheets put on the clipboard), else a comma. Quoted parts of the
+// line do not count.
+QChar FieldSeparator(const QString& text)
+{
+    int tabs = 0, commas = 0;
+    bool quoted = false;
+    for (const QChar c : text) {
+        if (c == u'"') quoted = !quoted;
+        if (quoted) continue;
+        if (c == u'\r' || c == u'\n') {
+            if (tabs + commas > 0) break;
+            continue; // blank lines before the header
+        }
+        if (c == u'\t') ++tabs;
+        if (c == u',') ++commas;
+    }
+    return tabs > commas ? QChar(u'\t') : QChar(u',');
+}
+
+// Fields between separators (comma or tab, see FieldSeparator); fields in double quotes
+// may hold separators, line ends and doubled quotes; blanks around a field do not
+// count. Records with nothing in them are left out.
 QVector<CsvRecord> ParseCsv(const QString& text)
 {
+    const QChar separator = FieldSeparator(text);
+    // Between tab-separated fields a tab is the separator, not a blank.
+    const auto blank = [separator](QChar c) {
+        return c == u' ' || (c == u'\t' && separator != u'\t');
+    };
     QVector<CsvRecord> records;
     const QChar* const data = text.constData();
     const qsizetype size = text.size();
@@ -55,7 +80,7 @@ QVector<CsvRecord> ParseCsv(const QString& text)
         bool empty = true;
         bool recordEnds = false;
         while (!recordEnds) {
-            while (i < size && (data[i] == u' ' || data[i] == u'\t'))
+            while (i < size && blank(data[i]))
                 ++i;
             QString field;
             if (i < size && data[i] == u'"') {
@@ -77,19 +102,19 @@ QVector<CsvRecord> ParseCsv(const QString& text)
                     }
                     field.append(data + start, i - start);
                 }
-                // Whatever follows the closing quote up to the next comma is dropped.
-                while (i < size && data[i] != u',' && data[i] != u'\r' && data[i] != u'\n')
+                // Whatever follows the closing quote up to the next separator is dropped.
+                while (i < size && data[i] != separator && data[i] != u'\r' && data[i] != u'\n')
                     ++i;
             } else {
                 const qsizetype start = i;
-                while (i < size && data[i] != u',' && data[i] != u'\r' && data[i] != u'\n')
+                while (i < size && data[i] != separator && data[i] != u'\r' && data[i] != u'\n')
                     ++i;
                 field = QString(data + start, i - start);
             }
             field = field.trimmed();
             if (!field.isEmpty()) empty = false;
             record.fields << field;
-            if (i < size && data[i] == u',') {
+            if (i < size && data[i] == separator) {
                 ++i;
                 continue;
             }
@@ -665,13 +690,24 @@ const QStringList& CsvColumns()
 
 QByteArray ExportChannelsCsv(TALL& all)
 {
+    QList<int> channels;
+    for (int k = 1; k <= all.channelCount; ++k)
+        channels << k;
+    return ExportChannelsCsv(all, channels);
+}
+
+QByteArray ExportChannelsCsv(TALL& all, const QList<int>& channels)
+{
     const QString lineEnd = QStringLiteral("\r\n");
     QString out = CsvColumns().join(u',') + lineEnd;
     const int priority = ReadField(all, Setting::PriorityChannel);
     const int count = std::min(all.channelCount, 128);
+    std::array<bool, 129> wanted{};
+    for (int k : channels)
+        if (k >= 1 && k <= count) wanted[size_t(k)] = true;
     TChannel ch;
     for (int k = 1; k <= count; ++k) {
-        if (!DecodeChannel(all, k, ch)) continue;
+        if (!wanted[size_t(k)] || !DecodeChannel(all, k, ch)) continue;
         const bool fineRaster = UsesFineRaster(all, k);
         const ToneColumns tones = ExportTones(ch.txTone, ch.rxTone);
         QString skip;
@@ -720,7 +756,13 @@ int CsvImport::count(CsvImportRow::Kind kind) const
     return n;
 }
 
-CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv, const CsvImportTexts& texts)
+namespace {
+
+// The plan of an import (pasteAt 0: each row to the channel its Location names) or of a
+// paste (the rows that can be taken go to channels pasteAt, pasteAt + 1, ... in their
+// order; a skipped row takes no channel).
+CsvImport PlanRows(const TALL& all, const QByteArray& csv, const CsvImportTexts& texts,
+                   int pasteAt)
 {
     CsvImport plan;
     plan.image = all;
@@ -760,7 +802,8 @@ CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv, const CsvImportT
         return plan;
     }
 
-    const bool numbered = columns[Col::Location] >= 0;
+    const bool hasLocation = columns[Col::Location] >= 0;
+    const bool numbered = hasLocation && pasteAt == 0;
     bool zeroBased = false;
     if (numbered) {
         for (int i = 1; i < records.size(); ++i) {
@@ -769,22 +812,25 @@ CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv, const CsvImportT
             if (ok && location == 0) zeroBased = true;
         }
     }
-    if (!numbered)
+    if (pasteAt > 0)
+        plan.fileNotes << texts.pasteOrder.arg(pasteAt);
+    else if (!numbered)
         plan.fileNotes << texts.noLocationColumn;
     else if (zeroBased)
         plan.fileNotes << texts.zeroBased;
 
     QHash<int, int> rowOfChannel; // channel -> index into plan.rows
     QVector<bool> wantsPriority;
+    int nextPasted = pasteAt;
     for (int i = 1; i < records.size(); ++i) {
         const RowFields fields(columns, records.at(i));
         CsvImportRow row;
         row.line = records.at(i).line;
-        row.location = numbered ? fields[Col::Location] : QString();
+        row.location = hasLocation ? fields[Col::Location] : QString();
         row.source = RowSource(fields);
         wantsPriority << false;
 
-        qint64 number = i;
+        qint64 number = pasteAt > 0 ? nextPasted : i;
         bool known = true;
         if (numbered) {
             bool ok = false;
@@ -818,6 +864,7 @@ CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv, const CsvImportT
         row.result = ChannelLine(k, ch);
         row.kind = row.notes.isEmpty() ? CsvImportRow::Imported : CsvImportRow::Changed;
         wantsPriority.last() = wanted.priority;
+        ++nextPasted;
 
         if (const auto earlier = rowOfChannel.find(k); earlier != rowOfChannel.end()) {
             CsvImportRow& replaced = plan.rows[*earlier];
@@ -845,6 +892,31 @@ CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv, const CsvImportT
         }
     }
     return plan;
+}
+
+} // namespace
+
+CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv, const CsvImportTexts& texts)
+{
+    return PlanRows(all, csv, texts, 0);
+}
+
+CsvImport PlanCsvPaste(const TALL& all, const QByteArray& text, int first,
+                       const CsvImportTexts& texts)
+{
+    return PlanRows(all, text, texts, std::clamp(first, 1, std::max(all.channelCount, 1)));
+}
+
+int CsvImportReplaces(const TALL& all, const CsvImport& plan)
+{
+    if (!plan.ok()) return 0;
+    int replaced = 0;
+    for (const CsvImportRow& row : plan.rows) {
+        if (row.kind == CsvImportRow::Skipped || row.channel < 1) continue;
+        if (ReplacesChannelInUse(SaveChannel(all, row.channel), SaveChannel(plan.image, row.channel)))
+            ++replaced;
+    }
+    return replaced;
 }
 
 bool ApplyCsvImport(TALL& all, const CsvImport& plan)

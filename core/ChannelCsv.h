@@ -21,7 +21,9 @@
 // channel's raster, "5.00" or "6.25"; the priority channel's Skip is "P" (when it is
 // scanned; a priority channel left out of the scan keeps its "S").
 //
-// Import finds the columns by their header names (any case), so shorter files work;
+// Import reads comma-separated text, or tab-separated text when the header line has
+// more tabs than commas (what a spreadsheet copies). It finds the columns by their
+// header names (any case), so shorter files work;
 // a field the file does not carry gets the value the grid gives a new channel. Each
 // row is entered the way the grid enters a channel: the channel is emptied, the
 // receive frequency passes the band check, the new-channel values are set, then the
@@ -55,6 +57,9 @@ const QStringList& CsvColumns();
 
 // Export of every memory channel in use. Non-const: DecodeChannel cleans records.
 QByteArray ExportChannelsCsv(TALL& all);
+// The same of the channels given (any order; empty ones and numbers outside the list
+// are left out), in channel order: the text a copy puts on the clipboard.
+QByteArray ExportChannelsCsv(TALL& all, const QList<int>& channels);
 
 struct CsvImportRow {
     int line = 0;     // line number in the file (header is line 1)
@@ -80,6 +85,16 @@ struct CsvImport {
 // are written with texts.
 CsvImport PlanCsvImport(const TALL& all, const QByteArray& csv,
                         const CsvImportTexts& texts = CsvImportTexts());
+
+// Plans a paste of CSV text (a channel list copied here or in a spreadsheet; comma- or
+// tab-separated, with its header line) at channel first: each row that can be taken
+// goes to the next channel from first on, by the import's row rules, whatever its
+// Location; rows beyond the last channel are skipped. Applied with ApplyCsvImport.
+CsvImport PlanCsvPaste(const TALL& all, const QByteArray& text, int first,
+                       const CsvImportTexts& texts = CsvImportTexts());
+
+// How many channels in use of all applying the plan would change.
+int CsvImportReplaces(const TALL& all, const CsvImport& plan);
 
 // Puts the planned channels (records, in-use and scan bits, priority channel) into all.
 // True when at least one row was imported. The caller records the edit (the windows

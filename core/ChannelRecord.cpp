@@ -106,10 +106,7 @@ void storeReceive(TALL& all, int k, QString& text)
 
     if (f == -1.0) {
         // Deleting a memory channel erases its record and takes it out of the scan list.
-        SetSlotUsed(all, Image::AreaChannelEmpty, k, false);
-        SetSlotUsed(all, Image::AreaScanSkip, k, false);
-        for (int i = 0; i < Image::RecordSize; ++i)
-            record(all, k)[i] = 0xFF;
+        RestoreChannel(all, k, EmptyChannelState());
         text.clear();
         return;
     }
@@ -325,10 +322,18 @@ void SetChannelField(TALL& all, int k, int code, QString& text)
     }
 }
 
-ChannelState SaveChannel(const TALL& all, int k)
+ChannelState EmptyChannelState()
 {
     ChannelState s;
-    const quint8* r = all.image.data() + Image::recordOffset(k);
+    s.record.fill(0xFF);
+    return s;
+}
+
+ChannelState SaveChannel(const TALL& all, int k)
+{
+    if (!isMemoryChannel(k) && !isFrequencyChannel(k)) return EmptyChannelState();
+    ChannelState s;
+    const quint8* r = record(all, k);
     std::copy(r, r + Image::RecordSize, s.record.begin());
     s.used = IsSlotUsed(all, Image::AreaChannelEmpty, k);
     s.scanned = IsSlotUsed(all, Image::AreaScanSkip, k);
@@ -337,7 +342,8 @@ ChannelState SaveChannel(const TALL& all, int k)
 
 void RestoreChannel(TALL& all, int k, const ChannelState& s)
 {
-    std::copy(s.record.begin(), s.record.end(), all.image.begin() + Image::recordOffset(k));
+    if (!isMemoryChannel(k) && !isFrequencyChannel(k)) return;
+    std::copy(s.record.begin(), s.record.end(), record(all, k));
     SetSlotUsed(all, Image::AreaChannelEmpty, k, s.used);
     SetSlotUsed(all, Image::AreaScanSkip, k, s.scanned);
 }

@@ -81,13 +81,34 @@ QString NameWithoutPadding(QString name);
 // True when record k counts in 6.25 kHz steps, false for 5 kHz.
 bool UsesFineRaster(const TALL& all, int k);
 
-// The parts of the image one memory channel occupies: its record and its in-use and
-// scan bits. Saved and put back whole (a refused import row, a channel taken over
-// from another document).
+// The complete value of a memory channel: its 16 record bytes, its bit in the
+// channel-empty bitmap and its bit in the scan-skip bitmap. Every copy of a channel
+// goes through it (a refused import row put back, a channel taken over from another
+// document, the channel list's copy, paste, move and sort), so nothing that belongs to
+// a channel is left behind. For the frequency channels (129, 130) only the record
+// counts; they have no bits.
 struct ChannelState {
     std::array<quint8, 16> record{};
-    bool used = false;
-    bool scanned = false;
+    bool used = false;    // channel-empty bit 0
+    bool scanned = false; // scan-skip bit 0
+
+    bool operator==(const ChannelState& other) const
+    {
+        return record == other.record && used == other.used && scanned == other.scanned;
+    }
+    bool operator!=(const ChannelState& other) const { return !(*this == other); }
 };
+
+// A memory channel as deleting it leaves it: 16 bytes of 0xFF, empty, not scanned.
+ChannelState EmptyChannelState();
+
+// Channel k of the image; k outside 1..130 reads as an empty channel.
 ChannelState SaveChannel(const TALL& all, int k);
+// Puts a channel value into channel k; k outside 1..130 is left alone.
 void RestoreChannel(TALL& all, int k, const ChannelState& state);
+
+// Whether putting next where now stands loses a channel in use.
+inline bool ReplacesChannelInUse(const ChannelState& now, const ChannelState& next)
+{
+    return now.used && now != next;
+}

@@ -11,6 +11,7 @@ const CsvImportTextKey Keys[] = {
     {"NotUtf8", &CsvImportTexts::notUtf8},
     {"NoLocationColumn", &CsvImportTexts::noLocationColumn},
     {"ZeroBased", &CsvImportTexts::zeroBased},
+    {"PasteOrder", &CsvImportTexts::pasteOrder},
     {"LocationNotNumber", &CsvImportTexts::locationNotNumber},
     {"NoSuchChannel", &CsvImportTexts::noSuchChannel},
     {"NoFrequency", &CsvImportTexts::noFrequency},

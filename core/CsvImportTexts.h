@@ -20,6 +20,9 @@ struct CsvImportTexts {
     QString noLocationColumn =
         QStringLiteral("No Location column: the rows go to channels 1, 2, 3, ... in their order.");
     QString zeroBased = QStringLiteral("Locations start at 0: channel = Location + 1.");
+    QString pasteOrder =
+        QStringLiteral("The rows go to the channels from %1 on, in their order; Location does "
+                       "not count.");
 
     // Why a row is skipped or what was changed in it.
     QString locationNotNumber = QStringLiteral("Location \"%1\" is no channel number.");
