@@ -116,18 +116,22 @@ int main(int argc, char** argv)
     // The door: one edit of one field, snapshots and comparison included.
     TDocumentEdits& edits = documentEdits();
     const Figures step = Time(Runs, [&](int i) {
-        edits.Edit(&window, QStringLiteral("Channel power"), [&] {
-            QString text = QString::number(i % 2);
-            SetChannelField(appState(), 1 + i % appState().channelCount, Field::Power, text);
+        edits.Edit(&window, QStringLiteral("Channel name"), [&] {
+            QString text = QStringLiteral("N%1").arg(i); // a new name each time: a real step
+            SetChannelField(appState(), 1 + i % appState().channelCount, Field::Name, text);
         });
     });
     // Undoing (and redoing) a fill of every channel; the grid reloads every row.
-    const Figures undoFill = Time(
-        Runs, [&](int) { edits.Undo(); },
+    const auto fill = [&](int i) {
+        edits.Edit(nullptr, QStringLiteral("Batch fill"), [&] { RenameChannels(i + 7); });
+    };
+    const Figures undoFill = Time(Runs, [&](int) { edits.Undo(); }, fill);
+    const Figures redoFill = Time(
+        Runs, [&](int) { edits.Redo(); },
         [&](int i) {
-            edits.Edit(nullptr, QStringLiteral("Batch fill"), [&] { RenameChannels(i + 7); });
+            fill(i);
+            edits.Undo();
         });
-    const Figures redoFill = Time(Runs, [&](int) { edits.Redo(); }, [&](int) { edits.Undo(); });
 
     QTextStream out(stdout);
     out << "memory channel grid, " << appState().channelCount << " channels, " << Runs
