@@ -1,6 +1,7 @@
 #include "OptionalFunctions.h"
 
 #include "UpperCaseValidator.h"
+#include "core/ChannelRecord.h"
 #include "core/DataModule.h"
 #include "core/RadioName.h"
 #include "widgets/KeyFilters.h"
@@ -63,7 +64,8 @@ TfOptFun::~TfOptFun()
 void TfOptFun::LoadSettings()
 {
     TSettingsWindow::LoadSettings();
-    cxName->setText(RadioNameText(appState()));
+    // Shown without the padding, which storing puts back, so the edit takes typing.
+    cxName->setText(NameWithoutPadding(RadioNameText(appState())));
 }
 
 void TfOptFun::StoreSettings()
