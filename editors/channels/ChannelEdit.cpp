@@ -9,6 +9,7 @@
 #include "files/TranslateForm.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/Tag.h"
+#include "widgets/WindowTeardown.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -134,8 +135,7 @@ TfChsEdit::~TfChsEdit()
     if (fChsEdit == this) fChsEdit = nullptr;
     // Destroyed without being asked (a new document): the controls, losing the focus
     // as they go, must not store into the channel any more.
-    for (QObject* child : findChildren<QObject*>())
-        QObject::disconnect(child, nullptr, this, nullptr);
+    DisconnectControls(this);
 }
 
 // Closed by the user: what was typed but not yet committed is kept.

@@ -5,6 +5,7 @@
 #include "editors/EditorHost.h"
 #include "files/TranslateForm.h"
 #include "widgets/Tag.h"
+#include "widgets/WindowTeardown.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -42,6 +43,12 @@ TSettingsWindow::TSettingsWindow(const QString& formName, const QString& caption
     lStep->setObjectName(QStringLiteral("lStep"));
     lStep->hide();
     connect(&documentEdits(), &TDocumentEdits::changed, this, &TSettingsWindow::documentChanged);
+}
+
+TSettingsWindow::~TSettingsWindow()
+{
+    // The window's own part and its form's are gone; the controls' handlers must not run.
+    DisconnectControls(this);
 }
 
 void TSettingsWindow::showEvent(QShowEvent* event)

@@ -45,6 +45,7 @@ class TSettingsWindow : public QWidget {
 
   protected:
     TSettingsWindow(const QString& formName, const QString& caption, QWidget* parent);
+    ~TSettingsWindow() override;
 
     // Places the window and runs InitForm.
     virtual void FormShow();
