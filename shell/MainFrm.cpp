@@ -224,6 +224,32 @@ void TfMainFrm::createActions()
     nRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     nRedo->setIcon(RedoImage());
+    edit->addSeparator();
+    // The memory channel grid's list commands. The keys belong to the grid (its own
+    // actions); here they are only shown, so they never fire twice.
+    const auto listCommand = [&](const char* name, const char* caption, int command,
+                                 const QKeySequence& keys) {
+        QAction* action = addCommand(edit, name, caption, command, keys, -1, "");
+        action->setToolTip(QString::fromUtf8(caption).remove(u'&').remove(QLatin1String("...")));
+        action->setShortcutContext(Qt::WidgetShortcut);
+    };
+    listCommand("nListCut", "Cu&t Channels", Command::ListCut,
+                QKeySequence(Qt::SHIFT | Qt::Key_Delete));
+    listCommand("nListCopy", "C&opy Channels", Command::ListCopy,
+                QKeySequence(Qt::CTRL | Qt::Key_C));
+    listCommand("nListPaste", "&Paste Channels", Command::ListPaste,
+                QKeySequence(Qt::CTRL | Qt::Key_V));
+    listCommand("nListDelete", "&Delete Channels", Command::ListDelete,
+                QKeySequence(Qt::Key_Delete));
+    listCommand("nListInsert", "I&nsert Empty Channel", Command::ListInsert,
+                QKeySequence(Qt::Key_Insert));
+    listCommand("nListRemove", "Re&move Channel", Command::ListRemove,
+                QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    listCommand("nListMoveUp", "Move Channels U&p", Command::ListMoveUp,
+                QKeySequence(Qt::ALT | Qt::Key_Up));
+    listCommand("nListMoveDown", "Move Channels Do&wn", Command::ListMoveDown,
+                QKeySequence(Qt::ALT | Qt::Key_Down));
+    listCommand("nListSort", "Sor&t Channels...", Command::ListSort, QKeySequence());
 
     QMenu* program = addMenu("nProgram", "&Program");
     addCommand(program, "nRead", "&Read From Radio", Command::ReadFromRadio,

@@ -10,6 +10,7 @@
 #include "StatusTexts.h"
 #include "core/DataModule.h"
 #include "core/ModelChoice.h"
+#include "editors/channels/ChannelGrid.h"
 #include "files/LanguageSwitch.h"
 #include "files/MessageBox.h"
 #include "link/ReadRadioDialog.h"
@@ -19,6 +20,7 @@
 
 #include <QAction>
 #include <QDateTime>
+#include <QHash>
 #include <QLabel>
 #include <QMdiArea>
 #include <QTreeWidget>
@@ -89,6 +91,17 @@ void TfMainFrm::DispatchCommand(int command)
         break;
     case Command::Redo:
         documentEdits().Redo();
+        break;
+    case Command::ListCut:
+    case Command::ListCopy:
+    case Command::ListPaste:
+    case Command::ListDelete:
+    case Command::ListInsert:
+    case Command::ListRemove:
+    case Command::ListMoveUp:
+    case Command::ListMoveDown:
+    case Command::ListSort:
+        ChannelListCommand(command);
         break;
     case Command::HelpTopics:
         ShowHelp(appState(), lHelpMissing->text(), lHelpFailed->text());
@@ -255,4 +268,21 @@ void TfMainFrm::AboutCommand()
 {
     TfFrmAbout about(this);
     Modal::exec(about);
+}
+
+// The list commands work on the memory channel grid; without one open they open it.
+void TfMainFrm::ChannelListCommand(int command)
+{
+    if (!fChsInfo) {
+        DispatchCommand(Command::MemoryChannels);
+        return;
+    }
+    const QHash<int, QAction*> actions = {
+        {Command::ListCut, fChsInfo->acCut},       {Command::ListCopy, fChsInfo->acCopy},
+        {Command::ListPaste, fChsInfo->acPaste},   {Command::ListDelete, fChsInfo->acDelete},
+        {Command::ListInsert, fChsInfo->acInsert}, {Command::ListRemove, fChsInfo->acRemove},
+        {Command::ListMoveUp, fChsInfo->acMoveUp}, {Command::ListMoveDown, fChsInfo->acMoveDown},
+        {Command::ListSort, fChsInfo->acSort},
+    };
+    if (QAction* action = actions.value(command)) action->trigger();
 }

@@ -294,7 +294,9 @@ class TestMainFrm : public QObject {
                                  "nImportCsv nExportCsv nExportPdf nCompareFile nRecent";
         QTest::newRow("Edit")
             << "nEdit"
-            << "nInfo nFreq | nChInfo nChEdit nBatch | nFm nVox nScan nOpt nKey | nUndo nRedo";
+            << "nInfo nFreq | nChInfo nChEdit nBatch | nFm nVox nScan nOpt nKey | nUndo nRedo | "
+               "nListCut nListCopy nListPaste nListDelete nListInsert nListRemove "
+               "nListMoveUp nListMoveDown nListSort";
         QTest::newRow("Program") << "nProgram"
                                  << "nRead nWrite | nCompareRadio";
         QTest::newRow("Setup") << "nSetup"

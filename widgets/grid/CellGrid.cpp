@@ -399,6 +399,36 @@ QRect CellGrid::cellRect(int col, int row) const
     return QRect(from->mapTo(window, rect.topLeft()), rect.size());
 }
 
+// ---- row selection -------------------------------------------------------------
+
+void CellGrid::setRowSelection(bool on)
+{
+    setSelectionMode(on ? QAbstractItemView::ExtendedSelection
+                        : QAbstractItemView::SingleSelection);
+    setSelectionBehavior(on ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+    verticalHeader()->setSectionsClickable(on);
+}
+
+QList<int> CellGrid::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes())
+        rows << index.row() + model->firstRow();
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows.isEmpty() && currentIndex().isValid()) rows << row();
+    return rows;
+}
+
+void CellGrid::selectRows(int first, int last)
+{
+    const QModelIndex top = model->indexOfCell(model->firstCol(), first);
+    const QModelIndex bottom = model->indexOfCell(model->firstCol(), last);
+    if (!top.isValid() || !bottom.isValid()) return;
+    selectionModel()->select(QItemSelection(top, bottom),
+                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
 // ---- in-place editor ----------------------------------------------------------
 
 bool CellGrid::openEditor()
@@ -521,6 +551,21 @@ void CellGrid::setHeaderText(int column, const QString& text)
 }
 
 // ---- keys and mouse -----------------------------------------------------------
+
+// A key the open editor takes for its text (Delete, Ctrl+C, Ctrl+V, ...) is no shortcut,
+// even when it reaches the grid first.
+bool CellGrid::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && editing && !forwardingKey) {
+        // Ignored by the editor, the event comes back up here: it goes on as usual then.
+        event->ignore();
+        forwardingKey = true;
+        QApplication::sendEvent(lineEdit, event);
+        forwardingKey = false;
+        if (event->isAccepted()) return true;
+    }
+    return QTableView::event(event);
+}
 
 void CellGrid::keyPressEvent(QKeyEvent* event)
 {
