@@ -833,22 +833,40 @@ QList<int> TfChsInfo::selectedChannels() const
     return channels;
 }
 
-void TfChsInfo::listEdit(const QString& text, const std::function<void()>& change, int first,
-                         int last)
+// The channels k .. k + count - 1.
+static QList<int> channelRange(int k, int count)
+{
+    QList<int> channels;
+    for (int i = 0; i < count; ++i)
+        channels << k + i;
+    return channels;
+}
+
+static QList<int> shifted(QList<int> channels, int delta)
+{
+    for (int& k : channels)
+        k += delta;
+    return channels;
+}
+
+void TfChsInfo::listEdit(const QString& text, const std::function<void()>& change,
+                         const QList<int>& select, int current)
 {
     FormDeactivate();
     documentEdits().Edit(this, text, change);
     TALL& all = appState();
     const QScopedValueRollback<bool> suppressed(all.updateSuppressed, true);
     FillAllRows();
-    if (last >= first && first >= 1) {
-        const int col = std::max(gvData->col(), ColRx);
-        gvData->setCurrentCell(col, first + 1);
-        gvData->selectRows(first + 1, last + 1);
-        curCol = gvData->col();
-        curRow = gvData->row();
-        followCurrentChannel(curRow);
-    }
+    if (select.isEmpty()) return;
+    if (current < 1) current = select.first();
+    gvData->setCurrentCell(std::max(gvData->col(), ColRx), current + 1);
+    QList<int> rows;
+    for (int k : select)
+        rows << k + 1;
+    gvData->selectRows(rows);
+    curCol = gvData->col();
+    curRow = gvData->row();
+    followCurrentChannel(curRow);
 }
 
 void TfChsInfo::CopySelection()
@@ -873,7 +891,7 @@ void TfChsInfo::CutSelection()
     CopySelection();
     listEdit(
         lStepCut->text().arg(channels.first()).arg(channels.last()),
-        [&] { DeleteChannels(appState(), channels); }, channels.first(), channels.last());
+        [&] { DeleteChannels(appState(), channels); }, channels);
 }
 
 void TfChsInfo::DeleteSelection()
@@ -883,7 +901,7 @@ void TfChsInfo::DeleteSelection()
     if (channels.isEmpty()) return;
     listEdit(
         lStepDelete->text().arg(channels.first()).arg(channels.last()),
-        [&] { DeleteChannels(appState(), channels); }, channels.first(), channels.last());
+        [&] { DeleteChannels(appState(), channels); }, channels);
 }
 
 void TfChsInfo::PasteAtCurrent()
@@ -905,7 +923,7 @@ void TfChsInfo::PasteAtCurrent()
         if (plan.pasted == 0 || !askReplaces(plan.replaced)) return;
         listEdit(
             lStepPaste->text().arg(plan.pasted).arg(first),
-            [&] { PasteChannels(all, first, values); }, first, first + plan.pasted - 1);
+            [&] { PasteChannels(all, first, values); }, channelRange(first, plan.pasted));
         return;
     }
     const QByteArray text = data && data->hasText() ? data->text().toUtf8() : QByteArray();
@@ -921,11 +939,11 @@ void TfChsInfo::PasteAtCurrent()
         if (Modal::exec(preview) != QDialog::Accepted) return;
     }
     if (taken == 0 || !askReplaces(CsvImportReplaces(all, plan))) return;
-    int last = first;
+    QList<int> pastedTo;
     for (const CsvImportRow& row : plan.rows)
-        if (row.kind != CsvImportRow::Skipped) last = std::max(last, row.channel);
+        if (row.kind != CsvImportRow::Skipped) pastedTo << row.channel;
     listEdit(
-        lStepPaste->text().arg(taken).arg(first), [&] { ApplyCsvImport(all, plan); }, first, last);
+        lStepPaste->text().arg(taken).arg(first), [&] { ApplyCsvImport(all, plan); }, pastedTo);
 }
 
 void TfChsInfo::InsertEmptyAtCurrent()
@@ -935,8 +953,7 @@ void TfChsInfo::InsertEmptyAtCurrent()
     if (k < 1) return;
     TALL& all = appState();
     bool room = true;
-    listEdit(
-        lStepInsert->text().arg(k), [&] { room = InsertEmptyChannel(all, k); }, k, k);
+    listEdit(lStepInsert->text().arg(k), [&] { room = InsertEmptyChannel(all, k); }, {k});
     if (!room)
         ShowMessageBox(languageTexts().info, lNoRoom->text().arg(k), MessageKind::Information);
 }
@@ -946,8 +963,7 @@ void TfChsInfo::RemoveCurrent()
     if (!listCommandsAllowed()) return;
     const int k = gvData->row() - 1;
     if (k < 1) return;
-    listEdit(
-        lStepRemove->text().arg(k), [&] { RemoveChannel(appState(), k); }, k, k);
+    listEdit(lStepRemove->text().arg(k), [&] { RemoveChannel(appState(), k); }, {k});
 }
 
 void TfChsInfo::MoveSelection(int delta)
@@ -955,18 +971,14 @@ void TfChsInfo::MoveSelection(int delta)
     if (!listCommandsAllowed()) return;
     const QList<int> channels = selectedChannels();
     if (channels.isEmpty()) return;
-    const int first = channels.first() + delta;
-    const int last = channels.last() + delta;
-    if (first < 1 || last > AllChannels(appState()).size()) return;
-    const int row = gvData->row();
+    if (channels.first() + delta < 1 || channels.last() + delta > AllChannels(appState()).size())
+        return;
+    // The current cell goes with its channel.
+    const int current = gvData->row() - 1;
     listEdit(
         lStepMove->text().arg(channels.first()).arg(channels.last()),
-        [&] { MoveChannels(appState(), channels, delta); }, first, last);
-    // The current cell goes with its channel when the selection was one block.
-    if (channels.last() - channels.first() + 1 == channels.size()) {
-        gvData->setCurrentCell(gvData->col(), row + delta);
-        gvData->selectRows(first + 1, last + 1);
-    }
+        [&] { MoveChannels(appState(), channels, delta); }, shifted(channels, delta),
+        channels.contains(current) ? current + delta : 0);
 }
 
 // A channel number dragged to another place: the header only shows the place; the
@@ -987,8 +999,7 @@ void TfChsInfo::rowDragged(int fromVisual, int toVisual)
         return;
     listEdit(
         lStepMove->text().arg(channels.first()).arg(channels.last()),
-        [&] { MoveChannels(appState(), channels, delta); }, channels.first() + delta,
-        channels.last() + delta);
+        [&] { MoveChannels(appState(), channels, delta); }, shifted(channels, delta));
 }
 
 void TfChsInfo::SortChannelList()
@@ -1006,6 +1017,5 @@ void TfChsInfo::SortChannelList()
     const bool closeGaps = dialog.closeGaps();
     listEdit(
         lStepSort->text().arg(channels.first()).arg(channels.last()),
-        [&] { SortChannels(all, channels, key, closeGaps); }, selection ? channels.first() : 0,
-        selection ? channels.last() : -1);
+        [&] { SortChannels(all, channels, key, closeGaps); }, selection ? channels : QList<int>());
 }

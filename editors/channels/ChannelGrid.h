@@ -108,10 +108,10 @@ class TfChsInfo : public QWidget {
     void gvDataMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     QAction* addListCommand(const char* name, const char* caption, const QKeySequence& keys);
     bool listCommandsAllowed() const;
-    // Runs change as one undo step named text, then shows the list again with rows
-    // first .. last selected (none when last < first).
-    void listEdit(const QString& text, const std::function<void()>& change, int first = 0,
-                  int last = -1);
+    // Runs change as one undo step named text, then shows the list again with the
+    // channels select selected and current (default: the first of them) the current one.
+    void listEdit(const QString& text, const std::function<void()>& change,
+                  const QList<int>& select = {}, int current = 0);
     void rowDragged(int fromVisual, int toVisual);
     void gvDataSelectCell(int col, int row, bool& allow);
     void gvDataKeyPress(QString& text);

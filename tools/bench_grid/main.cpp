@@ -168,7 +168,13 @@ int main(int argc, char** argv)
         Runs, [&](int) { window.SortChannelList(); }, [&](int) { grid->setCurrentCell(2, 2); });
     const Figures move = Time(
         Runs, [&](int i) { window.MoveSelection(i % 2 ? -1 : 1); },
-        [&](int i) { i % 2 ? grid->selectRows(3, 129) : grid->selectRows(2, 128); });
+        [&](int i) {
+            QList<int> rows;
+            for (int r = 2; r <= 128; ++r)
+                rows << r + i % 2;
+            grid->setCurrentCell(2, rows.first());
+            grid->selectRows(rows);
+        });
     Modal::setScript(nullptr);
 
     QTextStream out(stdout);

@@ -420,12 +420,14 @@ QList<int> CellGrid::selectedRows() const
     return rows;
 }
 
-void CellGrid::selectRows(int first, int last)
+void CellGrid::selectRows(const QList<int>& rows)
 {
-    const QModelIndex top = model->indexOfCell(model->firstCol(), first);
-    const QModelIndex bottom = model->indexOfCell(model->firstCol(), last);
-    if (!top.isValid() || !bottom.isValid()) return;
-    selectionModel()->select(QItemSelection(top, bottom),
+    QItemSelection selection;
+    for (int r : rows) {
+        const QModelIndex index = model->indexOfCell(model->firstCol(), r);
+        if (index.isValid()) selection.select(index, index);
+    }
+    selectionModel()->select(selection,
                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 

@@ -82,8 +82,8 @@ class CellGrid : public QTableView, public TranslatableGrid {
     void setRowSelection(bool on);
     // The selected rows, ascending; the current row when none is selected.
     QList<int> selectedRows() const;
-    // Selects the rows first .. last (and nothing else).
-    void selectRows(int first, int last);
+    // Selects the rows given (and nothing else).
+    void selectRows(const QList<int>& rows);
 
     // The cell's rectangle in the coordinates of the grid's parent window.
     QRect cellRect(int col, int row) const;
