@@ -9,6 +9,7 @@
 #include "EditorWindows.h"
 #include "core/DataModule.h"
 #include "files/SettingsFile.h"
+#include "widgets/HiddenText.h"
 #include "widgets/Tag.h"
 
 #include <QAction>
@@ -108,10 +109,7 @@ TfMainFrm::TfMainFrm(QWidget* parent)
     lRadio->setObjectName(QStringLiteral("lRadio"));
     lRadio->hide();
     const auto hiddenText = [this](const char* name, const char* text) {
-        auto* label = new QLabel(QString::fromUtf8(text), this);
-        label->setObjectName(QLatin1String(name));
-        label->hide();
-        return label;
+        return HiddenText(this, name, text);
     };
     lUndo = hiddenText("lUndo", "&Undo %1");
     lRedo = hiddenText("lRedo", "&Redo %1");
@@ -245,11 +243,11 @@ void TfMainFrm::createActions()
                 QKeySequence(Qt::Key_Insert));
     listCommand("nListRemove", "Re&move Channel", Command::ListRemove,
                 QKeySequence(Qt::CTRL | Qt::Key_Delete));
-    listCommand("nListMoveUp", "Move Channels U&p", Command::ListMoveUp,
+    listCommand("nListMoveUp", "Move Channe&ls Up", Command::ListMoveUp,
                 QKeySequence(Qt::ALT | Qt::Key_Up));
     listCommand("nListMoveDown", "Move Channels Do&wn", Command::ListMoveDown,
                 QKeySequence(Qt::ALT | Qt::Key_Down));
-    listCommand("nListSort", "Sor&t Channels...", Command::ListSort, QKeySequence());
+    listCommand("nListSort", "Sort Ch&annels...", Command::ListSort, QKeySequence());
 
     QMenu* program = addMenu("nProgram", "&Program");
     addCommand(program, "nRead", "&Read From Radio", Command::ReadFromRadio,

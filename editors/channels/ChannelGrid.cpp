@@ -20,6 +20,7 @@
 #include "files/LanguageFile.h"
 #include "files/MessageBox.h"
 #include "files/TranslateForm.h"
+#include "widgets/HiddenText.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/Tag.h"
 #include "widgets/grid/CellGrid.h"
@@ -175,10 +176,7 @@ TfChsInfo::TfChsInfo(QWidget* parent) : QWidget(parent)
     lStep->hide();
 
     const auto hiddenText = [this](const char* name, const char* text) {
-        auto* label = new QLabel(QString::fromUtf8(text), this);
-        label->setObjectName(QLatin1String(name));
-        label->hide();
-        return label;
+        return HiddenText(this, name, text);
     };
     lStepPaste = hiddenText("lStepPaste", "Paste %1 channels at %2");
     lStepCut = hiddenText("lStepCut", "Cut channels %1-%2");
