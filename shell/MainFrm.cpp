@@ -8,6 +8,7 @@
 #include "CompareWindow.h"
 #include "EditorWindows.h"
 #include "core/DataModule.h"
+#include "editors/channels/ChannelGrid.h"
 #include "files/SettingsFile.h"
 #include "widgets/HiddenText.h"
 #include "widgets/Tag.h"
@@ -226,28 +227,22 @@ void TfMainFrm::createActions()
     // The memory channel grid's list commands. The keys belong to the grid (its own
     // actions); here they are only shown, so they never fire twice.
     const auto listCommand = [&](const char* name, const char* caption, int command,
-                                 const QKeySequence& keys) {
-        QAction* action = addCommand(edit, name, caption, command, keys, -1, "");
+                                 const char* gridAction) {
+        QAction* action = addCommand(edit, name, caption, command,
+                                     TfChsInfo::ListCommandKeys(QLatin1String(gridAction)), -1, "");
         action->setToolTip(QString::fromUtf8(caption).remove(u'&').remove(QLatin1String("...")));
         action->setShortcutContext(Qt::WidgetShortcut);
+        action->setProperty("gridAction", QLatin1String(gridAction));
     };
-    listCommand("nListCut", "Cu&t Channels", Command::ListCut,
-                QKeySequence(Qt::SHIFT | Qt::Key_Delete));
-    listCommand("nListCopy", "C&opy Channels", Command::ListCopy,
-                QKeySequence(Qt::CTRL | Qt::Key_C));
-    listCommand("nListPaste", "&Paste Channels", Command::ListPaste,
-                QKeySequence(Qt::CTRL | Qt::Key_V));
-    listCommand("nListDelete", "&Delete Channels", Command::ListDelete,
-                QKeySequence(Qt::Key_Delete));
-    listCommand("nListInsert", "I&nsert Empty Channel", Command::ListInsert,
-                QKeySequence(Qt::Key_Insert));
-    listCommand("nListRemove", "Re&move Channel", Command::ListRemove,
-                QKeySequence(Qt::CTRL | Qt::Key_Delete));
-    listCommand("nListMoveUp", "Move Channe&ls Up", Command::ListMoveUp,
-                QKeySequence(Qt::ALT | Qt::Key_Up));
-    listCommand("nListMoveDown", "Move Channels Do&wn", Command::ListMoveDown,
-                QKeySequence(Qt::ALT | Qt::Key_Down));
-    listCommand("nListSort", "Sort Ch&annels...", Command::ListSort, QKeySequence());
+    listCommand("nListCut", "Cu&t Channels", Command::ListCut, "acCut");
+    listCommand("nListCopy", "C&opy Channels", Command::ListCopy, "acCopy");
+    listCommand("nListPaste", "&Paste Channels", Command::ListPaste, "acPaste");
+    listCommand("nListDelete", "&Delete Channels", Command::ListDelete, "acDelete");
+    listCommand("nListInsert", "I&nsert Empty Channel", Command::ListInsert, "acInsert");
+    listCommand("nListRemove", "Re&move Channel", Command::ListRemove, "acRemove");
+    listCommand("nListMoveUp", "Move Channe&ls Up", Command::ListMoveUp, "acMoveUp");
+    listCommand("nListMoveDown", "Move Channels Do&wn", Command::ListMoveDown, "acMoveDown");
+    listCommand("nListSort", "Sort Ch&annels...", Command::ListSort, "acSort");
 
     QMenu* program = addMenu("nProgram", "&Program");
     addCommand(program, "nRead", "&Read From Radio", Command::ReadFromRadio,

@@ -17,10 +17,10 @@
 #include "link/SetPortDialog.h"
 #include "link/WriteRadioDialog.h"
 #include "widgets/ModalSeam.h"
+#include "widgets/Tag.h"
 
 #include <QAction>
 #include <QDateTime>
-#include <QHash>
 #include <QLabel>
 #include <QMdiArea>
 #include <QTreeWidget>
@@ -277,12 +277,10 @@ void TfMainFrm::ChannelListCommand(int command)
         DispatchCommand(Command::MemoryChannels);
         return;
     }
-    const QHash<int, QAction*> actions = {
-        {Command::ListCut, fChsInfo->acCut},       {Command::ListCopy, fChsInfo->acCopy},
-        {Command::ListPaste, fChsInfo->acPaste},   {Command::ListDelete, fChsInfo->acDelete},
-        {Command::ListInsert, fChsInfo->acInsert}, {Command::ListRemove, fChsInfo->acRemove},
-        {Command::ListMoveUp, fChsInfo->acMoveUp}, {Command::ListMoveDown, fChsInfo->acMoveDown},
-        {Command::ListSort, fChsInfo->acSort},
-    };
-    if (QAction* action = actions.value(command)) action->trigger();
+    // The menu item names the grid's action it stands for.
+    for (QAction* item : findChildren<QAction*>())
+        if (Tag::of(item) == command)
+            if (auto* action =
+                    fChsInfo->findChild<QAction*>(item->property("gridAction").toString()))
+                action->trigger();
 }

@@ -30,6 +30,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -196,18 +197,17 @@ TfChsInfo::TfChsInfo(QWidget* parent) : QWidget(parent)
 
     gvMenu = new QMenu(this);
     gvMenu->setObjectName(QStringLiteral("gvMenu"));
-    acCut = addListCommand("acCut", "Cu&t", QKeySequence(Qt::SHIFT | Qt::Key_Delete));
-    acCopy = addListCommand("acCopy", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C));
-    acPaste = addListCommand("acPaste", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V));
-    acDelete = addListCommand("acDelete", "&Delete", QKeySequence(Qt::Key_Delete));
+    acCut = addListCommand("acCut", "Cu&t");
+    acCopy = addListCommand("acCopy", "&Copy");
+    acPaste = addListCommand("acPaste", "&Paste");
+    acDelete = addListCommand("acDelete", "&Delete");
     gvMenu->addSeparator();
-    acInsert = addListCommand("acInsert", "&Insert Empty Channel", QKeySequence(Qt::Key_Insert));
-    acRemove =
-        addListCommand("acRemove", "&Remove Channel", QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    acInsert = addListCommand("acInsert", "&Insert Empty Channel");
+    acRemove = addListCommand("acRemove", "&Remove Channel");
     gvMenu->addSeparator();
-    acMoveUp = addListCommand("acMoveUp", "Move &Up", QKeySequence(Qt::ALT | Qt::Key_Up));
-    acMoveDown = addListCommand("acMoveDown", "Move Do&wn", QKeySequence(Qt::ALT | Qt::Key_Down));
-    acSort = addListCommand("acSort", "&Sort...", QKeySequence());
+    acMoveUp = addListCommand("acMoveUp", "Move &Up");
+    acMoveDown = addListCommand("acMoveDown", "Move Do&wn");
+    acSort = addListCommand("acSort", "&Sort...");
     connect(acCopy, &QAction::triggered, this, &TfChsInfo::CopySelection);
     connect(acCut, &QAction::triggered, this, &TfChsInfo::CutSelection);
     connect(acPaste, &QAction::triggered, this, &TfChsInfo::PasteAtCurrent);
@@ -804,8 +804,24 @@ void TfChsInfo::FormDeactivate()
 
 // ---- the channel list ------------------------------------------------------------
 
-QAction* TfChsInfo::addListCommand(const char* name, const char* caption, const QKeySequence& keys)
+QKeySequence TfChsInfo::ListCommandKeys(const QString& action)
 {
+    static const QHash<QString, QKeySequence> keys = {
+        {QStringLiteral("acCut"), QKeySequence(Qt::SHIFT | Qt::Key_Delete)},
+        {QStringLiteral("acCopy"), QKeySequence(Qt::CTRL | Qt::Key_C)},
+        {QStringLiteral("acPaste"), QKeySequence(Qt::CTRL | Qt::Key_V)},
+        {QStringLiteral("acDelete"), QKeySequence(Qt::Key_Delete)},
+        {QStringLiteral("acInsert"), QKeySequence(Qt::Key_Insert)},
+        {QStringLiteral("acRemove"), QKeySequence(Qt::CTRL | Qt::Key_Delete)},
+        {QStringLiteral("acMoveUp"), QKeySequence(Qt::ALT | Qt::Key_Up)},
+        {QStringLiteral("acMoveDown"), QKeySequence(Qt::ALT | Qt::Key_Down)},
+    };
+    return keys.value(action);
+}
+
+QAction* TfChsInfo::addListCommand(const char* name, const char* caption)
+{
+    const QKeySequence keys = ListCommandKeys(QLatin1String(name));
     auto* action = new QAction(QString::fromUtf8(caption), this);
     action->setObjectName(QLatin1String(name));
     action->setShortcut(keys);

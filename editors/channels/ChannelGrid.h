@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QWidget>
 #include <functional>
 
@@ -78,6 +79,10 @@ class TfChsInfo : public QWidget {
     QLabel* lNothingToPaste;
     QLabel* lClipboard;
 
+    // The keys of a list command, by the name of its action (acCopy, ...); the main
+    // window's Edit menu shows the same.
+    static QKeySequence ListCommandKeys(const QString& action);
+
     // The memory channels selected (whole rows), ascending; the current one when none.
     QList<int> selectedChannels() const;
     void CopySelection();
@@ -106,7 +111,7 @@ class TfChsInfo : public QWidget {
   private:
     void FormShow();
     void gvDataMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    QAction* addListCommand(const char* name, const char* caption, const QKeySequence& keys);
+    QAction* addListCommand(const char* name, const char* caption);
     bool listCommandsAllowed() const;
     // Runs change as one undo step named text, then shows the list again with the
     // channels select selected and current (default: the first of them) the current one.
