@@ -32,6 +32,16 @@ constexpr int CompareWithFile = 43;
 constexpr int CompareWithRadio = 44;
 constexpr int Undo = 45;
 constexpr int Redo = 46;
+// The memory channel grid's list commands, run on the open grid.
+constexpr int ListCut = 47;
+constexpr int ListCopy = 48;
+constexpr int ListPaste = 49;
+constexpr int ListDelete = 50;
+constexpr int ListInsert = 51;
+constexpr int ListRemove = 52;
+constexpr int ListMoveUp = 53;
+constexpr int ListMoveDown = 54;
+constexpr int ListSort = 55;
 constexpr int HelpTopics = 60;
 constexpr int About = 61;
 } // namespace Command

@@ -8,7 +8,9 @@
 #include "CompareWindow.h"
 #include "EditorWindows.h"
 #include "core/DataModule.h"
+#include "editors/channels/ChannelGrid.h"
 #include "files/SettingsFile.h"
+#include "widgets/HiddenText.h"
 #include "widgets/Tag.h"
 
 #include <QAction>
@@ -108,10 +110,7 @@ TfMainFrm::TfMainFrm(QWidget* parent)
     lRadio->setObjectName(QStringLiteral("lRadio"));
     lRadio->hide();
     const auto hiddenText = [this](const char* name, const char* text) {
-        auto* label = new QLabel(QString::fromUtf8(text), this);
-        label->setObjectName(QLatin1String(name));
-        label->hide();
-        return label;
+        return HiddenText(this, name, text);
     };
     lUndo = hiddenText("lUndo", "&Undo %1");
     lRedo = hiddenText("lRedo", "&Redo %1");
@@ -224,6 +223,26 @@ void TfMainFrm::createActions()
     nRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     nRedo->setIcon(RedoImage());
+    edit->addSeparator();
+    // The memory channel grid's list commands. The keys belong to the grid (its own
+    // actions); here they are only shown, so they never fire twice.
+    const auto listCommand = [&](const char* name, const char* caption, int command,
+                                 const char* gridAction) {
+        QAction* action = addCommand(edit, name, caption, command,
+                                     TfChsInfo::ListCommandKeys(QLatin1String(gridAction)), -1, "");
+        action->setToolTip(QString::fromUtf8(caption).remove(u'&').remove(QLatin1String("...")));
+        action->setShortcutContext(Qt::WidgetShortcut);
+        action->setProperty("gridAction", QLatin1String(gridAction));
+    };
+    listCommand("nListCut", "Cu&t Channels", Command::ListCut, "acCut");
+    listCommand("nListCopy", "C&opy Channels", Command::ListCopy, "acCopy");
+    listCommand("nListPaste", "&Paste Channels", Command::ListPaste, "acPaste");
+    listCommand("nListDelete", "&Delete Channels", Command::ListDelete, "acDelete");
+    listCommand("nListInsert", "I&nsert Empty Channel", Command::ListInsert, "acInsert");
+    listCommand("nListRemove", "Re&move Channel", Command::ListRemove, "acRemove");
+    listCommand("nListMoveUp", "Move Channe&ls Up", Command::ListMoveUp, "acMoveUp");
+    listCommand("nListMoveDown", "Move Channels Do&wn", Command::ListMoveDown, "acMoveDown");
+    listCommand("nListSort", "Sort Ch&annels...", Command::ListSort, "acSort");
 
     QMenu* program = addMenu("nProgram", "&Program");
     addCommand(program, "nRead", "&Read From Radio", Command::ReadFromRadio,

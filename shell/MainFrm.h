@@ -104,6 +104,7 @@ class TfMainFrm : public QMainWindow, public EditorHost {
     void AboutCommand();
     // File menu: the memory channels as a CSV channel list (MainFrmCsv.cpp).
     void ImportCsvCommand();
+    void ChannelListCommand(int command);
     void ImportCsvFile(const QString& path);
     void ExportCsvCommand();
     // File menu: printing (MainFrmPrint.cpp).

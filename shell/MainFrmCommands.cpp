@@ -10,12 +10,14 @@
 #include "StatusTexts.h"
 #include "core/DataModule.h"
 #include "core/ModelChoice.h"
+#include "editors/channels/ChannelGrid.h"
 #include "files/LanguageSwitch.h"
 #include "files/MessageBox.h"
 #include "link/ReadRadioDialog.h"
 #include "link/SetPortDialog.h"
 #include "link/WriteRadioDialog.h"
 #include "widgets/ModalSeam.h"
+#include "widgets/Tag.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -89,6 +91,17 @@ void TfMainFrm::DispatchCommand(int command)
         break;
     case Command::Redo:
         documentEdits().Redo();
+        break;
+    case Command::ListCut:
+    case Command::ListCopy:
+    case Command::ListPaste:
+    case Command::ListDelete:
+    case Command::ListInsert:
+    case Command::ListRemove:
+    case Command::ListMoveUp:
+    case Command::ListMoveDown:
+    case Command::ListSort:
+        ChannelListCommand(command);
         break;
     case Command::HelpTopics:
         ShowHelp(appState(), lHelpMissing->text(), lHelpFailed->text());
@@ -255,4 +268,19 @@ void TfMainFrm::AboutCommand()
 {
     TfFrmAbout about(this);
     Modal::exec(about);
+}
+
+// The list commands work on the memory channel grid; without one open they open it.
+void TfMainFrm::ChannelListCommand(int command)
+{
+    if (!fChsInfo) {
+        DispatchCommand(Command::MemoryChannels);
+        return;
+    }
+    // The menu item names the grid's action it stands for.
+    for (QAction* item : findChildren<QAction*>())
+        if (Tag::of(item) == command)
+            if (auto* action =
+                    fChsInfo->findChild<QAction*>(item->property("gridAction").toString()))
+                action->trigger();
 }

@@ -1,9 +1,13 @@
 #include "ChannelGrid.h"
 
+#include "ChannelSort.h"
 #include "CheckedFrequency.h"
 #include "ToneOption.h"
 #include "ToneSelector.h"
+#include "core/ChannelClipboard.h"
+#include "core/ChannelCsv.h"
 #include "core/ChannelEntry.h"
+#include "core/ChannelListEdits.h"
 #include "core/ChannelListItems.h"
 #include "core/ChannelRecord.h"
 #include "core/DataModule.h"
@@ -12,25 +16,35 @@
 #include "core/ToneCodec.h"
 #include "core/ToneLists.h"
 #include "editors/EditorHost.h"
+#include "files/CsvImportDialog.h"
+#include "files/LanguageFile.h"
 #include "files/MessageBox.h"
 #include "files/TranslateForm.h"
+#include "widgets/HiddenText.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/Tag.h"
 #include "widgets/grid/CellGrid.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMimeData>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <optional>
+
+#include "widgets/ModalSeam.h"
 
 TfChsInfo* fChsInfo = nullptr;
 
@@ -137,8 +151,11 @@ TfChsInfo::TfChsInfo(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("fChsInfo"));
     setWindowTitle(QStringLiteral("Channel Information"));
     setAttribute(Qt::WA_DeleteOnClose);
-    // A borderless window; the main window hands the hint on to its sub-window.
-    setWindowFlags(Qt::FramelessWindowHint);
+    // A framed window the user can resize and maximise inside the main window, so more
+    // rows show; the size BuildGrid computes is the one it starts with. The main window
+    // hands the hints on to its sub-window.
+    setWindowFlags(Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                   Qt::WindowCloseButtonHint);
 
     gvData = new CellGrid(this);
     gvData->setObjectName(QStringLiteral("gvData"));
@@ -158,6 +175,63 @@ TfChsInfo::TfChsInfo(QWidget* parent) : QWidget(parent)
     lStep = new QLabel(QStringLiteral("Channel %1 %2"), this);
     lStep->setObjectName(QStringLiteral("lStep"));
     lStep->hide();
+
+    const auto hiddenText = [this](const char* name, const char* text) {
+        return HiddenText(this, name, text);
+    };
+    lStepPaste = hiddenText("lStepPaste", "Paste %1 channels at %2");
+    lStepCut = hiddenText("lStepCut", "Cut channels %1-%2");
+    lStepDelete = hiddenText("lStepDelete", "Delete channels %1-%2");
+    lStepInsert = hiddenText("lStepInsert", "Insert empty channel %1");
+    lStepRemove = hiddenText("lStepRemove", "Remove channel %1");
+    lStepMove = hiddenText("lStepMove", "Move channels %1-%2");
+    lStepSort = hiddenText("lStepSort", "Sort channels %1-%2");
+    lStepMany = hiddenText("lStepMany", "%1 on %2 channels");
+    lNoRoom = hiddenText("lNoRoom", "No empty channel follows channel %1, so no channel can "
+                                    "move down to make room. Nothing was changed.");
+    lReplaces = hiddenText("lReplaces", "The paste replaces %1 channels in use from channel %2 "
+                                        "on. Paste anyway?");
+    lNothingToPaste =
+        hiddenText("lNothingToPaste", "The clipboard holds no channels and no channel list.");
+    lClipboard = hiddenText("lClipboard", "Clipboard");
+
+    gvMenu = new QMenu(this);
+    gvMenu->setObjectName(QStringLiteral("gvMenu"));
+    acCut = addListCommand("acCut", "Cu&t");
+    acCopy = addListCommand("acCopy", "&Copy");
+    acPaste = addListCommand("acPaste", "&Paste");
+    acDelete = addListCommand("acDelete", "&Delete");
+    gvMenu->addSeparator();
+    acInsert = addListCommand("acInsert", "&Insert Empty Channel");
+    acRemove = addListCommand("acRemove", "&Remove Channel");
+    gvMenu->addSeparator();
+    acMoveUp = addListCommand("acMoveUp", "Move &Up");
+    acMoveDown = addListCommand("acMoveDown", "Move Do&wn");
+    acSort = addListCommand("acSort", "&Sort...");
+    connect(acCopy, &QAction::triggered, this, &TfChsInfo::CopySelection);
+    connect(acCut, &QAction::triggered, this, &TfChsInfo::CutSelection);
+    connect(acPaste, &QAction::triggered, this, &TfChsInfo::PasteAtCurrent);
+    connect(acDelete, &QAction::triggered, this, &TfChsInfo::DeleteSelection);
+    connect(acInsert, &QAction::triggered, this, &TfChsInfo::InsertEmptyAtCurrent);
+    connect(acRemove, &QAction::triggered, this, &TfChsInfo::RemoveCurrent);
+    connect(acMoveUp, &QAction::triggered, this, [this] { MoveSelection(-1); });
+    connect(acMoveDown, &QAction::triggered, this, [this] { MoveSelection(1); });
+    connect(acSort, &QAction::triggered, this, &TfChsInfo::SortChannelList);
+
+    gvData->setRowSelection(true);
+    gvData->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(gvData, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        FormDeactivate();
+        gvMenu->popup(gvData->viewport()->mapToGlobal(at));
+    });
+    // The channel numbers select rows; dragged, they move channels.
+    gvData->verticalHeader()->setSectionsMovable(true);
+    connect(gvData->verticalHeader(), &QHeaderView::sectionPressed, this, [this](int) {
+        hideSelectors();
+        followCurrentChannel(gvData->row());
+    });
+    connect(gvData->verticalHeader(), &QHeaderView::sectionMoved, this,
+            [this](int, int from, int to) { rowDragged(from, to); });
 
     connect(&documentEdits(), &TDocumentEdits::changed, this, &TfChsInfo::DocumentChanged);
     connect(&documentEdits(), &TDocumentEdits::currentChannelChanged, this,
@@ -203,8 +277,7 @@ TfChsInfo::TfChsInfo(QWidget* parent) : QWidget(parent)
     connect(gvData, &CellGrid::selectCell, this, &TfChsInfo::gvDataSelectCell);
     connect(gvData, &CellGrid::displayTextSet, this, &TfChsInfo::gvDataSetForeText);
     connect(gvData, &CellGrid::keyPress, this, &TfChsInfo::gvDataKeyPress);
-    connect(gvData, &CellGrid::mouseDown, this,
-            [this](Qt::MouseButton button, Qt::KeyboardModifiers) { gvDataMouseDown(button); });
+    connect(gvData, &CellGrid::mouseDown, this, &TfChsInfo::gvDataMouseDown);
     connect(gvData, &CellGrid::cellDoubleClicked, this, [this](int col, int) {
         if (auto* tone = qobject_cast<ToneSelector*>(selectorOf(col)); tone && tone == openSelector)
             ComBoxDblClick(tone);
@@ -515,9 +588,13 @@ void TfChsInfo::gvDataSelectCell(int col, int row, bool& allow)
     followCurrentChannel(row);
 }
 
-void TfChsInfo::gvDataMouseDown(Qt::MouseButton button)
+void TfChsInfo::gvDataMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
     if (button != Qt::LeftButton || gvData->col() <= 1 || gvData->row() <= 1) return;
+    // Shift and Ctrl select rows; the in-place editor stays closed.
+    if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier)) {
+        if (!selectorOf(gvData->col())) return;
+    }
     const int col = gvData->col();
     const int row = gvData->row();
     if (col == ColRx ||
@@ -611,6 +688,21 @@ void TfChsInfo::ComBoxSetData(QComboBox* selector)
         gvData->setCellValue(col, row, QString::number(selector->currentIndex()));
     }
     gvData->setCellText(col, row, text);
+    // Several channels selected, the cell among them: the value goes to each in use.
+    const QList<int> channels = selectedChannels();
+    if (channels.size() > 1 && channels.contains(row - 1) &&
+        CanSetOnManyChannels(FieldOfColumn(col))) {
+        QString value = gvData->cellValue(col, row);
+        if (col == ColRxTone || col == ColTxTone) value = text == noTone() ? QString() : text;
+        QString title = gvData->cellText(col, 1);
+        title.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        const int inUse = CountChannelsInUse(all, channels);
+        documentEdits().Edit(this, lStepMany->text().arg(title.simplified()).arg(inUse),
+                             [&] { SetChannelsField(all, channels, FieldOfColumn(col), value); });
+        const QScopedValueRollback<bool> suppressed(all.updateSuppressed, true);
+        FillAllRows();
+        return;
+    }
     documentEdits().Edit(this, stepName(col, row - 1), [&] { StoreCell(row, col); });
 }
 
@@ -708,4 +800,236 @@ void TfChsInfo::FormDeactivate()
 {
     gvData->closeEditor(true);
     hideSelectors();
+}
+
+// ---- the channel list ------------------------------------------------------------
+
+QKeySequence TfChsInfo::ListCommandKeys(const QString& action)
+{
+    static const QHash<QString, QKeySequence> keys = {
+        {QStringLiteral("acCut"), QKeySequence(Qt::SHIFT | Qt::Key_Delete)},
+        {QStringLiteral("acCopy"), QKeySequence(Qt::CTRL | Qt::Key_C)},
+        {QStringLiteral("acPaste"), QKeySequence(Qt::CTRL | Qt::Key_V)},
+        {QStringLiteral("acDelete"), QKeySequence(Qt::Key_Delete)},
+        {QStringLiteral("acInsert"), QKeySequence(Qt::Key_Insert)},
+        {QStringLiteral("acRemove"), QKeySequence(Qt::CTRL | Qt::Key_Delete)},
+        {QStringLiteral("acMoveUp"), QKeySequence(Qt::ALT | Qt::Key_Up)},
+        {QStringLiteral("acMoveDown"), QKeySequence(Qt::ALT | Qt::Key_Down)},
+    };
+    return keys.value(action);
+}
+
+QAction* TfChsInfo::addListCommand(const char* name, const char* caption)
+{
+    const QKeySequence keys = ListCommandKeys(QLatin1String(name));
+    auto* action = new QAction(QString::fromUtf8(caption), this);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(keys);
+    // The keys work anywhere in the window; an open cell editor keeps its own (a line
+    // edit claims Ctrl+C, Ctrl+V and Del for its text before a shortcut sees them).
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(action);
+    gvMenu->addAction(action);
+    return action;
+}
+
+// While a cell's text is being edited the list stays as it is.
+bool TfChsInfo::listCommandsAllowed() const
+{
+    return shown && !gvData->isEditing();
+}
+
+QList<int> TfChsInfo::selectedChannels() const
+{
+    QList<int> channels;
+    for (int row : gvData->selectedRows())
+        if (row >= 2) channels << row - 1;
+    return channels;
+}
+
+// The channels k .. k + count - 1.
+static QList<int> channelRange(int k, int count)
+{
+    QList<int> channels;
+    for (int i = 0; i < count; ++i)
+        channels << k + i;
+    return channels;
+}
+
+static QList<int> shifted(QList<int> channels, int delta)
+{
+    for (int& k : channels)
+        k += delta;
+    return channels;
+}
+
+void TfChsInfo::listEdit(const QString& text, const std::function<void()>& change,
+                         const QList<int>& select, int current)
+{
+    FormDeactivate();
+    documentEdits().Edit(this, text, change);
+    TALL& all = appState();
+    const QScopedValueRollback<bool> suppressed(all.updateSuppressed, true);
+    FillAllRows();
+    if (select.isEmpty()) return;
+    if (current < 1) current = select.first();
+    gvData->setCurrentCell(std::max(gvData->col(), ColRx), current + 1);
+    QList<int> rows;
+    for (int k : select)
+        rows << k + 1;
+    gvData->selectRows(rows);
+    curCol = gvData->col();
+    curRow = gvData->row();
+    followCurrentChannel(curRow);
+}
+
+void TfChsInfo::CopySelection()
+{
+    if (!listCommandsAllowed()) return;
+    const QList<int> channels = selectedChannels();
+    if (channels.isEmpty()) return;
+    // Export cleans the records it reads; the copy must not change the document.
+    TALL copy = appState();
+    auto* data = new QMimeData;
+    data->setText(QString::fromUtf8(ExportChannelsCsv(copy, channels)));
+    data->setData(QLatin1String(ChannelsMimeType),
+                  ChannelsPayload(CopyChannels(appState(), channels)));
+    QApplication::clipboard()->setMimeData(data);
+}
+
+void TfChsInfo::CutSelection()
+{
+    if (!listCommandsAllowed()) return;
+    const QList<int> channels = selectedChannels();
+    if (channels.isEmpty()) return;
+    CopySelection();
+    listEdit(
+        lStepCut->text().arg(channels.first()).arg(channels.last()),
+        [&] { DeleteChannels(appState(), channels); }, channels);
+}
+
+void TfChsInfo::DeleteSelection()
+{
+    if (!listCommandsAllowed()) return;
+    const QList<int> channels = selectedChannels();
+    if (channels.isEmpty()) return;
+    listEdit(
+        lStepDelete->text().arg(channels.first()).arg(channels.last()),
+        [&] { DeleteChannels(appState(), channels); }, channels);
+}
+
+void TfChsInfo::PasteAtCurrent()
+{
+    if (!listCommandsAllowed()) return;
+    TALL& all = appState();
+    const int first = gvData->row() - 1;
+    if (first < 1) return;
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    const auto askReplaces = [&](int replaced) {
+        return replaced == 0 || ShowMessageBox(languageTexts().confirmation,
+                                               lReplaces->text().arg(replaced).arg(first),
+                                               MessageKind::Question) == IdYes;
+    };
+    QList<ChannelState> values;
+    if (data && data->hasFormat(QLatin1String(ChannelsMimeType)) &&
+        ReadChannelsPayload(data->data(QLatin1String(ChannelsMimeType)), values)) {
+        const ChannelPaste plan = PlanChannelPaste(all, first, values);
+        if (plan.pasted == 0 || !askReplaces(plan.replaced)) return;
+        listEdit(
+            lStepPaste->text().arg(plan.pasted).arg(first),
+            [&] { PasteChannels(all, first, values); }, channelRange(first, plan.pasted));
+        return;
+    }
+    const QByteArray text = data && data->hasText() ? data->text().toUtf8() : QByteArray();
+    const CsvImport plan = PlanCsvPaste(all, text, first, LoadCsvImportTexts(all));
+    const int taken = plan.count(CsvImportRow::Imported) + plan.count(CsvImportRow::Changed);
+    if (text.trimmed().isEmpty() || !plan.ok() || plan.rows.isEmpty()) {
+        ShowMessageBox(languageTexts().info, lNothingToPaste->text(), MessageKind::Information);
+        return;
+    }
+    // Rows the import changes or leaves out are shown before anything is pasted.
+    if (plan.count(CsvImportRow::Changed) + plan.count(CsvImportRow::Skipped) > 0) {
+        TfCsvImport preview(plan, lClipboard->text(), this);
+        if (Modal::exec(preview) != QDialog::Accepted) return;
+    }
+    if (taken == 0 || !askReplaces(CsvImportReplaces(all, plan))) return;
+    QList<int> pastedTo;
+    for (const CsvImportRow& row : plan.rows)
+        if (row.kind != CsvImportRow::Skipped) pastedTo << row.channel;
+    listEdit(
+        lStepPaste->text().arg(taken).arg(first), [&] { ApplyCsvImport(all, plan); }, pastedTo);
+}
+
+void TfChsInfo::InsertEmptyAtCurrent()
+{
+    if (!listCommandsAllowed()) return;
+    const int k = gvData->row() - 1;
+    if (k < 1) return;
+    TALL& all = appState();
+    bool room = true;
+    listEdit(lStepInsert->text().arg(k), [&] { room = InsertEmptyChannel(all, k); }, {k});
+    if (!room)
+        ShowMessageBox(languageTexts().info, lNoRoom->text().arg(k), MessageKind::Information);
+}
+
+void TfChsInfo::RemoveCurrent()
+{
+    if (!listCommandsAllowed()) return;
+    const int k = gvData->row() - 1;
+    if (k < 1) return;
+    listEdit(lStepRemove->text().arg(k), [&] { RemoveChannel(appState(), k); }, {k});
+}
+
+void TfChsInfo::MoveSelection(int delta)
+{
+    if (!listCommandsAllowed()) return;
+    const QList<int> channels = selectedChannels();
+    if (channels.isEmpty()) return;
+    if (channels.first() + delta < 1 || channels.last() + delta > AllChannels(appState()).size())
+        return;
+    // The current cell goes with its channel.
+    const int current = gvData->row() - 1;
+    listEdit(
+        lStepMove->text().arg(channels.first()).arg(channels.last()),
+        [&] { MoveChannels(appState(), channels, delta); }, shifted(channels, delta),
+        channels.contains(current) ? current + delta : 0);
+}
+
+// A channel number dragged to another place: the header only shows the place; the
+// channels move in the image and the header goes back to its order.
+void TfChsInfo::rowDragged(int fromVisual, int toVisual)
+{
+    QHeaderView* header = gvData->verticalHeader();
+    {
+        const QSignalBlocker blocker(header);
+        header->moveSection(toVisual, fromVisual);
+    }
+    const int delta = toVisual - fromVisual;
+    const int channel = fromVisual + 1; // visual section 0 is channel 1
+    QList<int> channels = selectedChannels();
+    if (!channels.contains(channel)) channels = {channel};
+    if (delta == 0 || !listCommandsAllowed()) return;
+    if (channels.first() + delta < 1 || channels.last() + delta > AllChannels(appState()).size())
+        return;
+    listEdit(
+        lStepMove->text().arg(channels.first()).arg(channels.last()),
+        [&] { MoveChannels(appState(), channels, delta); }, shifted(channels, delta));
+}
+
+void TfChsInfo::SortChannelList()
+{
+    if (!listCommandsAllowed()) return;
+    TALL& all = appState();
+    QList<int> channels = selectedChannels();
+    const bool selection = channels.size() > 1;
+    if (!selection) channels = AllChannels(all);
+    TfChsSort dialog(selection, this);
+    TranslateForm(&dialog, all.languageName, true);
+    dialog.showScope(selection);
+    if (Modal::exec(dialog) != QDialog::Accepted) return;
+    const ChannelSortKey key = dialog.key();
+    const bool closeGaps = dialog.closeGaps();
+    listEdit(
+        lStepSort->text().arg(channels.first()).arg(channels.last()),
+        [&] { SortChannels(all, channels, key, closeGaps); }, selection ? channels : QList<int>());
 }

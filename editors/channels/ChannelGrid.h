@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QWidget>
+#include <functional>
 
 class CellGrid;
 struct DocumentChange;
+class QAction;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QListWidget;
 class ToneSelector;
 
@@ -50,6 +54,46 @@ class TfChsInfo : public QWidget {
     QLabel* lNone;
     QLabel* lStep; // names the step an edit of a cell makes
 
+    // The channel list: the context menu and its commands (the main window's Edit menu
+    // runs the same). Each edit is one undo step named by its hidden label.
+    QMenu* gvMenu;
+    QAction* acCopy;
+    QAction* acCut;
+    QAction* acPaste;
+    QAction* acDelete;
+    QAction* acInsert;
+    QAction* acRemove;
+    QAction* acMoveUp;
+    QAction* acMoveDown;
+    QAction* acSort;
+    QLabel* lStepPaste;
+    QLabel* lStepCut;
+    QLabel* lStepDelete;
+    QLabel* lStepInsert;
+    QLabel* lStepRemove;
+    QLabel* lStepMove;
+    QLabel* lStepSort;
+    QLabel* lStepMany;
+    QLabel* lNoRoom;
+    QLabel* lReplaces;
+    QLabel* lNothingToPaste;
+    QLabel* lClipboard;
+
+    // The keys of a list command, by the name of its action (acCopy, ...); the main
+    // window's Edit menu shows the same.
+    static QKeySequence ListCommandKeys(const QString& action);
+
+    // The memory channels selected (whole rows), ascending; the current one when none.
+    QList<int> selectedChannels() const;
+    void CopySelection();
+    void CutSelection();
+    void PasteAtCurrent();
+    void DeleteSelection();
+    void InsertEmptyAtCurrent();
+    void RemoveCurrent();
+    void MoveSelection(int delta);
+    void SortChannelList();
+
     // The cell the selectors edit.
     int currentCol() const { return curCol; }
     int currentRow() const { return curRow; }
@@ -66,7 +110,14 @@ class TfChsInfo : public QWidget {
 
   private:
     void FormShow();
-    void gvDataMouseDown(Qt::MouseButton button);
+    void gvDataMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    QAction* addListCommand(const char* name, const char* caption);
+    bool listCommandsAllowed() const;
+    // Runs change as one undo step named text, then shows the list again with the
+    // channels select selected and current (default: the first of them) the current one.
+    void listEdit(const QString& text, const std::function<void()>& change,
+                  const QList<int>& select = {}, int current = 0);
+    void rowDragged(int fromVisual, int toVisual);
     void gvDataSelectCell(int col, int row, bool& allow);
     void gvDataKeyPress(QString& text);
     void gvDataSetForeText(int col, int row, QString& text);

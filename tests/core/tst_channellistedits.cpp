@@ -186,89 +186,140 @@ void TestChannelListEdits::operations_data()
         QTest::newRow(name) << op << result << QString(head) << QString(tail) << priority;
     };
     // The fixture is "AB.CD~E" ... "Z", priority channel 5 (D).
-    row("insert, the next empty channel used up", [](TALL& a, const Fixture&) {
-        return int(InsertEmptyChannel(a, 2));
-    }, 1, "A.BCD~E", "Z", 5);
-    row("insert moves the priority channel", [](TALL& a, const Fixture&) {
-        return int(InsertEmptyChannel(a, 4));
-    }, 1, "AB..CDE", "Z", 6);
-    row("insert at an empty channel moves nothing", [](TALL& a, const Fixture&) {
-        return int(InsertEmptyChannel(a, 3));
-    }, 1, "AB.CD~E", "Z", 5);
-    row("insert into the free channels after the last in use", [](TALL& a, const Fixture&) {
-        return int(InsertEmptyChannel(a, 7));
-    }, 1, "AB.CD~.E", "Z", 5);
-    row("insert at 128 in use: no room", [](TALL& a, const Fixture&) {
-        return int(InsertEmptyChannel(a, 128));
-    }, 0, "AB.CD~E", "Z", 5);
-    row("insert outside the list", [](TALL& a, const Fixture&) {
-        return int(InsertEmptyChannel(a, 129)) + int(InsertEmptyChannel(a, 0));
-    }, 0, "AB.CD~E", "Z", 5);
-    row("remove 128", [](TALL& a, const Fixture&) { return int(RemoveChannel(a, 128)); }, 1,
+    row(
+        "insert, the next empty channel used up",
+        [](TALL& a, const Fixture&) { return int(InsertEmptyChannel(a, 2)); }, 1, "A.BCD~E", "Z",
+        5);
+    row(
+        "insert moves the priority channel",
+        [](TALL& a, const Fixture&) { return int(InsertEmptyChannel(a, 4)); }, 1, "AB..CDE", "Z",
+        6);
+    row(
+        "insert at an empty channel moves nothing",
+        [](TALL& a, const Fixture&) { return int(InsertEmptyChannel(a, 3)); }, 1, "AB.CD~E", "Z",
+        5);
+    row(
+        "insert into the free channels after the last in use",
+        [](TALL& a, const Fixture&) { return int(InsertEmptyChannel(a, 7)); }, 1, "AB.CD~.E", "Z",
+        5);
+    row(
+        "insert at 128 in use: no room",
+        [](TALL& a, const Fixture&) { return int(InsertEmptyChannel(a, 128)); }, 0, "AB.CD~E", "Z",
+        5);
+    row(
+        "insert outside the list",
+        [](TALL& a, const Fixture&) {
+            return int(InsertEmptyChannel(a, 129)) + int(InsertEmptyChannel(a, 0));
+        },
+        0, "AB.CD~E", "Z", 5);
+    row(
+        "remove 128", [](TALL& a, const Fixture&) { return int(RemoveChannel(a, 128)); }, 1,
         "AB.CD~E", ".", 5);
-    row("remove moves everything after it up", [](TALL& a, const Fixture&) {
-        return int(RemoveChannel(a, 2));
-    }, 1, "A.CD~E", "Z.", 4);
-    row("remove the priority channel: priority OFF", [](TALL& a, const Fixture&) {
-        return int(RemoveChannel(a, 5));
-    }, 1, "AB.C~E", "Z.", 0);
-    row("move up across the priority channel", [](TALL& a, const Fixture&) {
-        return int(MoveChannels(a, {6}, -1));
-    }, 1, "AB.C~DE", "Z", 6);
-    row("move down across the priority channel", [](TALL& a, const Fixture&) {
-        return int(MoveChannels(a, {4}, 1));
-    }, 1, "AB.DC~E", "Z", 4);
-    row("move a block holding the priority channel", [](TALL& a, const Fixture&) {
-        return int(MoveChannels(a, {5, 4}, -1));
-    }, 1, "ABCD.~E", "Z", 4);
-    row("move two blocks down", [](TALL& a, const Fixture&) {
-        return int(MoveChannels(a, {1, 2, 4}, 1));
-    }, 1, ".ABDC~E", "Z", 4);
-    row("drag a block five places", [](TALL& a, const Fixture&) {
-        return int(MoveChannels(a, {1, 2}, 5));
-    }, 1, ".CD~EAB", "Z", 3);
-    row("move 1 up: at the top already", [](TALL& a, const Fixture&) {
-        return int(MoveChannels(a, {1, 4}, -1));
-    }, 0, "AB.CD~E", "Z", 5);
-    row("move 128 down: at the bottom already", [](TALL& a, const Fixture&) {
-        return int(MoveChannels(a, {128}, 1)) + int(MoveChannels(a, {7}, 0x7FFFFFFF));
-    }, 0, "AB.CD~E", "Z", 5);
+    row(
+        "remove moves everything after it up",
+        [](TALL& a, const Fixture&) { return int(RemoveChannel(a, 2)); }, 1, "A.CD~E", "Z.", 4);
+    row(
+        "remove the priority channel: priority OFF",
+        [](TALL& a, const Fixture&) { return int(RemoveChannel(a, 5)); }, 1, "AB.C~E", "Z.", 0);
+    row(
+        "move up across the priority channel",
+        [](TALL& a, const Fixture&) { return int(MoveChannels(a, {6}, -1)); }, 1, "AB.C~DE", "Z",
+        6);
+    row(
+        "move down across the priority channel",
+        [](TALL& a, const Fixture&) { return int(MoveChannels(a, {4}, 1)); }, 1, "AB.DC~E", "Z", 4);
+    row(
+        "move a block holding the priority channel",
+        [](TALL& a, const Fixture&) {
+            return int(MoveChannels(a, {5, 4}, -1));
+        },
+        1, "ABCD.~E", "Z", 4);
+    row(
+        "move two blocks down",
+        [](TALL& a, const Fixture&) {
+            return int(MoveChannels(a, {1, 2, 4}, 1));
+        },
+        1, ".ABDC~E", "Z", 4);
+    row(
+        "drag a block five places",
+        [](TALL& a, const Fixture&) {
+            return int(MoveChannels(a, {1, 2}, 5));
+        },
+        1, ".CD~EAB", "Z", 3);
+    row(
+        "move 1 up: at the top already",
+        [](TALL& a, const Fixture&) {
+            return int(MoveChannels(a, {1, 4}, -1));
+        },
+        0, "AB.CD~E", "Z", 5);
+    row(
+        "move 128 down: at the bottom already",
+        [](TALL& a, const Fixture&) {
+            return int(MoveChannels(a, {128}, 1)) + int(MoveChannels(a, {7}, 0x7FFFFFFF));
+        },
+        0, "AB.CD~E", "Z", 5);
     // Channels in use 1, 2, 4, 5, 7 and 128 get the sorted channels; A and C share a
     // frequency and keep their order.
-    row("sort by frequency, gaps kept", [](TALL& a, const Fixture&) {
-        return int(SortChannels(a, AllChannels(a), ChannelSortKey::RxFrequency, false));
-    }, 1, "DA.CZ~B", "E", 1);
-    row("sort by frequency, gaps closed", [](TALL& a, const Fixture&) {
-        return int(SortChannels(a, AllChannels(a), ChannelSortKey::RxFrequency, true));
-    }, 1, "DACZBE.~", ".", 1);
+    row(
+        "sort by frequency, gaps kept",
+        [](TALL& a, const Fixture&) {
+            return int(SortChannels(a, AllChannels(a), ChannelSortKey::RxFrequency, false));
+        },
+        1, "DA.CZ~B", "E", 1);
+    row(
+        "sort by frequency, gaps closed",
+        [](TALL& a, const Fixture&) {
+            return int(SortChannels(a, AllChannels(a), ChannelSortKey::RxFrequency, true));
+        },
+        1, "DACZBE.~", ".", 1);
     // RPT2 before RPT10; the unnamed channel last.
-    row("sort by name", [](TALL& a, const Fixture&) {
-        return int(SortChannels(a, AllChannels(a), ChannelSortKey::Name, false));
-    }, 1, "ED.ZB~A", "C", 2);
+    row(
+        "sort by name",
+        [](TALL& a, const Fixture&) {
+            return int(SortChannels(a, AllChannels(a), ChannelSortKey::Name, false));
+        },
+        1, "ED.ZB~A", "C", 2);
     // Transmit tone first (none, 67.0, 100.0, D023N), then receive tone.
-    row("sort by tone", [](TALL& a, const Fixture&) {
-        return int(SortChannels(a, AllChannels(a), ChannelSortKey::Tone, false));
-    }, 1, "CZ.BE~A", "D", 128);
-    row("sort a selection, gaps closed", [](TALL& a, const Fixture&) {
-        return int(SortChannels(a, {7, 6, 5, 4}, ChannelSortKey::RxFrequency, true));
-    }, 1, "AB.DCE~", "Z", 4);
-    row("sort what is sorted", [](TALL& a, const Fixture&) {
-        return int(SortChannels(a, {1, 2, 3}, ChannelSortKey::RxFrequency, false));
-    }, 0, "AB.CD~E", "Z", 5);
-    row("paste over channels in use", [](TALL& a, const Fixture& f) {
-        return PasteChannels(a, 1, f.values("DE")).replaced;
-    }, 2, "DE.CD~E", "Z", 5);
-    row("paste an empty channel over one in use", [](TALL& a, const Fixture& f) {
-        return PasteChannels(a, 4, f.values(".A")).replaced;
-    }, 2, "AB..A~E", "Z", 5);
-    row("paste channels over themselves", [](TALL& a, const Fixture& f) {
-        return PasteChannels(a, 4, f.values("CD~")).replaced;
-    }, 0, "AB.CD~E", "Z", 5);
-    row("paste at the end of the list", [](TALL& a, const Fixture& f) {
-        return PasteChannels(a, 127, f.values("ABC")).replaced;
-    }, 1, "AB.CD~E", "AB", 5);
-    row("delete", [](TALL& a, const Fixture&) { return DeleteChannels(a, {7, 2, 3, 6, 2}); }, 2,
-        "A..CD..", "Z", 5);
+    row(
+        "sort by tone",
+        [](TALL& a, const Fixture&) {
+            return int(SortChannels(a, AllChannels(a), ChannelSortKey::Tone, false));
+        },
+        1, "CZ.BE~A", "D", 128);
+    row(
+        "sort a selection, gaps closed",
+        [](TALL& a, const Fixture&) {
+            return int(SortChannels(a, {7, 6, 5, 4}, ChannelSortKey::RxFrequency, true));
+        },
+        1, "AB.DCE~", "Z", 4);
+    row(
+        "sort what is sorted",
+        [](TALL& a, const Fixture&) {
+            return int(SortChannels(a, {1, 2, 3}, ChannelSortKey::RxFrequency, false));
+        },
+        0, "AB.CD~E", "Z", 5);
+    row(
+        "paste over channels in use",
+        [](TALL& a, const Fixture& f) { return PasteChannels(a, 1, f.values("DE")).replaced; }, 2,
+        "DE.CD~E", "Z", 5);
+    row(
+        "paste an empty channel over one in use",
+        [](TALL& a, const Fixture& f) { return PasteChannels(a, 4, f.values(".A")).replaced; }, 2,
+        "AB..A~E", "Z", 5);
+    row(
+        "paste channels over themselves",
+        [](TALL& a, const Fixture& f) { return PasteChannels(a, 4, f.values("CD~")).replaced; }, 0,
+        "AB.CD~E", "Z", 5);
+    row(
+        "paste at the end of the list",
+        [](TALL& a, const Fixture& f) { return PasteChannels(a, 127, f.values("ABC")).replaced; },
+        1, "AB.CD~E", "AB", 5);
+    row(
+        "delete",
+        [](TALL& a, const Fixture&) {
+            return DeleteChannels(a, {7, 2, 3, 6, 2});
+        },
+        2, "A..CD..", "Z", 5);
 }
 
 void TestChannelListEdits::operations()
@@ -298,7 +349,8 @@ void TestChannelListEdits::insertWithoutAFreeChannel()
 {
     TestDocument doc;
     fillAllChannels(doc.all);
-    SetSlotUsed(doc.all, Image::AreaChannelEmpty, 127, true);
+    for (int k : {50, 127})
+        SetSlotUsed(doc.all, Image::AreaChannelEmpty, k, true);
     WriteField(doc.all, Setting::PriorityChannel, 128);
     const TALL before = doc.all;
     // Every channel from 10 on is in use: nothing may drop off the end.
@@ -374,8 +426,10 @@ void TestChannelListEdits::setOneFieldOnMany()
 
     // Scan lives in the bitmap; a tone in bytes 7 and 8.
     QCOMPARE(SetChannelsField(all, {2, 7, 128}, Field::Scan, "0"), 3);
-    QCOMPARE(bytes(all, ScanSkipBitmap, 1), QByteArray(1, char(0x24))); // 3 and 6 not scanned
-    QCOMPARE(bytes(all, ScanSkipBitmap + 15, 1), QByteArray(1, '\0'));
+    // Of 1..8 only the empty 3 and 8 stay unscanned; the empty 6 keeps the bit it had.
+    QCOMPARE(bytes(all, ScanSkipBitmap, 1), QByteArray(1, char(0x84)));
+    // 121..127 are empty and stay unscanned; 128 is scanned.
+    QCOMPARE(bytes(all, ScanSkipBitmap + 15, 1), QByteArray(1, char(0x7F)));
     QCOMPARE(SetChannelsField(all, {1, 3}, Field::TxTone, "D023N"), 1);
     QCOMPARE(bytes(all, 16 + 7, 2), QByteArray("\x23\x80", 2));
     QCOMPARE(bytes(all, 48 + 7, 2), bytes(before, 48 + 7, 2));
@@ -457,8 +511,8 @@ void TestChannelListEdits::malformedPayloads_data()
     QByteArray full = ChannelsPayload(QList<ChannelState>(128, f['A']));
     QTest::newRow("128 channels") << full << 128;
     QTest::newRow("nothing to write") << ChannelsPayload({}) << -1;
-    QTest::newRow("more than 128 to write") << ChannelsPayload(QList<ChannelState>(129, f['A']))
-                                            << -1;
+    QTest::newRow("more than 128 to write")
+        << ChannelsPayload(QList<ChannelState>(129, f['A'])) << -1;
 }
 
 void TestChannelListEdits::malformedPayloads()
@@ -488,7 +542,8 @@ void TestChannelListEdits::csvTextPasted_data()
         << QByteArray("Location,Name,Frequency\r\n7,HOME,145.500\r\n3,WORK,438.500\r\n")
         << QStringList{"HOME", "WORK"} << 0;
     QTest::newRow("tab-separated, empty fields and quotes")
-        << QByteArray("Name\tComment\tFrequency\n\t\t145.500\n\"A\tB\"\t\"x, \"\"y\"\"\"\t146.000\n")
+        << QByteArray(
+               "Name\tComment\tFrequency\n\t\t145.500\n\"A\tB\"\t\"x, \"\"y\"\"\"\t146.000\n")
         << QStringList{"", "A B"} << 0;
     QTest::newRow("tab-separated with commas in names")
         << QByteArray("Name\tFrequency\nA,B\t145.5\n") << QStringList{"A B"} << 0;
@@ -533,8 +588,10 @@ void TestChannelListEdits::csvPasteAtTheEndAndOverChannelsInUse()
     QCOMPARE(CsvImportReplaces(f.doc.all, plan), 1);
     // The report says where the rows went.
     const QStringList report = CsvImportReport(plan);
-    QVERIFY(report.contains("line 2 -> channel 127: imported: 127 145.10000 / 145.10000 None "
+    QVERIFY(report.contains("line 2 -> channel 127: imported: 127 145.10000 / 145.10000 None / "
                             "None High Wide Add X1"));
+    QVERIFY(report.contains("line 3 -> channel 128: imported: 128 145.20000 / 145.20000 None / "
+                            "None High Wide Add X2 Priority"));
 
     ApplyCsvImport(f.doc.all, plan);
     TChannel ch;

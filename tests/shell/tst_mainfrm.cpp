@@ -149,6 +149,16 @@ QString missingHelpText()
 class TestMainFrm : public QObject {
     Q_OBJECT
 
+    static void PutTwoChannels()
+    {
+        for (auto [k, rx] : {std::pair{1, "145.5"}, std::pair{2, "146.0"}}) {
+            QString text = QString::fromLatin1(rx);
+            SetChannelField(appState(), k, Field::RxFreq, text);
+        }
+        fChsInfo->FillAllRows();
+        documentEdits().Restart(false);
+    }
+
   private slots:
     void initTestCase()
     {
@@ -294,7 +304,9 @@ class TestMainFrm : public QObject {
                                  "nImportCsv nExportCsv nExportPdf nCompareFile nRecent";
         QTest::newRow("Edit")
             << "nEdit"
-            << "nInfo nFreq | nChInfo nChEdit nBatch | nFm nVox nScan nOpt nKey | nUndo nRedo";
+            << "nInfo nFreq | nChInfo nChEdit nBatch | nFm nVox nScan nOpt nKey | nUndo nRedo | "
+               "nListCut nListCopy nListPaste nListDelete nListInsert nListRemove "
+               "nListMoveUp nListMoveDown nListSort";
         QTest::newRow("Program") << "nProgram"
                                  << "nRead nWrite | nCompareRadio";
         QTest::newRow("Setup") << "nSetup"
@@ -535,6 +547,26 @@ class TestMainFrm : public QObject {
         QVERIFY(oldGrid.isNull());
         QVERIFY(fChsInfo);
         QCOMPARE(subWindowNames(*window), QStringList{QStringLiteral("fChsInfo")});
+    }
+
+    // The Edit menu's list commands run the grid's; a key pressed in the grid inside the
+    // main window runs its command once (the menu only shows the key).
+    void editMenuRunsTheGridsListCommands()
+    {
+        PutTwoChannels();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        CellGrid* grid = fChsInfo->gvData;
+        grid->setFocus();
+        grid->setCurrentCell(2, 2);
+        window->findChild<QAction*>(QStringLiteral("nListMoveDown"))->trigger();
+        QCOMPARE(grid->cellText(2, 3), QStringLiteral("145.50000"));
+        QCOMPARE(grid->cellText(2, 2), QStringLiteral("146.00000"));
+        QCOMPARE(documentEdits().count(), 1);
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(grid->cellText(2, 2), QStringLiteral("145.50000"));
+        QCOMPARE(documentEdits().count(), 2);
     }
 
     void channelEditStoredRefillsTheGridRow()

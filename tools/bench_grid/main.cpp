@@ -1,17 +1,21 @@
 // Prints how long the memory channel grid takes to refill all rows and to store one
 // cell, over a full channel list, and what the undo history costs: one edit through the
-// door with its two image snapshots, and undoing a fill of all 128 channels with the
-// grid's reload. Run without a display: QT_QPA_PLATFORM=offscreen.
+// door with its two image snapshots, undoing a fill of all 128 channels with the grid's
+// reload, and sorting and moving the channel list, reload included. Run without a display:
+// QT_QPA_PLATFORM=offscreen.
 #include "core/ChannelRecord.h"
 #include "core/DataModule.h"
 #include "core/DocumentLifecycle.h"
 #include "core/NumberText.h"
 #include "editors/channels/ChannelGrid.h"
+#include "editors/channels/ChannelSort.h"
 #include "files/LanguageFile.h"
+#include "widgets/ModalSeam.h"
 #include "widgets/grid/CellGrid.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QRadioButton>
 #include <QTextStream>
 #include <algorithm>
 #include <functional>
@@ -72,6 +76,32 @@ void FillChannelList()
     }
 }
 
+// Answers the sort dialog as a user would: by name or by frequency, in turn, so that
+// every sort changes the order.
+class SortAnswers : public ModalScript {
+  public:
+    int round = 0;
+    QMessageBox::StandardButton messageBox(QWidget*, QMessageBox::Icon, const QString&,
+                                           const QString&, QMessageBox::StandardButtons) override
+    {
+        return QMessageBox::Yes;
+    }
+    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return {};
+    }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return {};
+    }
+    int execDialog(QDialog& dialog) override
+    {
+        auto& sort = static_cast<TfChsSort&>(dialog);
+        (round++ % 2 ? sort.rbRxFrequency : sort.rbName)->setChecked(true);
+        return QDialog::Accepted;
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -125,13 +155,30 @@ int main(int argc, char** argv)
     const auto fill = [&](int i) {
         edits.Edit(nullptr, QStringLiteral("Batch fill"), [&] { RenameChannels(i + 7); });
     };
-    const Figures undoFill = Time(Runs, [&](int) { edits.Undo(); }, fill);
+    const Figures undoFill = Time(
+        Runs, [&](int) { edits.Undo(); }, fill);
     const Figures redoFill = Time(
         Runs, [&](int) { edits.Redo(); },
         [&](int i) {
             fill(i);
             edits.Undo();
         });
+    // The channel list commands as the keys run them: one step through the door and the
+    // grid's reload of every row.
+    SortAnswers answers;
+    Modal::setScript(&answers);
+    const Figures sort = Time(
+        Runs, [&](int) { window.SortChannelList(); }, [&](int) { grid->setCurrentCell(2, 2); });
+    const Figures move = Time(
+        Runs, [&](int i) { window.MoveSelection(i % 2 ? -1 : 1); },
+        [&](int i) {
+            QList<int> rows;
+            for (int r = 2; r <= 128; ++r)
+                rows << r + i % 2;
+            grid->setCurrentCell(2, rows.first());
+            grid->selectRows(rows);
+        });
+    Modal::setScript(nullptr);
 
     QTextStream out(stdout);
     out << "memory channel grid, " << appState().channelCount << " channels, " << Runs
@@ -157,5 +204,7 @@ int main(int argc, char** argv)
     line("one edit through the door", step);
     line("undo a 128-channel fill, grid reload", undoFill);
     line("redo a 128-channel fill, grid reload", redoFill);
+    line("sort 128 channels, grid reload", sort);
+    line("move 127 channels by one, grid reload", move);
     return 0;
 }

@@ -399,6 +399,38 @@ QRect CellGrid::cellRect(int col, int row) const
     return QRect(from->mapTo(window, rect.topLeft()), rect.size());
 }
 
+// ---- row selection -------------------------------------------------------------
+
+void CellGrid::setRowSelection(bool on)
+{
+    setSelectionMode(on ? QAbstractItemView::ExtendedSelection
+                        : QAbstractItemView::SingleSelection);
+    setSelectionBehavior(on ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+    verticalHeader()->setSectionsClickable(on);
+}
+
+QList<int> CellGrid::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes())
+        rows << index.row() + model->firstRow();
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows.isEmpty() && currentIndex().isValid()) rows << row();
+    return rows;
+}
+
+void CellGrid::selectRows(const QList<int>& rows)
+{
+    QItemSelection selection;
+    for (int r : rows) {
+        const QModelIndex index = model->indexOfCell(model->firstCol(), r);
+        if (index.isValid()) selection.select(index, index);
+    }
+    selectionModel()->select(selection,
+                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
 // ---- in-place editor ----------------------------------------------------------
 
 bool CellGrid::openEditor()
@@ -521,6 +553,21 @@ void CellGrid::setHeaderText(int column, const QString& text)
 }
 
 // ---- keys and mouse -----------------------------------------------------------
+
+// A key the open editor takes for its text (Delete, Ctrl+C, Ctrl+V, ...) is no shortcut,
+// even when it reaches the grid first.
+bool CellGrid::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && editing && !forwardingKey) {
+        // Ignored by the editor, the event comes back up here: it goes on as usual then.
+        event->ignore();
+        forwardingKey = true;
+        QApplication::sendEvent(lineEdit, event);
+        forwardingKey = false;
+        if (event->isAccepted()) return true;
+    }
+    return QTableView::event(event);
+}
 
 void CellGrid::keyPressEvent(QKeyEvent* event)
 {

@@ -77,6 +77,14 @@ class CellGrid : public QTableView, public TranslatableGrid {
     int row() const;
     void setCurrentCell(int col, int row);
 
+    // Whole rows selected with click, Shift+click, Ctrl+click, Shift+arrows and a click
+    // on the fixed column; the current cell moves as before. Off: one cell, no selection.
+    void setRowSelection(bool on);
+    // The selected rows, ascending; the current row when none is selected.
+    QList<int> selectedRows() const;
+    // Selects the rows given (and nothing else).
+    void selectRows(const QList<int>& rows);
+
     // The cell's rectangle in the coordinates of the grid's parent window.
     QRect cellRect(int col, int row) const;
 
@@ -115,6 +123,7 @@ class CellGrid : public QTableView, public TranslatableGrid {
     void cellDoubleClicked(int col, int row);
 
   protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

@@ -4,6 +4,7 @@
 #include "widgets/Tag.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
@@ -29,6 +30,12 @@ inline QMap<QString, QString> texts(QWidget* window)
 {
     QMap<QString, QString> t;
     t.insert(window->objectName() + QStringLiteral(".Caption"), window->windowTitle());
+    // Commands of the window's menus.
+    for (QAction* a : window->findChildren<QAction*>()) {
+        const QString name = a->objectName();
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")))
+            t.insert(name + QStringLiteral(".Caption"), a->text());
+    }
     for (QWidget* w : window->findChildren<QWidget*>()) {
         const QString name = w->objectName();
         if (name.isEmpty() || name.startsWith(QLatin1String("qt_"))) continue;
