@@ -23,6 +23,7 @@
 #include "widgets/HiddenText.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/Tag.h"
+#include "widgets/WindowTeardown.h"
 #include "widgets/grid/CellGrid.h"
 
 #include <QAbstractItemView>
@@ -305,8 +306,7 @@ TfChsInfo::~TfChsInfo()
     if (fChsInfo == this) fChsInfo = nullptr;
     // Destroyed without being asked (a new document): an open editor or selector,
     // losing the focus as it goes, must not store into the image any more.
-    for (QObject* child : findChildren<QObject*>())
-        QObject::disconnect(child, nullptr, this, nullptr);
+    DisconnectControls(this);
 }
 
 // Closed by the user: a cell edit in progress is kept.
