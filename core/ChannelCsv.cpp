@@ -761,8 +761,7 @@ namespace {
 // The plan of an import (pasteAt 0: each row to the channel its Location names) or of a
 // paste (the rows that can be taken go to channels pasteAt, pasteAt + 1, ... in their
 // order; a skipped row takes no channel).
-CsvImport PlanRows(const TALL& all, const QByteArray& csv, const CsvImportTexts& texts,
-                   int pasteAt)
+CsvImport PlanRows(const TALL& all, const QByteArray& csv, const CsvImportTexts& texts, int pasteAt)
 {
     CsvImport plan;
     plan.image = all;
@@ -913,7 +912,8 @@ int CsvImportReplaces(const TALL& all, const CsvImport& plan)
     int replaced = 0;
     for (const CsvImportRow& row : plan.rows) {
         if (row.kind == CsvImportRow::Skipped || row.channel < 1) continue;
-        if (ReplacesChannelInUse(SaveChannel(all, row.channel), SaveChannel(plan.image, row.channel)))
+        if (ReplacesChannelInUse(SaveChannel(all, row.channel),
+                                 SaveChannel(plan.image, row.channel)))
             ++replaced;
     }
     return replaced;

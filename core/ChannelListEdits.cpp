@@ -213,7 +213,8 @@ ChannelPaste PasteChannels(TALL& all, int first, const QList<ChannelState>& valu
 {
     const ChannelPaste plan = PlanChannelPaste(all, first, values);
     for (int i = 0; i < plan.pasted; ++i)
-        if (SaveChannel(all, first + i) != values.at(i)) RestoreChannel(all, first + i, values.at(i));
+        if (SaveChannel(all, first + i) != values.at(i))
+            RestoreChannel(all, first + i, values.at(i));
     return plan;
 }
 
@@ -260,8 +261,7 @@ bool MoveChannels(TALL& all, const QList<int>& channels, int delta)
     const QList<int> set = channelsOf(all, channels);
     if (set.isEmpty() || delta == 0) return false;
     // Widened: a delta near the limits of int must not wrap.
-    if (qint64(set.first()) + delta < 1 || qint64(set.last()) + delta > listSize(all))
-        return false;
+    if (qint64(set.first()) + delta < 1 || qint64(set.last()) + delta > listSize(all)) return false;
     QVector<int> from(listSize(all) + 1, 0);
     QVector<bool> selected(listSize(all) + 1, false);
     for (int k : set) {
