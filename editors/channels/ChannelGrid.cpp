@@ -220,6 +220,14 @@ TfChsInfo::TfChsInfo(QWidget* parent) : QWidget(parent)
     connect(acSort, &QAction::triggered, this, &TfChsInfo::SortChannelList);
 
     gvData->setRowSelection(true);
+    // Whole channels on the clipboard are pasted as channels even when a click has just
+    // opened a cell's editor; a single line of text still goes into the cell.
+    gvData->setEditorYields([](const QKeyEvent& key) {
+        if (!key.matches(QKeySequence::Paste)) return false;
+        const QMimeData* data = QApplication::clipboard()->mimeData();
+        return data && (data->hasFormat(QLatin1String(ChannelsMimeType)) ||
+                        data->text().trimmed().contains(QLatin1Char('\n')));
+    });
     gvData->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(gvData, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         FormDeactivate();

@@ -558,6 +558,10 @@ void CellGrid::setHeaderText(int column, const QString& text)
 // even when it reaches the grid first.
 bool CellGrid::event(QEvent* event)
 {
+    if (event->type() == QEvent::ShortcutOverride && editing && yieldsKey(event)) {
+        event->ignore();
+        return true;
+    }
     if (event->type() == QEvent::ShortcutOverride && editing && !forwardingKey) {
         // Ignored by the editor, the event comes back up here: it goes on as usual then.
         event->ignore();
@@ -628,9 +632,26 @@ void CellGrid::mouseDoubleClickEvent(QMouseEvent* event)
                                target.row() + model->firstRow());
 }
 
+void CellGrid::setEditorYields(std::function<bool(const QKeyEvent&)> yields)
+{
+    editorYields = std::move(yields);
+}
+
+// Whether the open editor gives this key up; it closes then, keeping its text.
+bool CellGrid::yieldsKey(QEvent* event)
+{
+    if (!editing || !editorYields || !editorYields(*static_cast<QKeyEvent*>(event))) return false;
+    closeEditor(true);
+    return true;
+}
+
 bool CellGrid::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == lineEdit) {
+        if (event->type() == QEvent::ShortcutOverride && yieldsKey(event)) {
+            event->ignore(); // not the editor's: the window's shortcut takes the key
+            return true;
+        }
         if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
             switch (key->key()) {

@@ -6,6 +6,9 @@
 #include <QRect>
 #include <QTableView>
 #include <QVector>
+#include <functional>
+
+class QKeyEvent;
 
 class CellGridModel;
 class QHeaderView;
@@ -95,6 +98,10 @@ class CellGrid : public QTableView, public TranslatableGrid {
     bool isEditing() const;
     QLineEdit* editor() const;
     void setEditorMaxLength(int length); // 0: no limit
+    // Keys the open editor gives up to the window's commands: when yields says so for a
+    // key (a paste of whole channels, say), the editor closes, keeping its text, and the
+    // key goes on as a shortcut instead of into the editor's text.
+    void setEditorYields(std::function<bool(const QKeyEvent&)> yields);
     // The length the editor takes in a column whenever it opens there, whatever an
     // earlier cell set (0: no limit).
     void setColEditorMaxLength(int col, int length);
@@ -131,6 +138,7 @@ class CellGrid : public QTableView, public TranslatableGrid {
     void scrollContentsBy(int dx, int dy) override;
     void updateGeometries() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool yieldsKey(QEvent* event);
     void keyboardSearch(const QString&) override {}
 
   private:
@@ -150,5 +158,6 @@ class CellGrid : public QTableView, public TranslatableGrid {
     int editRow = -1;
     bool editing = false;
     bool forwardingKey = false; // a key handed to the editor and coming back unused
+    std::function<bool(const QKeyEvent&)> editorYields;
     int maxLength = 0;
 };

@@ -133,6 +133,8 @@ class TestChannelList : public QObject {
     void contextMenuHoldsTheCommands();
     void insertWithoutRoomSaysSoAndChangesNothing();
     void keysBelongToAnOpenCellEditor();
+    void copiedChannelsPasteOverAnOpenCellEditor_data();
+    void copiedChannelsPasteOverAnOpenCellEditor();
     void clipboardRoundTripOfAllChannels();
     void spreadsheetTextIsPasted_data();
     void spreadsheetTextIsPasted();
@@ -271,6 +273,33 @@ void TestChannelList::keysBelongToAnOpenCellEditor()
     QCOMPARE(names(), QStringLiteral("ABC.EF."));
     QCOMPARE(ChannelOf(2).rxFreq, 145.55);
     QCOMPARE(documentEdits().count(), 1);
+}
+
+void TestChannelList::copiedChannelsPasteOverAnOpenCellEditor_data()
+{
+    QTest::addColumn<bool>("asText");
+    QTest::newRow("the program's own channels") << false;
+    QTest::newRow("CSV text only") << true;
+}
+
+// A click on a cell opens its editor; Ctrl+V with whole channels on the clipboard pastes
+// the channels there, and nothing goes into the cell's text.
+void TestChannelList::copiedChannelsPasteOverAnOpenCellEditor()
+{
+    QFETCH(bool, asText);
+    ListWindow w;
+    putLetters();
+    w.show();
+    w.selectChannels(1, 2);
+    w.press(QKeySequence(Qt::CTRL | Qt::Key_C));
+    if (asText) setClipboardText(QApplication::clipboard()->text());
+    QTest::mouseClick(w.grid()->viewport(), Qt::LeftButton, {}, w.centre(2, 8));
+    QVERIFY(w.grid()->isEditing());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(!w.grid()->isEditing());
+    QCOMPARE(names(8), QStringLiteral("ABC.EFAB"));
+    QCOMPARE(w.grid()->cellText(ColName, 9), QStringLiteral("B"));
+    QCOMPARE(documentEdits().undoText(), QStringLiteral("Paste 2 channels at 7"));
 }
 
 void TestChannelList::clipboardRoundTripOfAllChannels()
