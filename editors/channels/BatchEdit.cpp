@@ -7,6 +7,7 @@
 #include "core/ToneLists.h"
 #include "editors/EditorHost.h"
 #include "files/TranslateForm.h"
+#include "widgets/HiddenText.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/Tag.h"
 
@@ -278,10 +279,8 @@ TfBatch::TfBatch(QWidget* parent) : QWidget(parent)
 
     btnOk = named(new QPushButton(QStringLiteral("&Ok"), this), "btnOk");
     btnCancel = named(new QPushButton(QStringLiteral("&Cancel"), this), "btnCancel");
-    lStepFill = label(this, "lStepFill", QStringLiteral("Batch fill %1-%2"));
-    lStepClear = label(this, "lStepClear", QStringLiteral("Batch clear %1-%2"));
-    lStepFill->hide();
-    lStepClear->hide();
+    lStepFill = HiddenText(this, "lStepFill", "Batch fill %1-%2");
+    lStepClear = HiddenText(this, "lStepClear", "Batch clear %1-%2");
 
     auto* left = new QVBoxLayout;
     left->addWidget(gbRxFreq);

@@ -7,6 +7,7 @@
 #include "core/NumberText.h"
 #include "editors/EditorHost.h"
 #include "files/TranslateForm.h"
+#include "widgets/HiddenText.h"
 #include "widgets/KeyFilters.h"
 #include "widgets/Tag.h"
 #include "widgets/WindowTeardown.h"
@@ -38,8 +39,7 @@ TfChsEdit::TfChsEdit(QWidget* parent) : QWidget(parent)
     cxChs = NamedList(this, "cxChs", {});
     Tag::set(cxChs, Tag::NeverTranslate);
     auto* lChs = NamedLabel(this, "lChs", QStringLiteral("Channel No."));
-    lStep = NamedLabel(this, "lStep", QStringLiteral("Channel %1 %2"));
-    lStep->hide();
+    lStep = HiddenText(this, "lStep", "Channel %1 %2");
 
     cxChInfo = new QTabWidget(this);
     cxChInfo->setObjectName(QStringLiteral("cxChInfo"));

@@ -170,16 +170,11 @@ TfChsInfo::TfChsInfo(QWidget* parent) : QWidget(parent)
     BColText->addItems(GridColumnDefinitions());
     BColText->hide();
 
-    lNone = new QLabel(this);
-    lNone->setObjectName(QStringLiteral("lNone"));
-    lNone->hide();
-    lStep = new QLabel(QStringLiteral("Channel %1 %2"), this);
-    lStep->setObjectName(QStringLiteral("lStep"));
-    lStep->hide();
-
     const auto hiddenText = [this](const char* name, const char* text) {
         return HiddenText(this, name, text);
     };
+    lNone = hiddenText("lNone", "");
+    lStep = hiddenText("lStep", "Channel %1 %2");
     lStepPaste = hiddenText("lStepPaste", "Paste %1 channels at %2");
     lStepCut = hiddenText("lStepCut", "Cut channels %1-%2");
     lStepDelete = hiddenText("lStepDelete", "Delete channels %1-%2");

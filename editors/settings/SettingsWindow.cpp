@@ -4,6 +4,7 @@
 #include "core/DocumentEdits.h"
 #include "editors/EditorHost.h"
 #include "files/TranslateForm.h"
+#include "widgets/HiddenText.h"
 #include "widgets/Tag.h"
 #include "widgets/WindowTeardown.h"
 
@@ -39,9 +40,7 @@ TSettingsWindow::TSettingsWindow(const QString& formName, const QString& caption
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose); // FormClose: closing frees the window
     // Never shown: the name of a step of the history, in the window's language.
-    lStep = new QLabel(QStringLiteral("%1: %2"), this);
-    lStep->setObjectName(QStringLiteral("lStep"));
-    lStep->hide();
+    lStep = HiddenText(this, "lStep", "%1: %2");
     connect(&documentEdits(), &TDocumentEdits::changed, this, &TSettingsWindow::documentChanged);
 }
 
